@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Brisolant needs to build, test, benchmark and
+# package, if any is missing. The one list of system packages.
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth x11-utils xdotool fonts-dejavu-core
+    clang libclang-rt-14-dev clang-tidy clang-format
+    binutils-mingw-w64-x86-64
+    # install and package checks
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
