@@ -4,11 +4,7 @@ namespace brisolant {
 
 HeadlessSwitchBank::HeadlessSwitchBank(modApp& app)
     : m_bank(*this, app) {
-    for (auto& pair : m_positions) {
-        pair.setValue(kOffPosition, true);
-        // Wired after the start position is set: creating the bank is not a click.
-        pair.setClickHandler([this](OptionSlot) { m_bank.UpdateAddressFromSwitches(); });
-    }
+    m_bank.connectPositions();
 }
 
 OptionPair& HeadlessSwitchBank::positions(int digit) {

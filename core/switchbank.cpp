@@ -46,6 +46,15 @@ SwitchBank::SwitchBank(SwitchBankView& view, modApp& app)
     : m_view(view)
     , m_app(app) {}
 
+void SwitchBank::connectPositions() {
+    for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
+        OptionPair& pair = m_view.positions(digit);
+        // Set before the Click is wired: a bank starting OFF is not a click.
+        pair.setValue(kOffPosition, true);
+        pair.setClickHandler([this](OptionSlot) { UpdateAddressFromSwitches(); });
+    }
+}
+
 void SwitchBank::UpdateAddressFromSwitches() {
     for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
         this->*kWeightVariables[digit] = isOn(digit) ? weightOf(digit) : std::int16_t{0};

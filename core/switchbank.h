@@ -20,6 +20,11 @@ class SwitchBank final {
 public:
     SwitchBank(SwitchBankView& view, modApp& app);
 
+    // Puts every switch OFF, as a new bank starts, and then answers every
+    // Click of the eighteen positions with UpdateAddressFromSwitches. The
+    // owner of the view calls it once its positions exist.
+    void connectPositions();
+
     // Adds up the ON switches, stores the sum in intStartAddress and shows it.
     void UpdateAddressFromSwitches();
 

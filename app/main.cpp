@@ -1,0 +1,33 @@
+#include "displaycheck.h"
+#include "frmmainsmall.h"
+#include "modapp.h"
+#include "qtappinformation.h"
+#include "qtmessagebox.h"
+#include "qtprogramend.h"
+#include "systemclock.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    if (const auto reason = brisolant::missingDisplayReason(&std::getenv, argc, argv)) {
+        std::fprintf(stderr, "%s\n", reason->c_str());
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brisolant"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Brisolant"));
+
+    brisolant::modApp app;
+    brisolant::QtMessageBox messageBox;
+    brisolant::QtAppInformation appInformation;
+    brisolant::SystemClock clock;
+    brisolant::QtProgramEnd programEnd;
+    brisolant::frmMainSmall window(app, {messageBox, appInformation, clock, programEnd});
+    messageBox.setParent(&window);
+    window.show();
+    return QApplication::exec();
+}

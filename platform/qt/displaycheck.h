@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace brisolant {
+
+// Why the program cannot open its window, if it cannot: on Linux and the
+// BSDs Qt aborts when there is no display to connect to, and a technician
+// starting the program over ssh deserves one clear line instead.
+// environment looks up a variable (nullptr when unset); arguments are the
+// command line, where Qt would take "-platform".
+[[nodiscard]] std::optional<std::string>
+missingDisplayReason(const std::function<const char*(const char*)>& environment, int argc,
+                     const char* const* argv);
+
+} // namespace brisolant

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "optionpair.h"
+
+#include <QPushButton>
+
+namespace brisolant {
+
+class HandlerBoundary;
+
+// One position of a two-way switch, drawn as a push button that stays pressed
+// in while selected. The OptionPair's value is the truth and the button only
+// shows it: a click asks the pair for True, which raises the Click nested as
+// code would. Qt's own exclusive groups cannot unselect their selected button,
+// so they are not used.
+//
+// Keyboard: Tab stops only at the selected position of a switch, Up and Down
+// select the other position, Space selects the focused one.
+class OptionButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    OptionButton(OptionPair& pair, OptionSlot slot, HandlerBoundary& boundary, QWidget* parent);
+
+    [[nodiscard]] OptionSlot slot() const { return m_slot; }
+
+    // Shows pair on upper and lower and keeps them in step with it.
+    static void bindPair(OptionPair& pair, OptionButton& upper, OptionButton& lower);
+
+protected:
+    void nextCheckState() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showPairState();
+
+    OptionPair& m_pair;
+    OptionSlot m_slot;
+    HandlerBoundary& m_boundary;
+    OptionButton* m_partner = nullptr;
+};
+
+} // namespace brisolant

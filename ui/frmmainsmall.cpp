@@ -1,0 +1,322 @@
+#include "frmmainsmall.h"
+
+#include "conversions.h"
+#include "formlayout.h"
+#include "optionbutton.h"
+#include "programend.h"
+#include "showabout.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QFont>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QToolButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace brisolant {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Brisolant");
+
+// The captions' face was a Windows bitmap font; where it is missing the
+// nearest sans-serif of the machine stands in at the same sizes and weight.
+QFont captionFont(qreal pointSize) {
+    const QString face = QStringLiteral("MS Sans Serif");
+    QFont::insertSubstitutions(face,
+                               {QStringLiteral("Microsoft Sans Serif"),
+                                QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont font(face);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+// The button pictures are drawn on white, which shows the button face.
+QIcon pictureWithWhiteTransparent(const QString& name) {
+    QIcon icon;
+    for (const auto& [suffix, ratio] :
+         {std::pair{QStringLiteral(""), 1.0}, std::pair{QStringLiteral("@2x"), 2.0}}) {
+        QPixmap picture(QStringLiteral(":/pictures/%1%2.bmp").arg(name, suffix));
+        if (picture.isNull()) {
+            continue;
+        }
+        picture.setMask(picture.createMaskFromColor(Qt::white, Qt::MaskInColor));
+        picture.setDevicePixelRatio(ratio);
+        icon.addPixmap(picture);
+    }
+    return icon;
+}
+
+QString weightText(int digit) {
+    return QString::number(1 << digit);
+}
+
+} // namespace
+
+frmMainSmall::frmMainSmall(modApp& app, const WindowServices& services, QWidget* parent)
+    : QWidget(parent)
+    , m_app(app)
+    , m_services(services)
+    , m_boundary(services.messageBox)
+    , m_bank(*this, app) {
+    setObjectName(QStringLiteral("frmMainSmall"));
+    m_bank.connectPositions();
+    createControls();
+    createMenu();
+    setTabOrderFromLayout();
+
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/brisolant.ico")));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(formlayout::toPixels(formlayout::kClientWidth),
+                 formlayout::toPixels(formlayout::kClientHeight));
+    Form_Load();
+    centreOnScreen();
+    opt1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMainSmall::createControls() {
+    using formlayout::pixelRect;
+    using formlayout::placement;
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(pixelRect(placement("Image1")));
+    Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Image1->setLineWidth(1);
+    Image1->setScaledContents(true);
+    const bool hiDpi = devicePixelRatioF() > 1.0;
+    Image1->setPixmap(QPixmap(hiDpi ? QStringLiteral(":/pictures/display@2x.jpg")
+                                    : QStringLiteral(":/pictures/display.jpg")));
+
+    lblAusgabe = new QLabel(QStringLiteral("0"), this);
+    lblAusgabe->setObjectName(QStringLiteral("lblAusgabe"));
+    lblAusgabe->setGeometry(pixelRect(placement("lblAusgabe")));
+    lblAusgabe->setAlignment(Qt::AlignCenter);
+    lblAusgabe->setFont(captionFont(12.0));
+    QPalette red = lblAusgabe->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lblAusgabe->setPalette(red);
+    lblAusgabe->setAccessibleDescription(QStringLiteral("DMX start address"));
+    lblAusgabe->installEventFilter(this);
+
+    txtInput = new QLineEdit(this);
+    txtInput->setObjectName(QStringLiteral("txtInput"));
+    txtInput->setGeometry(pixelRect(placement("txtInput")));
+    txtInput->setAccessibleName(QStringLiteral("Start address"));
+    txtInput->setAccessibleDescription(
+        QStringLiteral("Type a start address from 0 to 511 and press Enter; Escape cancels."));
+    txtInput->installEventFilter(this);
+
+    const auto pictureButton = [this](const char* name, const QString& caption,
+                                      const QString& picture) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(pixelRect(placement(name)));
+        button->setText(caption);
+        button->setIcon(pictureWithWhiteTransparent(picture));
+        button->setIconSize(QSize(32, 32));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setFont(captionFont(9.75));
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    };
+    cmdInfo = pictureButton("cmdInfo", QStringLiteral("Info"), QStringLiteral("info"));
+    cmdClose = pictureButton("cmdClose", QStringLiteral("Exit"), QStringLiteral("close"));
+    connect(cmdInfo, &QToolButton::clicked, this, &frmMainSmall::cmdInfo_Click);
+    connect(cmdClose, &QToolButton::clicked, this, &frmMainSmall::cmdClose_Click);
+
+    for (int digit = 0; digit < kSwitchCount; ++digit) {
+        const std::string_view frameName = formlayout::kSwitchFrames.at(digit);
+        auto* frame = new QWidget(this);
+        frame->setObjectName(QString::fromLatin1(frameName.data(), qsizetype(frameName.size())));
+        frame->setGeometry(pixelRect(placement(frameName)));
+
+        const QString weight = weightText(digit);
+        const QString offName = QStringLiteral("opt") + weight;
+        const QString onName = offName + QStringLiteral("_0");
+        auto* off = new OptionButton(m_positions.at(digit), kOffPosition, m_boundary, frame);
+        auto* on = new OptionButton(m_positions.at(digit), kOnPosition, m_boundary, frame);
+        off->setObjectName(offName);
+        on->setObjectName(onName);
+        off->setText(weight);
+        on->setText(QStringLiteral("0"));
+        off->setGeometry(pixelRect(placement(offName.toStdString())));
+        on->setGeometry(pixelRect(placement(onName.toStdString())));
+        off->setAccessibleName(QStringLiteral("Switch %1 OFF").arg(weight));
+        on->setAccessibleName(QStringLiteral("Switch %1 ON").arg(weight));
+        off->setAccessibleDescription(
+            QStringLiteral("Upper half of the switch of weight %1: selected while it is OFF")
+                .arg(weight));
+        on->setAccessibleDescription(
+            QStringLiteral("Lower half of the switch of weight %1: selected while it is ON and "
+                           "its weight counts in the start address")
+                .arg(weight));
+        OptionButton::bindPair(m_positions.at(digit), *off, *on);
+        if (digit == 0) {
+            opt1 = off;
+        }
+    }
+
+    // The picture lies under the address, the editor over both.
+    Image1->lower();
+    txtInput->raise();
+}
+
+void frmMainSmall::createMenu() {
+    // Never a menu bar: the menu exists only as the address display's pop-up.
+    mnuFile = new QMenu(QStringLiteral("&Datei"), this);
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuReset = mnuFile->addAction(QStringLiteral("Reset"));
+    mnuReset->setObjectName(QStringLiteral("mnuReset"));
+    Line00 = mnuFile->addSeparator();
+    Line00->setObjectName(QStringLiteral("Line00"));
+    mnuAbout = mnuFile->addAction(QStringLiteral("About..."));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    connect(mnuReset, &QAction::triggered, this, &frmMainSmall::mnuReset_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMainSmall::mnuAbout_Click);
+}
+
+void frmMainSmall::setTabOrderFromLayout() {
+    std::vector<const formlayout::Placement*> ordered;
+    for (const auto& control : formlayout::kControls) {
+        if (control.tabIndex) {
+            ordered.push_back(&control);
+        }
+    }
+    std::sort(ordered.begin(), ordered.end(),
+              [](const auto* a, const auto* b) { return *a->tabIndex < *b->tabIndex; });
+    QWidget* previous = nullptr;
+    for (const auto* control : ordered) {
+        auto* widget = findChild<QWidget*>(
+            QString::fromLatin1(control->name.data(), qsizetype(control->name.size())));
+        // Frames and the label have a tab index but never take the focus.
+        if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void frmMainSmall::centreOnScreen() {
+    if (const QScreen* display = screen()) {
+        QRect area = rect();
+        area.moveCenter(display->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+OptionPair& frmMainSmall::positions(int digit) {
+    return m_positions.at(digit);
+}
+
+void frmMainSmall::setAddressText(std::string_view text) {
+    lblAusgabe->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+}
+
+bool frmMainSmall::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblAusgabe) {
+        if (event->type() == QEvent::MouseButtonDblClick &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_boundary.run([this] { lblAusgabe_DblClick(); });
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            lblAusgabe_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
+            return true;
+        }
+    } else if (watched == txtInput) {
+        if (event->type() == QEvent::KeyPress) {
+            // Seen before the box takes the key; any shift state counts.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                txtInput_Enter();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                txtInput_Cancel();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // A message box or a pop-up over the box is not leaving it.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                txtInput->hide();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMainSmall::Form_Load() {
+    setWindowTitle(kCaption);
+    txtInput->hide();
+    // The editor covers the picture exactly; its top is already level with it.
+    txtInput->setGeometry(Image1->x(), txtInput->y(), Image1->width(), Image1->height());
+}
+
+void frmMainSmall::lblAusgabe_DblClick() {
+    txtInput->setText(QString::fromStdString(conv::toDecimalText(m_app.intStartAddress)));
+    txtInput->show();
+    txtInput->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMainSmall::lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& globalPosition) {
+    // Not run through the boundary: the menu's own handlers are, and an error
+    // must not travel back through the menu's event loop.
+    if (button == Qt::RightButton) {
+        mnuFile->exec(globalPosition);
+    }
+}
+
+void frmMainSmall::txtInput_Enter() {
+    const bool accepted = m_boundary.run([this] {
+        const std::int16_t address = parseStartAddress(txtInput->text().toStdString());
+        // Leaving the box closes it; the switches then move to the address.
+        opt1->setFocus(Qt::OtherFocusReason);
+        m_bank.EnterStartAddress(address);
+    });
+    if (!accepted) {
+        // Refused: nothing changed, and the user corrects the text in place.
+        txtInput->setFocus(Qt::OtherFocusReason);
+        txtInput->selectAll();
+    }
+}
+
+void frmMainSmall::txtInput_Cancel() {
+    opt1->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMainSmall::mnuReset_Click() {
+    m_boundary.run([this] { m_bank.Reset(); });
+}
+
+void frmMainSmall::mnuAbout_Click() {
+    m_boundary.run(
+        [this] { ShowAbout(m_services.messageBox, m_services.appInformation, m_services.clock); });
+}
+
+void frmMainSmall::cmdInfo_Click() {
+    mnuAbout_Click();
+}
+
+void frmMainSmall::cmdClose_Click() {
+    m_boundary.run([this] { m_services.programEnd.endProgram(); });
+}
+
+} // namespace brisolant

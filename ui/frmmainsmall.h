@@ -1,0 +1,79 @@
+#pragma once
+
+#include "handlerboundary.h"
+#include "modapp.h"
+#include "optionpair.h"
+#include "services.h"
+#include "switchbank.h"
+#include "switchbankview.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolButton;
+
+namespace brisolant {
+
+class OptionButton;
+
+// The program's one window: the address display, the nine switches, "Info"
+// and "Exit". Its option buttons are the switch bank's positions and its
+// label the bank's address text. Every event handler runs through the
+// HandlerBoundary, so an error is reported and the program carries on.
+//
+// Controls carry their names as object names ("opt8_0", "lblAusgabe" ...).
+class frmMainSmall final : public QWidget, public SwitchBankView {
+    Q_OBJECT
+
+public:
+    frmMainSmall(modApp& app, const WindowServices& services, QWidget* parent = nullptr);
+
+    [[nodiscard]] OptionPair& positions(int digit) override;
+    void setAddressText(std::string_view text) override;
+
+    [[nodiscard]] SwitchBank& bank() { return m_bank; }
+    [[nodiscard]] QMenu* popupMenu() const { return mnuFile; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void setTabOrderFromLayout();
+    void centreOnScreen();
+
+    void Form_Load();
+    void lblAusgabe_DblClick();
+    void lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& globalPosition);
+    void txtInput_Enter();
+    void txtInput_Cancel();
+    void mnuReset_Click();
+    void mnuAbout_Click();
+    void cmdInfo_Click();
+    void cmdClose_Click();
+
+    modApp& m_app;
+    WindowServices m_services;
+    HandlerBoundary m_boundary;
+    std::array<OptionPair, kSwitchCount> m_positions;
+    SwitchBank m_bank;
+
+    QLabel* Image1 = nullptr;
+    QLabel* lblAusgabe = nullptr;
+    QLineEdit* txtInput = nullptr;
+    QToolButton* cmdInfo = nullptr;
+    QToolButton* cmdClose = nullptr;
+    OptionButton* opt1 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuReset = nullptr;
+    QAction* Line00 = nullptr;
+    QAction* mnuAbout = nullptr;
+};
+
+} // namespace brisolant
