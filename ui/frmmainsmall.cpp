@@ -6,6 +6,7 @@
 #include "programend.h"
 #include "showabout.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFocusEvent>
 #include <QFont>
@@ -225,7 +226,15 @@ OptionPair& frmMainSmall::positions(int digit) {
 }
 
 void frmMainSmall::setAddressText(std::string_view text) {
-    lblAusgabe->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    const QString shown = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    lblAusgabe->setText(shown);
+    // QLabel does not tell screen readers that its text changed; the address
+    // is what they must hear.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(lblAusgabe, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    Q_EMIT addressShown(shown);
 }
 
 bool frmMainSmall::eventFilter(QObject* watched, QEvent* event) {

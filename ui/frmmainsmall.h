@@ -39,6 +39,10 @@ public:
     [[nodiscard]] SwitchBank& bank() { return m_bank; }
     [[nodiscard]] QMenu* popupMenu() const { return mnuFile; }
 
+Q_SIGNALS:
+    // Every address the label is given, in order, nested recomputes included.
+    void addressShown(const QString& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
