@@ -76,7 +76,7 @@ frmMainSmall::frmMainSmall(modApp& app, const WindowServices& services, QWidget*
     createMenu();
     setTabOrderFromLayout();
 
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/brisolant.ico")));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/brisolant-64.png")));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
