@@ -34,6 +34,19 @@ void OptionButton::nextCheckState() {
     m_boundary.run([this] { m_pair.setValue(m_slot, true); });
 }
 
+void OptionButton::checkStateSet() {
+    // setChecked() from outside, as a screen reader's toggle action does: a
+    // request for True goes to the pair; nothing may unselect a position.
+    if (isChecked() == m_pair.value(m_slot)) {
+        return;
+    }
+    if (isChecked()) {
+        m_boundary.run([this] { m_pair.setValue(m_slot, true); });
+    } else {
+        showPairState();
+    }
+}
+
 void OptionButton::keyPressEvent(QKeyEvent* event) {
     const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
     if (!arrow || m_partner == nullptr || event->modifiers() != Qt::NoModifier) {

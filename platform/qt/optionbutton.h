@@ -29,6 +29,7 @@ public:
 
 protected:
     void nextCheckState() override;
+    void checkStateSet() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
+#include <bit>
 #include <functional>
 #include <memory>
 
@@ -116,6 +118,11 @@ public:
     FakeServices fakes;
     modApp app;
     std::unique_ptr<frmMainSmall> window;
+
+private:
+    std::array<std::array<QAbstractButton*, 2>, 9> positions{};
+    QLabel* labelControl = control<QLabel>(QStringLiteral("lblAusgabe"));
+    QLineEdit* editorControl = control<QLineEdit>(QStringLiteral("txtInput"));
 };
 
 } // namespace brisolant::testing
