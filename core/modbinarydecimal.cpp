@@ -2,19 +2,28 @@
 
 #include "conversions.h"
 
+#include <array>
+
 namespace brisolant::modBinaryDecimal {
 
 std::string fctDecimalToBinary(double value) {
-    std::string digits;
-    // Every pass after the first sees a whole number, so n only shrinks.
+    // Filled from the right: at most 31 digits, or "-1" for a negative odd n.
+    std::array<char, 32> buffer{};
+    auto first = buffer.end();
     std::int32_t n = conv::toInt32(value);
     do {
-        // The remainder takes the sign of n: a negative odd n gives "-1".
+        // The remainder takes the sign of n; a negative n ends after this
+        // pass, so its whole result is "0" or "-1".
         const std::int32_t remainder = n % 2;
-        digits.insert(0, remainder < 0 ? "-1" : (remainder == 1 ? "1" : "0"));
+        if (remainder < 0) {
+            *--first = '1';
+            *--first = '-';
+        } else {
+            *--first = remainder == 1 ? '1' : '0';
+        }
         n /= 2;
     } while (n >= 1);
-    return digits;
+    return {first, buffer.end()};
 }
 
 } // namespace brisolant::modBinaryDecimal

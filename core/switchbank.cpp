@@ -5,6 +5,7 @@
 #include "runtimeerror.h"
 
 #include <array>
+#include <charconv>
 #include <string>
 
 namespace brisolant {
@@ -80,17 +81,14 @@ void SwitchBank::fctDMXStartAdress(const std::int16_t& Adress) {
 
     const std::string digits = modBinaryDecimal::fctDecimalToBinary(address);
     const int length = static_cast<int>(digits.size());
-    const int lastPosition = std::max(length - 1, SwitchBankView::kSwitchCount - 1);
-    for (int position = 0; position <= lastPosition; ++position) {
-        const std::int16_t digit =
-            position < length
-                ? conv::textToInt16(std::string_view(digits).substr(length - 1 - position, 1))
-                : std::int16_t{0};
-        // Digits of weight 512 and more have no switch: a 16-bit address keeps
-        // its lowest nine binary digits.
-        const std::int16_t weight = conv::toInt16(conv::powerOfTwo(position));
-        if (weight > weightOf(SwitchBankView::kSwitchCount - 1)) {
-            continue;
+    // Digits of weight 512 and more have no switch: a 16-bit address keeps its
+    // lowest nine binary digits, and nothing above them can fail.
+    for (int position = 0; position < SwitchBankView::kSwitchCount; ++position) {
+        std::int16_t digit = 0;
+        if (position < length) {
+            const char c = digits[static_cast<std::size_t>(length - 1 - position)];
+            digit = (c == '0' || c == '1') ? static_cast<std::int16_t>(c - '0')
+                                           : conv::textToInt16(std::string_view(&c, 1));
         }
         OptionPair& pair = m_view.positions(position);
         // The order matters: a switch that changes raises exactly one Click,
@@ -148,7 +146,12 @@ int SwitchBank::switchSum() const {
 }
 
 void SwitchBank::showAddress() {
-    m_view.setAddressText(conv::toDecimalText(m_app.intStartAddress));
+    // Formatted in place: this runs once for every switch that moves.
+    std::array<char, 8> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), m_app.intStartAddress).ptr;
+    m_view.setAddressText(
+        std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
 std::int16_t parseStartAddress(std::string_view text) {

@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -131,22 +132,17 @@ Int16Parse parseInt16(std::string_view text) noexcept {
 }
 
 std::string toDecimalText(std::int64_t value) {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return {buffer, result.ptr};
+    std::array<char, 24> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
 }
 
 double powerOfTwo(int exponent) {
     return std::ldexp(1.0, exponent);
 }
 
-std::int16_t addInt16(std::int16_t a, std::int16_t b) {
-    const int sum = a + b;
-    if (sum < std::numeric_limits<std::int16_t>::min() ||
-        sum > std::numeric_limits<std::int16_t>::max()) {
-        throw RuntimeError(ErrorNumber::Overflow);
-    }
-    return static_cast<std::int16_t>(sum);
+void raiseOverflow() {
+    throw RuntimeError(ErrorNumber::Overflow);
 }
 
 } // namespace brisolant::conv

@@ -40,8 +40,16 @@ struct Int16Parse {
 // 2 to the power of exponent, in double precision.
 [[nodiscard]] double powerOfTwo(int exponent);
 
-// a + b in signed 16-bit arithmetic; overflow (6) when the sum leaves the range.
-[[nodiscard]] std::int16_t addInt16(std::int16_t a, std::int16_t b);
+// a + b in signed 16-bit arithmetic; overflow (6) when the sum leaves the
+// range. Kept inline: the switch bank adds nine weights on every recompute.
+[[noreturn]] void raiseOverflow();
+[[nodiscard]] inline std::int16_t addInt16(std::int16_t a, std::int16_t b) {
+    const int sum = a + b;
+    if (sum < INT16_MIN || sum > INT16_MAX) {
+        raiseOverflow();
+    }
+    return static_cast<std::int16_t>(sum);
+}
 
 // The character of code 13, the program's line break.
 inline constexpr char kCarriageReturn = '\r';
