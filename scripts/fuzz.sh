@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build/fuzz and fuzzes each one for
+# a bounded time, starting from a copy of its committed corpus (the corpus in
+# the tree is never written to). Any crash, leak, sanitizer report or failed
+# check fails the run and leaves the input in build/fuzz/artifacts/.
+#
+#   scripts/fuzz.sh [seconds per target]     default 15, at most 20
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-15}"
+if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ] || [ "$seconds" -gt 20 ]; then
+    echo "usage: $0 [seconds per target, 1 to 20]" >&2
+    exit 2
+fi
+
+targets=(fuzz_text_to_int16 fuzz_decimal_to_binary fuzz_enter_path)
+build=build/fuzz
+
+if cmake --list-presets 2>/dev/null | grep -q '"fuzz"'; then
+    cmake --preset fuzz >/dev/null
+else
+    cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBRISOLANT_WITH_QT=OFF -DBRISOLANT_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
+fi
+cmake --build "$build" -j2 --target "${targets[@]}"
+
+work="$build/fuzz-run"
+artifacts="$build/artifacts"
+rm -rf "$work"
+mkdir -p "$work" "$artifacts"
+
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+failed=()
+for target in "${targets[@]}"; do
+    echo "== $target (${seconds}s)"
+    cp -r "tests/fuzz/corpus/$target" "$work/$target"
+    if ! "$build/tests/fuzz/$target" "$work/$target" \
+        -max_total_time="$seconds" -detect_leaks=1 -timeout=10 -rss_limit_mb=2048 \
+        -max_len=256 -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
+        >"$work/$target.log" 2>&1; then
+        tail -n 40 "$work/$target.log"
+        failed+=("$target")
+        continue
+    fi
+    grep -E '^Done|stat::number_of_executed_units|stat::new_units_added' "$work/$target.log" || true
+done
+
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "FAILED: ${failed[*]} (inputs in $artifacts, logs in $work)" >&2
+    exit 1
+fi
+echo "All fuzz targets ran clean."
