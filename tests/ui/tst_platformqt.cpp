@@ -3,10 +3,14 @@
 #include "frmmainsmall.h"
 #include "handlerboundary.h"
 #include "optionbutton.h"
+#include "qtmessagebox.h"
 #include "qtprogramend.h"
 #include "runtimeerror.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -27,6 +31,7 @@ private Q_SLOTS:
     void missingDisplay();
     void programEndLeavesTheEventLoop();
     void exitButtonEndsTheRealEventLoop();
+    void realMessageBoxOverTheEditorKeepsItOpen();
 };
 
 void PlatformQtTest::boundaryReportsAndCarriesOn_data() {
@@ -176,6 +181,40 @@ void PlatformQtTest::exitButtonEndsTheRealEventLoop() {
     // A second timer fails the test if the loop does not end on its own.
     QTimer::singleShot(5000, this, [] { QApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void PlatformQtTest::realMessageBoxOverTheEditorKeepsItOpen() {
+    testing::FakeServices fakes;
+    QtMessageBox realBox;
+    modApp app;
+    frmMainSmall window(app, {realBox, fakes.appInformation, fakes.clock, fakes.programEnd});
+    realBox.setParent(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* editor = window.findChild<QLineEdit*>(QStringLiteral("txtInput"));
+    QTest::mouseDClick(window.findChild<QLabel*>(QStringLiteral("lblAusgabe")), Qt::LeftButton);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, QStringLiteral("abc"));
+
+    QString shown;
+    QTimer::singleShot(50, this, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    QTest::keyClick(editor, Qt::Key_Return);
+
+    // The box took the focus for a moment; that is not leaving the editor.
+    QVERIFY(shown.contains(QStringLiteral("not a whole number")));
+    QVERIFY(!shown.contains(QLatin1Char('\r')));
+    QVERIFY(editor->isVisible());
+    // A window manager gives the window back its activation; offscreen has none.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget(), editor);
+    QCOMPARE(editor->selectedText(), QStringLiteral("abc"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblAusgabe"))->text(), QStringLiteral("0"));
 }
 
 QTEST_MAIN(PlatformQtTest)
