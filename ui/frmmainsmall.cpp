@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,20 +43,24 @@ QFont captionFont(qreal pointSize) {
     return font;
 }
 
-// The button pictures are drawn on white, which shows the button face.
-QIcon pictureWithWhiteTransparent(const QString& name) {
-    QIcon icon;
-    for (const auto& [suffix, ratio] :
-         {std::pair{QStringLiteral(""), 1.0}, std::pair{QStringLiteral("@2x"), 2.0}}) {
-        QPixmap picture(QStringLiteral(":/pictures/%1%2.bmp").arg(name, suffix));
-        if (picture.isNull()) {
-            continue;
-        }
-        picture.setMask(picture.createMaskFromColor(Qt::white, Qt::MaskInColor));
-        picture.setDevicePixelRatio(ratio);
-        icon.addPixmap(picture);
-    }
-    return icon;
+// A picture of a known format. Naming the format spares asking every image
+// plugin whether it can read the file, which would load them all at start.
+QPixmap readPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The button pictures are drawn on white, which shows the button face. The
+// double-size one only where the screen has the pixels for it.
+QIcon pictureWithWhiteTransparent(const QString& name, qreal devicePixelRatio) {
+    const bool doubleSize = devicePixelRatio > 1.0;
+    QPixmap picture = readPicture(QStringLiteral(":/pictures/%1%2.bmp")
+                                      .arg(name, doubleSize ? QStringLiteral("@2x") : QString()),
+                                  "bmp");
+    picture.setMask(picture.createMaskFromColor(Qt::white, Qt::MaskInColor));
+    picture.setDevicePixelRatio(doubleSize ? 2.0 : 1.0);
+    return QIcon(picture);
 }
 
 QString weightText(int digit) {
@@ -76,7 +81,7 @@ frmMainSmall::frmMainSmall(modApp& app, const WindowServices& services, QWidget*
     createMenu();
     setTabOrderFromLayout();
 
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/brisolant-64.png")));
+    setWindowIcon(QIcon(readPicture(QStringLiteral(":/pictures/brisolant-64.png"), "png")));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -98,8 +103,9 @@ void frmMainSmall::createControls() {
     Image1->setLineWidth(1);
     Image1->setScaledContents(true);
     const bool hiDpi = devicePixelRatioF() > 1.0;
-    Image1->setPixmap(QPixmap(hiDpi ? QStringLiteral(":/pictures/display@2x.jpg")
-                                    : QStringLiteral(":/pictures/display.jpg")));
+    Image1->setPixmap(readPicture(hiDpi ? QStringLiteral(":/pictures/display@2x.jpg")
+                                        : QStringLiteral(":/pictures/display.jpg"),
+                                  "jpeg"));
 
     lblAusgabe = new QLabel(QStringLiteral("0"), this);
     lblAusgabe->setObjectName(QStringLiteral("lblAusgabe"));
@@ -112,21 +118,13 @@ void frmMainSmall::createControls() {
     lblAusgabe->setAccessibleDescription(QStringLiteral("DMX start address"));
     lblAusgabe->installEventFilter(this);
 
-    txtInput = new QLineEdit(this);
-    txtInput->setObjectName(QStringLiteral("txtInput"));
-    txtInput->setGeometry(pixelRect(placement("txtInput")));
-    txtInput->setAccessibleName(QStringLiteral("Start address"));
-    txtInput->setAccessibleDescription(
-        QStringLiteral("Type a start address from 0 to 511 and press Enter; Escape cancels."));
-    txtInput->installEventFilter(this);
-
     const auto pictureButton = [this](const char* name, const QString& caption,
                                       const QString& picture) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(pixelRect(placement(name)));
         button->setText(caption);
-        button->setIcon(pictureWithWhiteTransparent(picture));
+        button->setIcon(pictureWithWhiteTransparent(picture, devicePixelRatioF()));
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setFont(captionFont(9.75));
@@ -170,9 +168,8 @@ void frmMainSmall::createControls() {
         }
     }
 
-    // The picture lies under the address, the editor over both.
+    // The picture lies under the address; the editor, once made, over both.
     Image1->lower();
-    txtInput->raise();
 }
 
 void frmMainSmall::createMenu() {
@@ -274,15 +271,38 @@ bool frmMainSmall::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMainSmall::Form_Load() {
     setWindowTitle(kCaption);
+    // txtInput is set up hidden when it is first needed (addressEditor()).
+}
+
+QLineEdit* frmMainSmall::addressEditor() {
+    // Made on the first double-click rather than with the window: a line edit
+    // lays out its text as it is constructed, which would start the font
+    // system before the window is on the screen and delay its first showing.
+    if (txtInput != nullptr) {
+        return txtInput;
+    }
+    txtInput = new QLineEdit(this);
+    txtInput->setObjectName(QStringLiteral("txtInput"));
     txtInput->hide();
-    // The editor covers the picture exactly; its top is already level with it.
-    txtInput->setGeometry(Image1->x(), txtInput->y(), Image1->width(), Image1->height());
+    // It covers the picture exactly: Image1's left edge, width and height, and
+    // its own top, which the table already puts level with the picture's.
+    const QRect placed = formlayout::pixelRect(formlayout::placement("txtInput"));
+    txtInput->setGeometry(Image1->x(), placed.y(), Image1->width(), Image1->height());
+    txtInput->setAccessibleName(QStringLiteral("Start address"));
+    txtInput->setAccessibleDescription(
+        QStringLiteral("Type a start address from 0 to 511 and press Enter; Escape cancels."));
+    txtInput->installEventFilter(this);
+    txtInput->raise();
+    // Last in the Tab order, after "Info".
+    setTabOrder(cmdInfo, txtInput);
+    return txtInput;
 }
 
 void frmMainSmall::lblAusgabe_DblClick() {
-    txtInput->setText(QString::fromStdString(conv::toDecimalText(m_app.intStartAddress)));
-    txtInput->show();
-    txtInput->setFocus(Qt::OtherFocusReason);
+    QLineEdit* editor = addressEditor();
+    editor->setText(QString::fromStdString(conv::toDecimalText(m_app.intStartAddress)));
+    editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMainSmall::lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& globalPosition) {

@@ -52,6 +52,8 @@ private:
     void setTabOrderFromLayout();
     void centreOnScreen();
 
+    [[nodiscard]] QLineEdit* addressEditor();
+
     void Form_Load();
     void lblAusgabe_DblClick();
     void lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& globalPosition);

@@ -67,6 +67,7 @@ void AccessibilityTest::addressDisplayExposesTheAddress() {
 
 void AccessibilityTest::editorIsNamed() {
     testing::WindowDriver ui;
+    ui.openEditor();
     QAccessibleInterface* editor = QAccessible::queryAccessibleInterface(ui.editor());
     QCOMPARE(editor->text(QAccessible::Name), QStringLiteral("Start address"));
     QCOMPARE(editor->role(), QAccessible::EditableText);

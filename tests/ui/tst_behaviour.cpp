@@ -55,17 +55,20 @@ void BehaviourTest::typicalInteractionStepByStep() {
     QCOMPARE(ui->app.intStartAddress, 4);
 
     ui->openEditor();
-    QVERIFY(ui->editor()->isVisible());
+    QVERIFY(ui->editorShown());
     QCOMPARE(ui->editor()->text(), QStringLiteral("4"));
     QCOMPARE(QApplication::focusWidget(), ui->editor());
+    // It covers the picture exactly, and the label on it.
+    QCOMPARE(ui->editor()->geometry(), QRect(8, 8, 215, 29));
     QCOMPARE(ui->editor()->geometry(), ui->control(QStringLiteral("Image1"))->geometry());
+    QCOMPARE(ui->editor()->font(), ui->window->font());
 
     ui->typeInEditor(QStringLiteral("100"));
     labelHistory.clear();
     ui->pressInEditor(Qt::Key_Return);
     QCOMPARE(labelHistory, (QStringList{"100", "36", "100"}));
     QCOMPARE(ui->onWeights(), (QList<int>{4, 32, 64}));
-    QVERIFY(!ui->editor()->isVisible());
+    QVERIFY(!ui->editorShown());
     QCOMPARE(QApplication::focusWidget(), ui->position(1, false));
     QCOMPARE(ui->app.intStartAddress, 100);
 
@@ -106,7 +109,7 @@ void BehaviourTest::enterAcceptsWholeAddresses() {
     QCOMPARE(ui->label()->text(), QString::number(address));
     QCOMPARE(ui->app.intStartAddress, address);
     QVERIFY(ui->addressMatchesSwitches());
-    QVERIFY(!ui->editor()->isVisible());
+    QVERIFY(!ui->editorShown());
     QVERIFY(ui->fakes.messageBox.texts.empty());
 }
 
@@ -154,7 +157,7 @@ void BehaviourTest::enterRefusesAndChangesNothing() {
     QCOMPARE(ui->app.intStartAddress, 66);
     QCOMPARE(ui->onWeights(), (QList<int>{2, 64}));
     // Still open, the text selected, ready to be corrected.
-    QVERIFY(ui->editor()->isVisible());
+    QVERIFY(ui->editorShown());
     QCOMPARE(QApplication::focusWidget(), ui->editor());
     QCOMPARE(ui->editor()->text(), typed);
     QCOMPARE(ui->editor()->selectedText(), typed);
@@ -183,7 +186,7 @@ void BehaviourTest::enterWithShiftOrControlActsAsEnter() {
     ui->pressInEditor(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ui->onWeights(), (QList<int>{4, 8, 32, 256}));
     QCOMPARE(ui->label()->text(), QStringLiteral("300"));
-    QVERIFY(!ui->editor()->isVisible());
+    QVERIFY(!ui->editorShown());
 }
 
 void BehaviourTest::typingNeverClearsTheAddress() {
@@ -202,7 +205,7 @@ void BehaviourTest::escapeCancels() {
     ui->typeInEditor(QStringLiteral("77"));
     labelHistory.clear();
     ui->pressInEditor(Qt::Key_Escape);
-    QVERIFY(!ui->editor()->isVisible());
+    QVERIFY(!ui->editorShown());
     QCOMPARE(QApplication::focusWidget(), ui->position(1, false));
     QVERIFY(labelHistory.isEmpty());
     QCOMPARE(ui->onWeights(), QList<int>{32});
@@ -215,7 +218,7 @@ void BehaviourTest::clickingASwitchWhileEditingCancelsAndRecomputes() {
     ui->openEditor();
     ui->typeInEditor(QStringLiteral("300"));
     ui->clickPosition(2, true);
-    QVERIFY(!ui->editor()->isVisible());
+    QVERIFY(!ui->editorShown());
     QCOMPARE(ui->label()->text(), QStringLiteral("6"));
     QVERIFY(ui->addressMatchesSwitches());
 }
@@ -225,7 +228,7 @@ void BehaviourTest::infoWhileEditingCancelsAndShowsAbout() {
     ui->openEditor();
     ui->typeInEditor(QStringLiteral("9"));
     ui->click(ui->control(QStringLiteral("cmdInfo")));
-    QVERIFY(!ui->editor()->isVisible());
+    QVERIFY(!ui->editorShown());
     QCOMPARE(ui->fakes.messageBox.texts.size(), size_t{1});
     QCOMPARE(ui->label()->text(), QStringLiteral("128"));
     QCOMPARE(ui->onWeights(), QList<int>{128});

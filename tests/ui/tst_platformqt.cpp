@@ -191,8 +191,9 @@ void PlatformQtTest::realMessageBoxOverTheEditorKeepsItOpen() {
     realBox.setParent(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* editor = window.findChild<QLineEdit*>(QStringLiteral("txtInput"));
     QTest::mouseDClick(window.findChild<QLabel*>(QStringLiteral("lblAusgabe")), Qt::LeftButton);
+    auto* editor = window.findChild<QLineEdit*>(QStringLiteral("txtInput"));
+    QVERIFY(editor != nullptr);
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClicks(editor, QStringLiteral("abc"));
 

@@ -39,7 +39,7 @@ void RandomActionsTest::addressAlwaysMatchesTheSwitches() {
         if (kind < 5) {
             ui.clickPosition(1 << pick(9), pick(2) == 1);
         } else if (kind < 9) {
-            if (!ui.editor()->isVisible()) {
+            if (!ui.editorShown()) {
                 ui.openEditor();
             }
             ui.typeInEditor(typed.at(pick(int(typed.size()))));

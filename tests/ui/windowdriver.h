@@ -24,6 +24,12 @@ class WindowDriver final {
 public:
     WindowDriver()
         : window(std::make_unique<frmMainSmall>(app, fakes.services())) {
+        for (int digit = 0; digit < 9; ++digit) {
+            for (const bool on : {false, true}) {
+                positions.at(digit).at(on) = control<QAbstractButton>(
+                    QStringLiteral("opt%1%2").arg(1 << digit).arg(on ? "_0" : ""));
+            }
+        }
         window->show();
     }
 
@@ -37,12 +43,17 @@ public:
         return widget;
     }
 
-    [[nodiscard]] QLabel* label() const { return control<QLabel>(QStringLiteral("lblAusgabe")); }
+    [[nodiscard]] QLabel* label() const { return labelControl; }
+    // The address editor exists from the first double-click on.
     [[nodiscard]] QLineEdit* editor() const {
         return control<QLineEdit>(QStringLiteral("txtInput"));
     }
+    [[nodiscard]] bool editorShown() const {
+        const auto* editor = window->findChild<QLineEdit*>(QStringLiteral("txtInput"));
+        return editor != nullptr && editor->isVisible();
+    }
     [[nodiscard]] QAbstractButton* position(int weight, bool on) const {
-        return control<QAbstractButton>(QStringLiteral("opt%1%2").arg(weight).arg(on ? "_0" : ""));
+        return positions.at(std::countr_zero(unsigned(weight))).at(on);
     }
 
     void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
@@ -122,7 +133,6 @@ public:
 private:
     std::array<std::array<QAbstractButton*, 2>, 9> positions{};
     QLabel* labelControl = control<QLabel>(QStringLiteral("lblAusgabe"));
-    QLineEdit* editorControl = control<QLineEdit>(QStringLiteral("txtInput"));
 };
 
 } // namespace brisolant::testing
