@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils xdotool fonts-dejavu-core
+    xvfb xauth x11-utils xdotool fonts-dejavu-core libxcb1-dev
     clang libclang-rt-14-dev clang-tidy clang-format
     binutils-mingw-w64-x86-64
     # install and package checks
