@@ -9,7 +9,7 @@ namespace brisolant::modBinaryDecimal {
 std::string fctDecimalToBinary(double value) {
     // Filled from the right: at most 31 digits, or "-1" for a negative odd n.
     std::array<char, 32> buffer{};
-    auto first = buffer.end();
+    auto* first = buffer.data() + buffer.size();
     std::int32_t n = conv::toInt32(value);
     do {
         // The remainder takes the sign of n; a negative n ends after this

@@ -148,7 +148,7 @@ int SwitchBank::switchSum() const {
 void SwitchBank::showAddress() {
     // Formatted in place: this runs once for every switch that moves.
     std::array<char, 8> buffer{};
-    const auto end =
+    auto* const end =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), m_app.intStartAddress).ptr;
     m_view.setAddressText(
         std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));

@@ -60,7 +60,7 @@ QIcon pictureWithWhiteTransparent(const QString& name, qreal devicePixelRatio) {
                                   "bmp");
     picture.setMask(picture.createMaskFromColor(Qt::white, Qt::MaskInColor));
     picture.setDevicePixelRatio(doubleSize ? 2.0 : 1.0);
-    return QIcon(picture);
+    return {picture};
 }
 
 QString weightText(int digit) {

@@ -56,7 +56,7 @@ std::string HandlerBoundary::describeCurrentException() {
         throw;
     } catch (const RuntimeError& error) {
         const std::string name = RuntimeError::standardDescription(error.number());
-        const std::string number =
+        std::string number =
             "Run-time error " + conv::toDecimalText(error.code()) + ": " + name + ".";
         if (name == error.what()) {
             return number;

@@ -89,7 +89,7 @@ JpegFrame firstFrame(const QByteArray& jpg) {
             frame.height = be16(jpg, at + 5);
             frame.width = be16(jpg, at + 7);
             const int count = static_cast<std::uint8_t>(jpg[at + 9]);
-            for (int i = 0; i < count; ++i) {
+            for (qsizetype i = 0; i < count; ++i) {
                 frame.componentIds.push_back(static_cast<std::uint8_t>(jpg[at + 10 + 3 * i]));
             }
             return frame;

@@ -33,7 +33,7 @@ TEST_P(DisplayPicture, FollowsTheGradientWithItsLinesAtTheLeftEdge) {
     ASSERT_EQ(image.size(), QSize(133 * scale, 55 * scale));
     // Key rows of the design, within the encoder's rounding at quality 95.
     const struct {
-        int row;
+        int row = 0;
         QColor colour;
     } rows[] = {{0, QColor(60, 213, 221)},
                 {36, QColor(98, 253, 237)},

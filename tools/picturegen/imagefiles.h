@@ -10,10 +10,10 @@
 namespace ImageFiles {
 
 // Windows bitmap, BITMAPINFOHEADER, 32 bits per pixel, BI_RGB, bottom-up.
-[[nodiscard]] QByteArray bmp32(const QImage& image);
+[[nodiscard]] QByteArray bmp32(const QImage& source);
 
 // Windows icon holding one 24-bit image with its 1-bit transparency mask.
-[[nodiscard]] QByteArray ico24(const QImage& image);
+[[nodiscard]] QByteArray ico24(const QImage& source);
 
 // Baseline (sequential) JPEG with three colour components.
 [[nodiscard]] QByteArray jpeg(const QImage& image, int quality);

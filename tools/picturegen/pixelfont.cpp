@@ -6,7 +6,7 @@
 namespace {
 
 struct Glyph {
-    char c;
+    char c = 0;
     std::array<std::string_view, PixelFont::height> rows;
 };
 

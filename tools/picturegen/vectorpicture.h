@@ -12,7 +12,7 @@
 class VectorPicture final {
 public:
     struct Stop {
-        double at;
+        double at = 0.0;
         QColor colour;
     };
 
@@ -39,7 +39,7 @@ private:
     struct Shape {
         QRectF rect;
         Fill fill;
-        double radius;
+        double radius = 0.0;
     };
 
     int m_units;
