@@ -322,9 +322,6 @@ void frmMainSmall::txtInput_Enter() {
     });
     if (!accepted) {
         // Refused: nothing changed, and the user corrects the text in place.
-        // Back from the message box, the window asks for the keyboard again
-        // rather than count on a window manager to hand it back.
-        activateWindow();
         txtInput->setFocus(Qt::OtherFocusReason);
         txtInput->selectAll();
     }

@@ -15,6 +15,11 @@ void QtMessageBox::show(std::string_view text) {
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
+    // Give the keyboard back to the window the box stood over, rather than
+    // count on a window manager to do it: there may be none (a kiosk).
+    if (m_parent != nullptr) {
+        m_parent->activateWindow();
+    }
 }
 
 QString QtMessageBox::displayText(std::string_view text) {
