@@ -137,14 +137,6 @@ bool SwitchBank::isOn(int digit) const {
     return m_view.positions(digit).value(kOnPosition);
 }
 
-int SwitchBank::switchSum() const {
-    int sum = 0;
-    for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
-        sum += isOn(digit) ? weightOf(digit) : 0;
-    }
-    return sum;
-}
-
 void SwitchBank::showAddress() {
     // Formatted in place: this runs once for every switch that moves.
     std::array<char, 8> buffer{};

@@ -50,8 +50,6 @@ public:
     [[nodiscard]] std::int16_t weightVariable(int digit) const;
 
     [[nodiscard]] bool isOn(int digit) const;
-    // The sum of the weights of the ON switches, without side effects.
-    [[nodiscard]] int switchSum() const;
 
     std::int16_t intSwitch1 = 0;
     std::int16_t intSwitch2 = 0;

@@ -30,14 +30,18 @@ namespace {
 
 const QString kCaption = QStringLiteral("Brisolant");
 
+const QString kCaptionFace = QStringLiteral("MS Sans Serif");
+
 // The captions' face was a Windows bitmap font; where it is missing the
 // nearest sans-serif of the machine stands in at the same sizes and weight.
-QFont captionFont(qreal pointSize) {
-    const QString face = QStringLiteral("MS Sans Serif");
-    QFont::insertSubstitutions(face,
+void installCaptionFaceSubstitutes() {
+    QFont::insertSubstitutions(kCaptionFace,
                                {QStringLiteral("Microsoft Sans Serif"),
                                 QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    QFont font(face);
+}
+
+QFont captionFont(qreal pointSize) {
+    QFont font(kCaptionFace);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Bold);
     return font;
@@ -96,6 +100,7 @@ void frmMainSmall::createControls() {
     using formlayout::pixelRect;
     using formlayout::placement;
 
+    installCaptionFaceSubstitutes();
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(pixelRect(placement("Image1")));
