@@ -84,16 +84,13 @@ void SwitchBank::fctDMXStartAdress(const std::int16_t& Adress) {
     // Digits of weight 512 and more have no switch: a 16-bit address keeps its
     // lowest nine binary digits, and nothing above them can fail.
     for (int position = 0; position < SwitchBankView::kSwitchCount; ++position) {
-        std::int16_t digit = 0;
-        if (position < length) {
-            const char c = digits[static_cast<std::size_t>(length - 1 - position)];
-            digit = (c == '0' || c == '1') ? static_cast<std::int16_t>(c - '0')
-                                           : conv::textToInt16(std::string_view(&c, 1));
-        }
+        // With negative odd addresses refused, every character is "0" or "1".
+        const bool on =
+            position < length && digits[static_cast<std::size_t>(length - 1 - position)] == '1';
         OptionPair& pair = m_view.positions(position);
         // The order matters: a switch that changes raises exactly one Click,
         // its ON position's going ON and its OFF position's going OFF.
-        if (digit == 1) {
+        if (on) {
             pair.setValue(kOffPosition, false);
             pair.setValue(kOnPosition, true);
         } else {
@@ -160,9 +157,10 @@ std::int16_t parseStartAddress(std::string_view text) {
         break;
     }
     if (parsed.value < 0 || parsed.value > kHighestAddress) {
+        // Quoted as typed: "511.5" rounds to 512, but the user never wrote 512.
         throw RuntimeError(ErrorNumber::InvalidAddress,
-                           conv::toDecimalText(parsed.value) +
-                               " is not an address nine switches can set. " + kAccepted);
+                           quoteForMessage(text) + " is not an address nine switches can set. " +
+                               kAccepted);
     }
     return parsed.value;
 }

@@ -69,7 +69,7 @@ private:
 };
 
 // The typed text of the address editor as an address the switches can show:
-// a whole number 0 ... 511 after the rounding of conv::textToInt16. Raises type
+// a whole number 0 ... 511 after the rounding of conv::parseInt16. Raises type
 // mismatch (13) for a text that is no number, overflow (6) beyond the 16-bit
 // range, and invalid address (380) for any other number outside 0 ... 511; each
 // error's description tells the user what was wrong and what is accepted.

@@ -15,10 +15,10 @@
 // count says little. Then machine-readable lines per measurement. Exits 1 if
 // an action does not show what it should.
 
-#include "fakeservices.h"
 #include "frmmainsmall.h"
 #include "paintwatcher.h"
 #include "stopwatch.h"
+#include "windowdriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -190,7 +190,7 @@ private:
         }
     }
 
-    brisolant::testing::FakeServices m_fakes;
+    brisolant::testing::Fakes m_fakes;
     brisolant::modApp m_app;
     brisolant::frmMainSmall m_window;
     PaintWatcher m_watcher;

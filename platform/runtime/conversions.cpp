@@ -51,23 +51,6 @@ std::int32_t toInt32(double value) {
     return roundToInteger<std::int32_t>(value);
 }
 
-std::int16_t toInt16(double value) {
-    return roundToInteger<std::int16_t>(value);
-}
-
-std::int16_t textToInt16(std::string_view text) {
-    const Int16Parse parsed = parseInt16(text);
-    switch (parsed.status) {
-    case ParseStatus::Ok:
-        break;
-    case ParseStatus::NotANumber:
-        throw RuntimeError(ErrorNumber::TypeMismatch);
-    case ParseStatus::OutOfRange:
-        throw RuntimeError(ErrorNumber::Overflow);
-    }
-    return parsed.value;
-}
-
 Int16Parse parseInt16(std::string_view text) noexcept {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
@@ -135,10 +118,6 @@ std::string toDecimalText(std::int64_t value) {
     std::array<char, 24> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return {buffer.data(), result.ptr};
-}
-
-double powerOfTwo(int exponent) {
-    return std::ldexp(1.0, exponent);
 }
 
 void raiseOverflow() {

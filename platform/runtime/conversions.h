@@ -13,7 +13,6 @@ namespace brisolant::conv {
 // target range. NaN and the infinities have no nearest integer and raise
 // overflow as well, so no caller ever sees an undefined cast.
 [[nodiscard]] std::int32_t toInt32(double value);
-[[nodiscard]] std::int16_t toInt16(double value);
 
 // Text to a signed 16-bit integer. A text counts as a number when it is, after
 // optional blanks (spaces and tabs) on either side:
@@ -21,12 +20,9 @@ namespace brisolant::conv {
 //   them and at least one digit in all ("7", "-12", "+7", "2.5", ".5", "3.").
 // Nothing else counts: no exponent, no thousands separator, no hexadecimal, no
 // blank between sign and digits, no other white space. A fraction rounds to the
-// nearest integer, ties to even. Type mismatch (13) for a text that is no
-// number, the empty text included; overflow (6) outside -32768 ... 32767.
-[[nodiscard]] std::int16_t textToInt16(std::string_view text);
-
-// The same conversion for callers that want to word their own message: tells
-// which of the two errors textToInt16 would raise, without raising it.
+// nearest integer, ties to even. The status tells a text that is no number (the
+// empty text included; type mismatch, 13, to a user) from one outside -32768 ...
+// 32767 (overflow, 6), so that the caller can word its own message.
 enum class ParseStatus : std::uint8_t { Ok, NotANumber, OutOfRange };
 struct Int16Parse {
     ParseStatus status = ParseStatus::NotANumber;
@@ -36,9 +32,6 @@ struct Int16Parse {
 
 // Decimal text: "-" only for negatives, no blank, no leading zeros.
 [[nodiscard]] std::string toDecimalText(std::int64_t value);
-
-// 2 to the power of exponent, in double precision.
-[[nodiscard]] double powerOfTwo(int exponent);
 
 // a + b in signed 16-bit arithmetic; overflow (6) when the sum leaves the
 // range. Kept inline: the switch bank adds nine weights on every recompute.

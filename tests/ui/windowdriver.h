@@ -1,59 +1,71 @@
 #pragma once
 
-#include "fakeservices.h"
+#include "appinformation.h"
+#include "clock.h"
 #include "frmmainsmall.h"
+#include "messagebox.h"
+#include "programend.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
-#include <array>
 #include <bit>
 #include <functional>
-#include <memory>
+#include <string>
+#include <vector>
 
 namespace brisolant::testing {
 
-// A main window over fake services, driven the way a user drives it: through
-// real mouse and key events on its controls.
+// The window's services, recording what the program asks of them.
+class Fakes final : public MessageBox, public AppInformation, public Clock, public ProgramEnd {
+public:
+    void show(std::string_view text) override { messages.emplace_back(text); }
+    [[nodiscard]] std::string executableBaseName() const override { return name; }
+    [[nodiscard]] std::int16_t major() const override { return 1; }
+    [[nodiscard]] std::int16_t minor() const override { return 3; }
+    [[nodiscard]] std::int16_t revision() const override { return revisionNumber; }
+    [[nodiscard]] int currentYear() const override { return year; }
+    void endProgram() override { ++ends; }
+    [[nodiscard]] WindowServices services() { return {*this, *this, *this, *this}; }
+
+    std::vector<std::string> messages;
+    std::string name = "Brisolant";
+    std::int16_t revisionNumber = 0;
+    int year = 2026;
+    int ends = 0;
+};
+
+// A main window over fakes, driven as a user drives it: through real mouse and
+// key events on its controls. Records every address the label is given.
 class WindowDriver final {
 public:
-    WindowDriver()
-        : window(std::make_unique<frmMainSmall>(app, fakes.services())) {
-        for (int digit = 0; digit < 9; ++digit) {
-            for (const bool on : {false, true}) {
-                positions.at(digit).at(on) = control<QAbstractButton>(
-                    QStringLiteral("opt%1%2").arg(1 << digit).arg(on ? "_0" : ""));
-            }
-        }
-        window->show();
+    explicit WindowDriver(MessageBox* messageBox = nullptr)
+        : window(app, {messageBox ? *messageBox : fakes, fakes, fakes, fakes}) {
+        QObject::connect(&window, &frmMainSmall::addressShown, &window,
+                         [this](const QString& text) { shown << text; });
+        window.show();
     }
 
-    [[nodiscard]] bool waitUntilActive() { return QTest::qWaitForWindowActive(window.get()); }
-
-    template <typename T = QWidget> [[nodiscard]] T* control(const QString& name) const {
-        auto* widget = window->findChild<T*>(name);
+    template <typename T = QWidget> [[nodiscard]] T* get(const QString& name) const {
+        auto* widget = window.findChild<T*>(name);
         if (widget == nullptr) {
             qFatal("no control named %s", qPrintable(name));
         }
         return widget;
     }
-
-    [[nodiscard]] QLabel* label() const { return labelControl; }
+    [[nodiscard]] QLabel* label() const { return get<QLabel>(QStringLiteral("lblAusgabe")); }
     // The address editor exists from the first double-click on.
-    [[nodiscard]] QLineEdit* editor() const {
-        return control<QLineEdit>(QStringLiteral("txtInput"));
-    }
-    [[nodiscard]] bool editorShown() const {
-        const auto* editor = window->findChild<QLineEdit*>(QStringLiteral("txtInput"));
-        return editor != nullptr && editor->isVisible();
+    [[nodiscard]] QLineEdit* editor() const { return get<QLineEdit>(QStringLiteral("txtInput")); }
+    [[nodiscard]] bool editing() const {
+        const auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtInput"));
+        return box != nullptr && box->isVisible();
     }
     [[nodiscard]] QAbstractButton* position(int weight, bool on) const {
-        return positions.at(std::countr_zero(unsigned(weight))).at(on);
+        return get<QAbstractButton>(QStringLiteral("opt%1%2").arg(weight).arg(on ? "_0" : ""));
     }
 
     void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
@@ -62,24 +74,20 @@ public:
     void clickPosition(int weight, bool on) { click(position(weight, on)); }
     void openEditor() { QTest::mouseDClick(label(), Qt::LeftButton); }
     // Replaces the editor's text as a user would: select all, then type.
-    void typeInEditor(const QString& text) {
+    void type(const QString& text) {
         QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty()) {
-            QTest::keyClick(editor(), Qt::Key_Delete);
-        } else {
-            QTest::keyClicks(editor(), text);
-        }
+        QTest::keyClick(editor(), Qt::Key_Delete);
+        QTest::keyClicks(editor(), text);
     }
-    void pressInEditor(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(editor(), key, modifiers);
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    void enterAddress(const QString& text) {
+    void enter(const QString& text) {
         openEditor();
-        typeInEditor(text);
-        pressInEditor(Qt::Key_Return);
+        type(text);
+        press(Qt::Key_Return);
     }
 
-    // The weights of the switches that are ON, as the buttons show them.
     [[nodiscard]] QList<int> onWeights() const {
         QList<int> weights;
         for (int weight = 1; weight <= 256; weight *= 2) {
@@ -89,10 +97,9 @@ public:
         }
         return weights;
     }
-
     // What users rely on: the label shows the sum of the ON switches, and
     // intStartAddress holds it.
-    [[nodiscard]] bool addressMatchesSwitches() const {
+    [[nodiscard]] bool consistent() const {
         int sum = 0;
         for (const int weight : onWeights()) {
             sum += weight;
@@ -100,14 +107,12 @@ public:
         return label()->text() == QString::number(sum) && app.intStartAddress == sum;
     }
 
-    // Runs action; if it opens a pop-up menu, hands the menu to onPopup (which
-    // may choose an item by keys) and closes whatever is left open.
-    // Returns whether a pop-up opened.
+    // Runs action; hands a pop-up menu it opens to onPopup (which may choose an
+    // item by keys) and closes what is left open. Returns whether one opened.
     bool withPopup(const std::function<void()>& action,
                    const std::function<void(QWidget*)>& onPopup = {}) {
         bool opened = false;
         QTimer watcher;
-        watcher.setInterval(0);
         QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
                 opened = true;
@@ -120,19 +125,25 @@ public:
                 }
             }
         });
-        watcher.start();
+        watcher.start(0);
         action();
-        QTest::qWait(20);
         return opened;
     }
+    // Opens the pop-up over the label and chooses its item number item.
+    void choose(int item) {
+        withPopup([this] { click(label(), Qt::RightButton); },
+                  [item](QWidget* menu) {
+                      for (int i = 0; i < item; ++i) {
+                          QTest::keyClick(menu, Qt::Key_Down);
+                      }
+                      QTest::keyClick(menu, Qt::Key_Return);
+                  });
+    }
 
-    FakeServices fakes;
+    Fakes fakes;
     modApp app;
-    std::unique_ptr<frmMainSmall> window;
-
-private:
-    std::array<std::array<QAbstractButton*, 2>, 9> positions{};
-    QLabel* labelControl = control<QLabel>(QStringLiteral("lblAusgabe"));
+    frmMainSmall window;
+    QStringList shown;
 };
 
 } // namespace brisolant::testing
