@@ -1,14 +1,11 @@
 #include "conversions.h"
 #include "headlessswitchbank.h"
-#include "modbinarydecimal.h"
 #include "runtimeerror.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -50,38 +47,6 @@ void checkNumberText(std::string_view text) {
         FUZZ_CHECK(approximate >= 32767.5 || approximate <= -32768.5);
     } else {
         FUZZ_CHECK(approximate - 0.5 <= parsed.value && parsed.value <= approximate + 0.5);
-    }
-}
-
-// "d..." is doubles, eight bytes each, bit for bit: NaNs, infinities and
-// subnormals come along. The digits must read back as the C library's rounding.
-void checkDigitStrings(std::string_view bytes) {
-    for (std::size_t at = 0; at + sizeof(double) <= bytes.size(); at += sizeof(double)) {
-        double value = 0;
-        std::memcpy(&value, bytes.data() + at, sizeof value);
-        const double rounded = std::nearbyint(value);
-        const bool fits =
-            std::isfinite(value) && rounded >= -2147483648.0 && rounded <= 2147483647.0;
-        std::string digits;
-        try {
-            digits = modBinaryDecimal::fctDecimalToBinary(value);
-        } catch (const RuntimeError& error) {
-            FUZZ_CHECK(!fits && error.number() == ErrorNumber::Overflow);
-            continue;
-        }
-        FUZZ_CHECK(fits);
-        const auto n = static_cast<std::int64_t>(rounded);
-        if (n < 0) {
-            FUZZ_CHECK(digits == (n % 2 == 0 ? "0" : "-1"));
-            continue;
-        }
-        FUZZ_CHECK(digits == "0" || digits.front() == '1');
-        std::int64_t read = 0;
-        for (const char digit : digits) {
-            FUZZ_CHECK(digit == '0' || digit == '1');
-            read = read * 2 + (digit - '0');
-        }
-        FUZZ_CHECK(read == n);
     }
 }
 
@@ -135,8 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     if (input.starts_with('n')) {
         checkNumberText(input.substr(1));
-    } else if (input.starts_with('d')) {
-        checkDigitStrings(input.substr(1));
     } else {
         runSession(input);
     }

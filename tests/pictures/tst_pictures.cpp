@@ -105,8 +105,7 @@ void PicturesTest::keyPixels() {
         }
         QVERIFY(light > qGray(display.pixel(60 * scale, y)) + 20);
 
-        // The symbols on pure white, which the buttons show as transparent, and
-        // no white hole in a symbol.
+        // The symbols on pure white, which the buttons show as transparent.
         for (const char* name : {"info", "close"}) {
             const QImage picture =
                 committed(QStringLiteral("%1%2.bmp").arg(name, scale == 2 ? "@2x" : ""));
@@ -116,26 +115,12 @@ void PicturesTest::keyPixels() {
             const QRgb symbol = info ? picture.pixel(size / 4, size / 4)  // the disc beside the i
                                      : picture.pixel(size / 2, size / 2); // where the arms cross
             QVERIFY(info ? qBlue(symbol) > qRed(symbol) + 60 : isRed(symbol));
-            for (int y = 0; y < size; ++y) {
-                for (int x = 0; x < size; ++x) {
-                    const bool inside =
-                        std::hypot(x + 0.5 - size / 2.0, y + 0.5 - size / 2.0) < size / 5.0;
-                    QVERIFY(!(inside && isWhite(picture.pixel(x, y))));
-                }
-            }
         }
     }
-    // The icon: a red block, levers up and down, "DMX" and 1 to 4 crisp white on red.
+    // The icon: a red block with white levers, one up and one down.
     const QImage icon = committed("brisolant.ico");
     QVERIFY(isRed(icon.pixel(2, 16)) && isWhite(icon.pixel(5, 12)) &&
             qGray(icon.pixel(12, 18)) > 200);
-    for (const QRect area : {QRect(8, 3, 16, 5), QRect(4, 24, 24, 5)}) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                QVERIFY(isWhite(icon.pixel(x, y)) || isRed(icon.pixel(x, y)));
-            }
-        }
-    }
     const QImage large = committed("brisolant-64.png");
     QCOMPARE(qAlpha(large.pixel(0, 0)), 0);
     for (const QPoint p : {QPoint(2, 16), QPoint(5, 12), QPoint(8, 3)}) {
