@@ -160,9 +160,10 @@ std::int16_t parseStartAddress(std::string_view text) {
         break;
     }
     if (parsed.value < 0 || parsed.value > kHighestAddress) {
+        // The user's own text, not the number it rounds to: "511.5", not 512.
         throw RuntimeError(ErrorNumber::InvalidAddress,
-                           conv::toDecimalText(parsed.value) +
-                               " is not an address nine switches can set. " + kAccepted);
+                           quoteForMessage(text) + " is not an address nine switches can set. " +
+                               kAccepted);
     }
     return parsed.value;
 }
