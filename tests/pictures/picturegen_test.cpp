@@ -12,6 +12,7 @@
 namespace {
 
 const QStringList generated{
+    QStringLiteral("brisolant-16.png"), QStringLiteral("brisolant-32.png"),
     QStringLiteral("brisolant-64.png"), QStringLiteral("brisolant.ico"),
     QStringLiteral("brisolant.svg"),    QStringLiteral("close.bmp"),
     QStringLiteral("close@2x.bmp"),     QStringLiteral("display.jpg"),
