@@ -291,27 +291,32 @@ bool frmMainSmall::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
-    } else if (watched == txtInput) {
-        if (event->type() == QEvent::KeyPress) {
-            // Seen before the box takes the key; any shift state counts.
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                txtInput_Enter();
-                return true;
-            }
-            if (key == Qt::Key_Escape) {
-                txtInput_Cancel();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            // A message box or a pop-up over the box is not leaving it.
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                txtInput->hide();
-            }
-        }
+    } else if (watched == txtInput && editorEvent(event)) {
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmMainSmall::editorEvent(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // Seen before the box takes the key; any shift state counts.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txtInput_Enter();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            txtInput_Cancel();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A message box or a pop-up over the box is not leaving it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            txtInput->hide();
+        }
+    }
+    return false;
 }
 
 void frmMainSmall::keyPressEvent(QKeyEvent* event) {

@@ -63,6 +63,8 @@ private:
     void tellFocusAgain();
 
     [[nodiscard]] QLineEdit* addressEditor();
+    // The editor's keys and focus; true when the event is used up.
+    bool editorEvent(QEvent* event);
 
     void Form_Load();
     void lblAusgabe_DblClick();
