@@ -404,9 +404,11 @@ QLineEdit* frmMainSmall::addressEditor() {
 
 void frmMainSmall::lblAusgabe_DblClick() {
     QLineEdit* editor = addressEditor();
-    editor->setText(QString::fromStdString(conv::toDecimalText(m_app.intStartAddress)));
+    // Focused before its text is set, so that a screen reader presents the
+    // box first and then the address in it.
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
+    editor->setText(QString::fromStdString(conv::toDecimalText(m_app.intStartAddress)));
     // Typing replaces the address, as in any in-place editor.
     editor->selectAll();
 }
