@@ -14,7 +14,7 @@ double contrast(QRgb a, QRgb b) {
         };
         return 0.2126 * linear(qRed(p)) + 0.7152 * linear(qGreen(p)) + 0.0722 * linear(qBlue(p));
     };
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
 
