@@ -157,7 +157,7 @@ std::int16_t parseStartAddress(std::string_view text) {
         break;
     }
     if (parsed.value < 0 || parsed.value > kHighestAddress) {
-        // Quoted as typed: "511.5" rounds to 512, but the user never wrote 512.
+        // The user's own text, not the number it rounds to: "511.5", not 512.
         throw RuntimeError(ErrorNumber::InvalidAddress,
                            quoteForMessage(text) + " is not an address nine switches can set. " +
                                kAccepted);

@@ -1,6 +1,7 @@
 #include "frmmainsmall.h"
 
 #include "conversions.h"
+#include "focusring.h"
 #include "formlayout.h"
 #include "optionbutton.h"
 #include "programend.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -85,7 +87,12 @@ frmMainSmall::frmMainSmall(modApp& app, const WindowServices& services, QWidget*
     createMenu();
     setTabOrderFromLayout();
 
-    setWindowIcon(QIcon(readPicture(QStringLiteral(":/pictures/brisolant-64.png"), "png")));
+    // Every size a window manager or task bar asks for, none scaled from another.
+    QIcon icon;
+    for (const int size : {16, 32, 64}) {
+        icon.addPixmap(readPicture(QStringLiteral(":/pictures/brisolant-%1.png").arg(size), "png"));
+    }
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -120,7 +127,8 @@ void frmMainSmall::createControls() {
     QPalette red = lblAusgabe->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblAusgabe->setPalette(red);
-    lblAusgabe->setAccessibleDescription(QStringLiteral("DMX start address"));
+    lblAusgabe->setAccessibleDescription(
+        QStringLiteral("DMX start address. Press F2 to type an address."));
     lblAusgabe->installEventFilter(this);
 
     const auto pictureButton = [this](const char* name, const QString& caption,
@@ -140,6 +148,11 @@ void frmMainSmall::createControls() {
     cmdClose = pictureButton("cmdClose", QStringLiteral("Exit"), QStringLiteral("close"));
     connect(cmdInfo, &QToolButton::clicked, this, &frmMainSmall::cmdInfo_Click);
     connect(cmdClose, &QToolButton::clicked, this, &frmMainSmall::cmdClose_Click);
+    m_focusRing = new FocusRing(this);
+    for (QToolButton* button : {cmdInfo, cmdClose}) {
+        m_focusRing->watch(*button, 3);
+        button->installEventFilter(this);
+    }
 
     for (int digit = 0; digit < kSwitchCount; ++digit) {
         const std::string_view frameName = formlayout::kSwitchFrames.at(digit);
@@ -160,18 +173,14 @@ void frmMainSmall::createControls() {
         on->setGeometry(pixelRect(placement(onName.toStdString())));
         off->setAccessibleName(QStringLiteral("Switch %1 OFF").arg(weight));
         on->setAccessibleName(QStringLiteral("Switch %1 ON").arg(weight));
-        off->setAccessibleDescription(
-            QStringLiteral("Upper half of the switch of weight %1: selected while it is OFF")
-                .arg(weight));
-        on->setAccessibleDescription(
-            QStringLiteral("Lower half of the switch of weight %1: selected while it is ON and "
-                           "its weight counts in the start address")
-                .arg(weight));
         OptionButton::bindPair(m_positions.at(digit), *off, *on);
+        m_halves.at(digit) = {off, on};
         if (digit == 0) {
             opt1 = off;
         }
     }
+
+    describeSwitches(lblAusgabe->text());
 
     // The picture lies under the address; the editor, once made, over both.
     Image1->lower();
@@ -236,7 +245,29 @@ void frmMainSmall::setAddressText(std::string_view text) {
         QAccessibleEvent changed(lblAusgabe, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+    describeSwitches(shown);
     Q_EMIT addressShown(shown);
+}
+
+void frmMainSmall::describeSwitches(const QString& address) {
+    // Screen readers speak the focused control, not a label that changes, so
+    // every switch position carries the address: the one with the focus has it
+    // spoken when it changes, the one taking the focus when it is reached.
+    if (address == m_describedAddress) {
+        return;
+    }
+    m_describedAddress = address;
+    for (int digit = 0; digit < kSwitchCount; ++digit) {
+        const QString weight = weightText(digit);
+        m_halves.at(digit)[0]->setAccessibleDescription(
+            QStringLiteral("Start address %1. Upper half of the switch of weight %2: selected "
+                           "while it is OFF.")
+                .arg(address, weight));
+        m_halves.at(digit)[1]->setAccessibleDescription(
+            QStringLiteral("Start address %1. Lower half of the switch of weight %2: selected "
+                           "while it is ON and %2 counts in the address.")
+                .arg(address, weight));
+    }
 }
 
 bool frmMainSmall::eventFilter(QObject* watched, QEvent* event) {
@@ -251,27 +282,94 @@ bool frmMainSmall::eventFilter(QObject* watched, QEvent* event) {
             lblAusgabe_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
             return true;
         }
-    } else if (watched == txtInput) {
+    } else if (watched == cmdInfo || watched == cmdClose) {
         if (event->type() == QEvent::KeyPress) {
-            // Seen before the box takes the key; any shift state counts.
             const int key = static_cast<QKeyEvent*>(event)->key();
+            // Enter presses a focused button as Space does.
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                txtInput_Enter();
+                static_cast<QToolButton*>(watched)->click();
                 return true;
-            }
-            if (key == Qt::Key_Escape) {
-                txtInput_Cancel();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            // A message box or a pop-up over the box is not leaving it.
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                txtInput->hide();
             }
         }
+    } else if (watched == txtInput && editorEvent(event)) {
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmMainSmall::editorEvent(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // Seen before the box takes the key; any shift state counts.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txtInput_Enter();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            txtInput_Cancel();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A message box or a pop-up over the box is not leaving it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            txtInput->hide();
+        }
+    }
+    return false;
+}
+
+void frmMainSmall::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control left unused.
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool editing = txtInput != nullptr && txtInput->isVisible();
+    if (key == Qt::Key_F2 && modifiers == Qt::NoModifier) {
+        if (!editing) {
+            m_boundary.run([this] { lblAusgabe_DblClick(); });
+        }
+    } else if ((key == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+               (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        // In the editor the Menu key is the editor's own menu.
+        if (!editing) {
+            popupFromKeyboard();
+        }
+    } else if ((key == Qt::Key_Left || key == Qt::Key_Right) && modifiers == Qt::NoModifier) {
+        moveAlongSwitches(key == Qt::Key_Left ? -1 : 1);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void frmMainSmall::moveAlongSwitches(int step) {
+    for (int digit = 0; digit < kSwitchCount; ++digit) {
+        const auto& halves = m_halves.at(digit);
+        const int next = digit + step;
+        if ((halves[0]->hasFocus() || halves[1]->hasFocus()) && next >= 0 && next < kSwitchCount) {
+            // Onto the neighbour's selected position, where Tab would stop.
+            const bool on = m_positions.at(next).value(kOnPosition);
+            m_halves.at(next)[on ? 1 : 0]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void frmMainSmall::popupFromKeyboard() {
+    // Under the address display, with the first item ready for Enter as
+    // keyboard menus have it (and a screen reader has an item to speak).
+    QTimer::singleShot(0, mnuFile, [this] { mnuFile->setActiveAction(mnuReset); });
+    mnuFile->exec(Image1->mapToGlobal(QPoint(0, Image1->height())));
+    tellFocusAgain();
+}
+
+void frmMainSmall::tellFocusAgain() {
+    // A closed pop-up gives the focus back without telling screen readers,
+    // which would go on presenting the menu and miss what its item changed.
+    QWidget* focused = focusWidget();
+    if (focused != nullptr && QAccessible::isActive()) {
+        QAccessibleEvent event(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void frmMainSmall::Form_Load() {
@@ -297,6 +395,7 @@ QLineEdit* frmMainSmall::addressEditor() {
     txtInput->setAccessibleDescription(
         QStringLiteral("Type a start address from 0 to 511 and press Enter; Escape cancels."));
     txtInput->installEventFilter(this);
+    m_focusRing->watch(*txtInput, 1);
     txtInput->raise();
     // Last in the Tab order, after "Info".
     setTabOrder(cmdInfo, txtInput);
@@ -305,9 +404,13 @@ QLineEdit* frmMainSmall::addressEditor() {
 
 void frmMainSmall::lblAusgabe_DblClick() {
     QLineEdit* editor = addressEditor();
-    editor->setText(QString::fromStdString(conv::toDecimalText(m_app.intStartAddress)));
+    // Focused before its text is set, so that a screen reader presents the
+    // box first and then the address in it.
     editor->show();
     editor->setFocus(Qt::OtherFocusReason);
+    editor->setText(QString::fromStdString(conv::toDecimalText(m_app.intStartAddress)));
+    // Typing replaces the address, as in any in-place editor.
+    editor->selectAll();
 }
 
 void frmMainSmall::lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& globalPosition) {
@@ -315,17 +418,22 @@ void frmMainSmall::lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& glob
     // must not travel back through the menu's event loop.
     if (button == Qt::RightButton) {
         mnuFile->exec(globalPosition);
+        tellFocusAgain();
     }
 }
 
 void frmMainSmall::txtInput_Enter() {
     const bool accepted = m_boundary.run([this] {
         const std::int16_t address = parseStartAddress(txtInput->text().toStdString());
-        // Leaving the box closes it; the switches then move to the address.
-        opt1->setFocus(Qt::OtherFocusReason);
+        // The switches move first, so that opt1 takes the focus with the new
+        // address already in what a screen reader speaks of it.
         m_bank.EnterStartAddress(address);
+        opt1->setFocus(Qt::OtherFocusReason);
     });
-    if (!accepted) {
+    if (accepted) {
+        // A window that is not the active one gets no focus-out to hide it.
+        txtInput->hide();
+    } else {
         // Refused: nothing changed, and the user corrects the text in place.
         txtInput->setFocus(Qt::OtherFocusReason);
         txtInput->selectAll();
@@ -334,6 +442,7 @@ void frmMainSmall::txtInput_Enter() {
 
 void frmMainSmall::txtInput_Cancel() {
     opt1->setFocus(Qt::OtherFocusReason);
+    txtInput->hide();
 }
 
 void frmMainSmall::mnuReset_Click() {

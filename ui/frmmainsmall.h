@@ -12,6 +12,7 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -19,6 +20,7 @@ class QToolButton;
 
 namespace brisolant {
 
+class FocusRing;
 class OptionButton;
 
 // The program's one window: the address display, the nine switches, "Info"
@@ -27,6 +29,10 @@ class OptionButton;
 // HandlerBoundary, so an error is reported and the program carries on.
 //
 // Controls carry their names as object names ("opt8_0", "lblAusgabe" ...).
+//
+// Keyboard: F2 opens the address editor anywhere in the window; Shift+F10 and
+// the Menu key open the pop-up menu at the address display; Left and Right go
+// from switch to switch as they stand; Enter presses "Info" and "Exit".
 class frmMainSmall final : public QWidget, public SwitchBankView {
     Q_OBJECT
 
@@ -36,7 +42,6 @@ public:
     [[nodiscard]] OptionPair& positions(int digit) override;
     void setAddressText(std::string_view text) override;
 
-    [[nodiscard]] SwitchBank& bank() { return m_bank; }
     [[nodiscard]] QMenu* popupMenu() const { return mnuFile; }
 
 Q_SIGNALS:
@@ -45,14 +50,21 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
     void createMenu();
     void setTabOrderFromLayout();
     void centreOnScreen();
+    void describeSwitches(const QString& address);
+    void moveAlongSwitches(int step);
+    void popupFromKeyboard();
+    void tellFocusAgain();
 
     [[nodiscard]] QLineEdit* addressEditor();
+    // The editor's keys and focus; true when the event is used up.
+    bool editorEvent(QEvent* event);
 
     void Form_Load();
     void lblAusgabe_DblClick();
@@ -76,6 +88,10 @@ private:
     QToolButton* cmdInfo = nullptr;
     QToolButton* cmdClose = nullptr;
     OptionButton* opt1 = nullptr;
+    // Upper and lower position of each switch, in ascending order of weight.
+    std::array<std::array<OptionButton*, 2>, kSwitchCount> m_halves{};
+    QString m_describedAddress;
+    FocusRing* m_focusRing = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuReset = nullptr;
     QAction* Line00 = nullptr;

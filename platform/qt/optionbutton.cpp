@@ -1,10 +1,25 @@
 #include "optionbutton.h"
 
+#include "focusring.h"
 #include "handlerboundary.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace brisolant {
+
+namespace {
+
+// Mostly ink with a little of the face, so that the lever is not a hole.
+QColor leverColour(const QColor& ink, const QColor& face) {
+    constexpr float kInk = 0.82F;
+    return QColor::fromRgbF(kInk * ink.redF() + (1 - kInk) * face.redF(),
+                            kInk * ink.greenF() + (1 - kInk) * face.greenF(),
+                            kInk * ink.blueF() + (1 - kInk) * face.blueF());
+}
+
+} // namespace
 
 OptionButton::OptionButton(OptionPair& pair, OptionSlot slot, HandlerBoundary& boundary,
                            QWidget* parent)
@@ -48,15 +63,48 @@ void OptionButton::checkStateSet() {
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event) {
-    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
-    if (!arrow || m_partner == nullptr || event->modifiers() != Qt::NoModifier) {
+    const int key = event->key();
+    if (event->modifiers() != Qt::NoModifier || m_partner == nullptr) {
         QPushButton::keyPressEvent(event);
         return;
     }
-    // Like a group of option buttons: the arrow moves to the other position
-    // and selects it, with its Click, as a mouse click would.
-    m_partner->setFocus(Qt::TabFocusReason);
-    m_boundary.run([this] { m_pair.setValue(partnerOf(m_slot), true); });
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        event->ignore();
+        return;
+    }
+    if (key != Qt::Key_Up && key != Qt::Key_Down) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // Up asks for the upper position and Down for the lower, with its Click
+    // as a mouse click would. The focus moves only after the Click, so that a
+    // screen reader hears the position with the address it gives.
+    const OptionSlot wanted = key == Qt::Key_Up ? OptionSlot::Upper : OptionSlot::Lower;
+    OptionButton* target = wanted == m_slot ? this : m_partner;
+    m_boundary.run([this, wanted] { m_pair.setValue(wanted, true); });
+    target->setFocus(Qt::TabFocusReason);
+}
+
+void OptionButton::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const QColor face = palette().color(QPalette::Button);
+    QColor ink = palette().color(QPalette::ButtonText);
+    if (isChecked()) {
+        painter.fillRect(rect().adjusted(1, 1, -1, -1), leverColour(ink, face));
+        ink = face;
+    }
+    painter.setPen(ink);
+    painter.drawText(rect(), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        // Above and below the caption: a three-digit weight fills the width.
+        // The last row and column lie under the neighbours.
+        FocusRing::paint(painter, rect().adjusted(1, 2, -2, -3), ink, false);
+    }
 }
 
 void OptionButton::showPairState() {

@@ -14,8 +14,14 @@ class HandlerBoundary;
 // code would. Qt's own exclusive groups cannot unselect their selected button,
 // so they are not used.
 //
-// Keyboard: Tab stops only at the selected position of a switch, Up and Down
-// select the other position, Space selects the focused one.
+// The selected position is drawn as the switch's lever, face and caption
+// colours swapped, so that it stands out at a glance in light and dark
+// palettes alike; the focus is a ring in the caption's colour.
+//
+// Keyboard: Tab stops only at the selected position of a switch; Up selects
+// the upper position and Down the lower, whichever has the focus, and the
+// focus follows; Space selects the focused one. Left and Right are left to
+// the parent, which knows the neighbouring switches.
 class OptionButton final : public QPushButton {
     Q_OBJECT
 
@@ -31,6 +37,7 @@ protected:
     void nextCheckState() override;
     void checkStateSet() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showPairState();

@@ -50,7 +50,10 @@ void PicturesTest::formatSizeAndDepth_data() {
     QTest::addColumn<int>("bitsAt"); // where the file's header gives its bits per pixel
     QTest::addColumn<int>("bits");
     QTest::newRow("icon") << "brisolant.ico" << 32 << 12 << 24;
-    QTest::newRow("large icon") << "brisolant-64.png" << 64 << 24 << 8; // 8 bits per channel
+    for (const int size : {16, 32, 64}) { // 8 bits per channel, with alpha
+        QTest::newRow(qPrintable(QStringLiteral("icon %1").arg(size)))
+            << QStringLiteral("brisolant-%1.png").arg(size) << size << 24 << 8;
+    }
     QTest::newRow("display") << "display.jpg" << 133 << -1 << 0;
     QTest::newRow("display @2x") << "display@2x.jpg" << 266 << -1 << 0;
     for (const char* name : {"info", "close"}) {

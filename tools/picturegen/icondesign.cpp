@@ -24,36 +24,51 @@ void addText(VectorPicture& picture, const QString& text, QPoint topLeft, const 
     }
 }
 
+void addBlock(VectorPicture& p, int size, double radius) {
+    p.addRect(QRectF(0, 0, size, size), VectorPicture::solid(QColor(112, 0, 0)), radius);
+    p.addRect(
+        QRectF(1, 1, size - 2, size - 2),
+        VectorPicture::vertical(
+            1, size - 1,
+            {{0.0, QColor(244, 72, 60)}, {0.45, QColor(222, 24, 20)}, {1.0, QColor(168, 0, 0)}}),
+        radius - 1.0);
+}
+
+void addLever(VectorPicture& p, const QRectF& slot, double leverHeight, bool up) {
+    const QColor white(255, 255, 255);
+    p.addRect(slot, VectorPicture::vertical(slot.top(), slot.bottom(),
+                                            {{0.0, QColor(48, 0, 0)}, {1.0, QColor(92, 8, 8)}}));
+    const double top = up ? slot.top() + 1 : slot.bottom() - 1 - leverHeight;
+    p.addRect(QRectF(slot.left() + 1, top, slot.width() - 2, leverHeight),
+              VectorPicture::vertical(top, top + leverHeight,
+                                      {{0.0, white}, {0.6, white}, {1.0, QColor(196, 196, 196)}}));
+}
+
 } // namespace
 
 VectorPicture picture() {
     VectorPicture p(units);
     const QColor white(255, 255, 255);
-
-    p.addRect(QRectF(0, 0, 32, 32), VectorPicture::solid(QColor(112, 0, 0)), 3.0);
-    p.addRect(
-        QRectF(1, 1, 30, 30),
-        VectorPicture::vertical(
-            1, 31,
-            {{0.0, QColor(244, 72, 60)}, {0.45, QColor(222, 24, 20)}, {1.0, QColor(168, 0, 0)}}),
-        2.0);
+    addBlock(p, units, 3.0);
 
     const QString label = QStringLiteral("DMX");
     addText(p, label, QPoint((units - PixelFont::textWidth(label)) / 2, 3), white);
 
     for (int i = 0; i < 4; ++i) {
         const int x = firstSlot + i * slotPitch;
-        p.addRect(QRectF(x, slotTop, slotWidth, slotHeight),
-                  VectorPicture::vertical(slotTop, slotTop + slotHeight,
-                                          {{0.0, QColor(48, 0, 0)}, {1.0, QColor(92, 8, 8)}}));
-        const int leverTop = leverUp[static_cast<std::size_t>(i)]
-                                 ? slotTop + 1
-                                 : slotTop + slotHeight - 1 - leverHeight;
-        p.addRect(
-            QRectF(x + 1, leverTop, slotWidth - 2, leverHeight),
-            VectorPicture::vertical(leverTop, leverTop + leverHeight,
-                                    {{0.0, white}, {0.6, white}, {1.0, QColor(196, 196, 196)}}));
+        addLever(p, QRectF(x, slotTop, slotWidth, slotHeight), leverHeight,
+                 leverUp[static_cast<std::size_t>(i)]);
         addText(p, QString::number(i + 1), QPoint(x + 1, 24), white);
+    }
+    return p;
+}
+
+VectorPicture smallPicture() {
+    constexpr int size = 16;
+    VectorPicture p(size);
+    addBlock(p, size, 2.0);
+    for (int i = 0; i < 4; ++i) {
+        addLever(p, QRectF(2 + i * 3, 3, 3, 10), 4, leverUp[static_cast<std::size_t>(i)]);
     }
     return p;
 }

@@ -11,4 +11,8 @@ inline constexpr int units = 32;
 
 [[nodiscard]] VectorPicture picture();
 
+// The same block at 16 x 16, on a 16-unit grid: the four levers alone, since
+// letters five pixels high cannot be halved.
+[[nodiscard]] VectorPicture smallPicture();
+
 } // namespace IconDesign

@@ -30,6 +30,9 @@ int main(int argc, char* argv[]) {
     const VectorPicture icon = IconDesign::picture();
     const std::vector<std::pair<QString, QByteArray>> files{
         {QStringLiteral("brisolant.ico"), ImageFiles::ico24(icon.render(32))},
+        {QStringLiteral("brisolant-16.png"),
+         ImageFiles::png(IconDesign::smallPicture().render(16))},
+        {QStringLiteral("brisolant-32.png"), ImageFiles::png(icon.render(32))},
         {QStringLiteral("brisolant-64.png"), ImageFiles::png(icon.render(64))},
         {QStringLiteral("brisolant.svg"), icon.svg(QStringLiteral("Brisolant"))},
         {QStringLiteral("display.jpg"), ImageFiles::jpeg(DisplayPanel(1).image(), jpegQuality)},
