@@ -48,202 +48,6 @@ int contrasting(const QImage& image, const QRect& area, double ratio, const QIma
     return count;
 }
 
-} // namespace
-
-// The main window through real events, at whatever QT_SCALE_FACTOR the test runs with.
-class WindowTest final : public QObject {
-    Q_OBJECT
-
-private Q_SLOTS:
-    void init();
-    void cleanup();
-
-    void layout_data();
-    void layout();
-    void startsOffWithCaptionsFontsAndMenu();
-    void tabVisitsTheSelectedHalvesByTabIndex();
-    void pixelsOfDisplaySwitchesAndButtons();
-    void typicalInteraction();
-    void enterAccepts_data();
-    void enterAccepts();
-    void enterRefusesAndChangesNothing_data();
-    void enterRefusesAndChangesNothing();
-    void editingEndsWithoutEnter_data();
-    void editingEndsWithoutEnter();
-    void popupOpensOnlyOnRightReleaseOverTheLabel_data();
-    void popupOpensOnlyOnRightReleaseOverTheLabel();
-    void menuResetsAndInfoAndAboutShowTheSameText();
-    void switchHalvesLikeOptionButtons();
-    void keys_data();
-    void keys();
-    void iconAndContrastOnTheGrabbedWindow();
-    void accessibleNamesStatesAndActions();
-    void aboutText_data();
-    void aboutText();
-    void realMessageBoxTitleTextAndFocus();
-    void exitEndsTheRealEventLoop();
-    void boundaryReportsAndCarriesOn_data();
-    void boundaryReportsAndCarriesOn();
-    void missingDisplay_data();
-    void missingDisplay();
-    void randomActionsKeepTheAddressTrue();
-
-private:
-    void play(QStringList tokens);
-
-    std::unique_ptr<WindowDriver> ui;
-    QList<QPair<QWidget*, QString>> spoken; // descriptions, as controls take the focus
-    QWidget other;
-};
-
-void WindowTest::init() {
-    ui = std::make_unique<WindowDriver>();
-    QVERIFY(QTest::qWaitForWindowActive(&ui->window));
-    connect(qApp, &QApplication::focusChanged, &ui->window, [this](QWidget*, QWidget* w) {
-        spoken << qMakePair(w, w != nullptr ? w->accessibleDescription() : QString());
-    });
-}
-
-void WindowTest::cleanup() {
-    ui.reset();
-    other.hide();
-}
-
-// Plays keys ({Name}), typed text, {DblClick} and {Inactive} to whatever has
-// the keyboard: a pop-up, the editor or the window's focused control.
-void WindowTest::play(QStringList tokens) {
-    while (!tokens.isEmpty()) {
-        const QString token = tokens.takeFirst();
-        QWidget* popup = QApplication::activePopupWidget();
-        QWidget* target = popup != nullptr ? popup : ui->window.focusWidget();
-        if (token == "{DblClick}") {
-            ui->openEditor();
-        } else if (token == "{Inactive}") {
-            other.show();
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-        } else if (!token.startsWith(QLatin1Char('{'))) {
-            QTest::keyClicks(target, token);
-        } else {
-            const QKeyCombination key = QKeySequence(token.mid(1, token.size() - 2))[0];
-            ui->withPopup([&] { QTest::keyClick(target, key.key(), key.keyboardModifiers()); },
-                          [&](QWidget*) { play(std::exchange(tokens, {})); });
-        }
-    }
-}
-
-void WindowTest::layout_data() {
-    // clang-format off
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("pixels");
-    // Twips at fifteen to the pixel, edges rounded to the nearest pixel.
-    QTest::newRow("display picture") << "Image1" << "frmMainSmall" << QRect(8, 8, 215, 29);
-    QTest::newRow("address label") << "lblAusgabe" << "frmMainSmall" << QRect(16, 13, 193, 20);
-    QTest::newRow("Info") << "cmdInfo" << "frmMainSmall" << QRect(8, 112, 107, 65);
-    QTest::newRow("Exit") << "cmdClose" << "frmMainSmall" << QRect(117, 112, 107, 65);
-    // Left to right the frames hold weights 1, 2, 4 ... 256, though their names cross.
-    const char* frames[] = {"Frame1", "Frame2", "Frame4", "Frame3", "Frame6",
-                            "Frame5", "Frame8", "Frame7", "Frame9"};
-    for (int i = 0; i < 9; ++i) {
-        QTest::newRow(frames[i]) << frames[i] << "frmMainSmall" << QRect(8 + 24 * i, 40, 25, 65);
-        const QString weight = QString::number(1 << i);
-        QTest::newRow(qPrintable("opt" + weight)) << "opt" + weight << frames[i] << QRect(0, 0, 25, 33);
-        QTest::newRow(qPrintable("opt" + weight + "_0")) << "opt" + weight + "_0" << frames[i] << QRect(0, 32, 25, 33);
-    }
-    // clang-format on
-}
-
-void WindowTest::layout() {
-    QFETCH(QString, name);
-    QFETCH(QString, container);
-    QFETCH(QRect, pixels);
-    QWidget* widget = ui->get(name);
-    QCOMPARE(widget->parentWidget()->objectName(), container);
-    QCOMPARE(widget->geometry(), pixels);
-}
-
-void WindowTest::startsOffWithCaptionsFontsAndMenu() {
-    frmMainSmall& window = ui->window;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Brisolant"));
-    QCOMPARE(window.size(), QSize(231, 185));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(window.findChild<QMenuBar*>() == nullptr);
-    const QPoint centre = window.screen()->availableGeometry().center();
-    QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 4);
-
-    QCOMPARE(ui->label()->text(), QStringLiteral("0"));
-    QVERIFY(!ui->editing());
-    QCOMPARE(QApplication::focusWidget(), ui->position(1, false));
-    for (int weight = 1; weight <= 256; weight *= 2) {
-        QCOMPARE(ui->position(weight, false)->text(), QString::number(weight));
-        QCOMPARE(ui->position(weight, true)->text(), QStringLiteral("0"));
-        QVERIFY(ui->position(weight, false)->isChecked());
-        QVERIFY(!ui->position(weight, true)->isChecked());
-        QCOMPARE(ui->position(weight, true)->font(), window.font());
-    }
-
-    // Bold captions in their face or the sans-serif that stands in for it.
-    for (const auto& [name, points] :
-         {std::pair{"lblAusgabe", 12.0}, std::pair{"cmdInfo", 9.75}, std::pair{"cmdClose", 9.75}}) {
-        const QFont font = ui->get(QLatin1String(name))->font();
-        QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(font.pointSizeF(), points);
-        QVERIFY(QFontInfo(font).bold());
-        QVERIFY2(QStringList({"MS Sans Serif", "DejaVu Sans", "Liberation Sans"})
-                     .contains(QFontInfo(font).family()),
-                 qPrintable(QFontInfo(font).family()));
-    }
-    QCOMPARE(ui->label()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QVERIFY(ui->label()->alignment() & Qt::AlignHCenter);
-    auto* picture = ui->get<QLabel>(QStringLiteral("Image1"));
-    QVERIFY(picture->hasScaledContents());
-    QCOMPARE(picture->frameShape(), QFrame::Box);
-    for (const auto& [name, caption] :
-         {std::pair{"cmdInfo", "Info"}, std::pair{"cmdClose", "Exit"}}) {
-        auto* button = ui->get<QToolButton>(QLatin1String(name));
-        QCOMPARE(button->text(), QLatin1String(caption));
-        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    }
-
-    QMenu* menu = window.popupMenu();
-    QCOMPARE(menu->objectName(), QStringLiteral("mnuFile"));
-    QCOMPARE(menu->title(), QStringLiteral("&Datei"));
-    QVERIFY(!menu->isVisible());
-    const auto actions = menu->actions();
-    QCOMPARE(actions.size(), 3);
-    QCOMPARE(actions.at(0)->text(), QStringLiteral("Reset"));
-    QVERIFY(actions.at(1)->isSeparator());
-    QCOMPARE(actions.at(2)->text(), QStringLiteral("About..."));
-
-    // The label lies over the picture, the editor, once made, over both.
-    ui->openEditor();
-    const auto children = window.children();
-    QVERIFY(children.indexOf(picture) < children.indexOf(ui->label()));
-    QVERIFY(children.indexOf(ui->label()) < children.indexOf(ui->editor()));
-    QCOMPARE(ui->editor()->geometry(), picture->geometry());
-    QCOMPARE(ui->editor()->font(), window.font());
-}
-
-void WindowTest::tabVisitsTheSelectedHalvesByTabIndex() {
-    const QStringList expected = {"opt1",   "opt2",  "opt8",   "opt4",     "opt32",   "opt16",
-                                  "opt128", "opt64", "opt256", "cmdClose", "cmdInfo", "opt1"};
-    QStringList visited = {QApplication::focusWidget()->objectName()};
-    for (int i = 1; i < expected.size(); ++i) {
-        ui->press(Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, expected);
-    // Once a switch is ON, Tab stops at its lower half instead.
-    ui->clickPosition(2, true);
-    ui->position(1, false)->setFocus();
-    ui->press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), ui->position(2, true));
-}
-
-namespace {
-
 bool isRed(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
@@ -266,570 +70,666 @@ QRect boundsOf(const QImage& image, const QRect& area, bool (*test)(QRgb)) {
 
 } // namespace
 
-void WindowTest::pixelsOfDisplaySwitchesAndButtons() {
-    const qreal scale = ui->window.devicePixelRatioF();
-    const auto device = [scale](QWidget* widget) {
-        const QRect r = widget->geometry();
-        return QRect((r.topLeft().toPointF() * scale).toPoint(),
-                     (r.size().toSizeF() * scale).toSize());
-    };
-    const QImage shot = ui->window.grab().toImage();
-    QCOMPARE(shot.size(), (QSizeF(231, 185) * scale).toSize());
+// The main window through real events, at whatever QT_SCALE_FACTOR the test runs with.
+class WindowTest final : public QObject {
+    Q_OBJECT
 
-    // The turquoise strip, lightest about two thirds down, left of the digits.
-    const QRect display = device(ui->get(QStringLiteral("Image1")));
-    const int x = display.left() + int(16 * scale);
-    const QColor top = shot.pixelColor(x, display.top() + int(2 * scale));
-    const QColor light = shot.pixelColor(x, display.top() + display.height() * 2 / 3);
-    QVERIFY2(top.red() < 90 && top.green() > 190 && top.blue() > 200, qPrintable(top.name()));
-    QVERIFY2(light.green() > 240 && light.green() > top.green(), qPrintable(light.name()));
-
-    // The red "0" in the middle of the label, and no red elsewhere on the strip.
-    const QRect label = device(ui->label());
-    const QRect red = boundsOf(shot, display, isRed);
-    QVERIFY(!red.isEmpty() && label.contains(red));
-    QVERIFY(std::abs(red.center().x() - label.center().x()) <= 3 * scale);
-    QVERIFY(red.height() >= 8 * scale);
-
-    // The blue i on Info, the red cross on Exit; their white is transparent.
-    QVERIFY(!boundsOf(shot, device(ui->get(QStringLiteral("cmdInfo"))), isBlue).isEmpty());
-    QVERIFY(!boundsOf(shot, device(ui->get(QStringLiteral("cmdClose"))), isRed).isEmpty());
-    for (const char* name : {"cmdInfo", "cmdClose"}) {
-        const QImage picture =
-            ui->get<QToolButton>(QLatin1String(name))->icon().pixmap(32).toImage();
-        const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
-        QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
-        QVERIFY(!isWhite(middle) && qAlpha(middle) == 255);
+private Q_SLOTS:
+    void init() {
+        ui = std::make_unique<WindowDriver>();
+        QVERIFY(QTest::qWaitForWindowActive(&ui->window));
+        connect(qApp, &QApplication::focusChanged, &ui->window, [this](QWidget*, QWidget* w) {
+            spoken << qMakePair(w, w != nullptr ? w->accessibleDescription() : QString());
+        });
+    }
+    void cleanup() {
+        ui.reset();
+        other.hide();
     }
 
-    ui->clickPosition(256, true);
-    QVERIFY(boundsOf(ui->window.grab().toImage(), display, isRed).width() > red.width());
-}
+    void layout_data() {
+        // clang-format off
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("pixels");
+        // Twips at fifteen to the pixel, edges rounded to the nearest pixel.
+        QTest::newRow("display picture") << "Image1" << "frmMainSmall" << QRect(8, 8, 215, 29);
+        QTest::newRow("address label") << "lblAusgabe" << "frmMainSmall" << QRect(16, 13, 193, 20);
+        QTest::newRow("Info") << "cmdInfo" << "frmMainSmall" << QRect(8, 112, 107, 65);
+        QTest::newRow("Exit") << "cmdClose" << "frmMainSmall" << QRect(117, 112, 107, 65);
+        // Left to right the frames hold weights 1, 2, 4 ... 256, though their names cross.
+        const char* frames[] = {"Frame1", "Frame2", "Frame4", "Frame3", "Frame6",
+                                "Frame5", "Frame8", "Frame7", "Frame9"};
+        for (int i = 0; i < 9; ++i) {
+            QTest::newRow(frames[i]) << frames[i] << "frmMainSmall" << QRect(8 + 24 * i, 40, 25, 65);
+            const QString weight = QString::number(1 << i);
+            QTest::newRow(qPrintable("opt" + weight)) << "opt" + weight << frames[i] << QRect(0, 0, 25, 33);
+            QTest::newRow(qPrintable("opt" + weight + "_0")) << "opt" + weight + "_0" << frames[i] << QRect(0, 32, 25, 33);
+        }
+        // clang-format on
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QRect, pixels);
+        QWidget* widget = ui->get(name);
+        QCOMPARE(widget->parentWidget()->objectName(), container);
+        QCOMPARE(widget->geometry(), pixels);
+    }
+    void startsOffWithCaptionsFontsAndMenu() {
+        frmMainSmall& window = ui->window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Brisolant"));
+        QCOMPARE(window.size(), QSize(231, 185));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window.findChild<QMenuBar*>() == nullptr);
+        const QPoint centre = window.screen()->availableGeometry().center();
+        QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 4);
 
-void WindowTest::typicalInteraction() {
-    ui->clickPosition(4, true);
-    QCOMPARE(ui->label()->text(), QStringLiteral("4"));
-    ui->openEditor();
-    QVERIFY(ui->editing());
-    QCOMPARE(ui->editor()->text(), QStringLiteral("4"));
-    QCOMPARE(QApplication::focusWidget(), ui->editor());
-    ui->type(QStringLiteral("100"));
-    ui->shown.clear();
-    ui->press(Qt::Key_Return);
-    QCOMPARE(ui->shown, (QStringList{"100", "36", "100"}));
-    QCOMPARE(ui->onWeights(), (QList<int>{4, 32, 64}));
-    QVERIFY(!ui->editing());
-    QCOMPARE(QApplication::focusWidget(), ui->position(1, false));
-    QCOMPARE(ui->app.intStartAddress, 100);
-    ui->choose(1);
-    QVERIFY(ui->onWeights().isEmpty());
-    QVERIFY(ui->consistent());
-    QVERIFY(ui->fakes.messages.empty());
-}
-
-void WindowTest::enterAccepts_data() {
-    // clang-format off
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("address");
-    const int enter = Qt::Key_Return;
-    QTest::newRow("zero turns all OFF") << "0" << enter << 0 << 0;
-    QTest::newRow("highest turns all ON") << "511" << enter << 0 << 511;
-    QTest::newRow("blanks around") << " 42 " << enter << 0 << 42;
-    QTest::newRow("plus sign") << "+7" << enter << 0 << 7;
-    QTest::newRow("fraction rounds") << "99.7" << enter << 0 << 100;
-    QTest::newRow("tie rounds to even") << "2.5" << enter << 0 << 2;
-    QTest::newRow("leading zeros") << "0256" << enter << 0 << 256;
-    QTest::newRow("shift") << "300" << enter << int(Qt::ShiftModifier) << 300;
-    QTest::newRow("shift and control") << "300" << enter << int(Qt::ShiftModifier | Qt::ControlModifier) << 300;
-    QTest::newRow("keypad enter") << "300" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 300;
-    // clang-format on
-}
-
-void WindowTest::enterAccepts() {
-    QFETCH(QString, typed);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, address);
-    // Switches every row has to move.
-    ui->clickPosition(1, true);
-    ui->clickPosition(8, true);
-    ui->openEditor();
-    ui->type(typed);
-    ui->press(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(ui->label()->text(), QString::number(address));
-    QVERIFY(ui->consistent());
-    QVERIFY(!ui->editing());
-    QVERIFY(ui->fakes.messages.empty());
-}
-
-void WindowTest::enterRefusesAndChangesNothing_data() {
-    // clang-format off
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("complaint");
-    QTest::newRow("letters") << "abc" << "not a whole number";
-    QTest::newRow("empty") << "" << "not a whole number";
-    QTest::newRow("exponent") << "1e2" << "not a whole number";
-    QTest::newRow("beyond 16 bits") << "40000" << "far too large";
-    QTest::newRow("one above the switches") << "512" << "nine switches";
-    QTest::newRow("would wrap to 488") << "1000" << "nine switches";
-    QTest::newRow("negative even") << "-4" << "nine switches";
-    QTest::newRow("negative odd") << "-5" << "nine switches";
-    QTest::newRow("rounds past 511") << "511.5" << "nine switches";
-    // clang-format on
-}
-
-void WindowTest::enterRefusesAndChangesNothing() {
-    QFETCH(QString, typed);
-    QFETCH(QString, complaint);
-    ui->clickPosition(2, true);
-    ui->clickPosition(64, true);
-    ui->openEditor();
-    ui->type(typed);
-    ui->shown.clear();
-    ui->press(Qt::Key_Return);
-
-    QCOMPARE(ui->fakes.messages.size(), size_t{1});
-    const QString message = QString::fromStdString(ui->fakes.messages.front());
-    QVERIFY2(message.startsWith('"' + typed + '"') && message.contains(complaint) &&
-                 message.contains(QStringLiteral("0 to 511")),
-             qPrintable(message));
-    QVERIFY(ui->shown.isEmpty());
-    QCOMPARE(ui->onWeights(), (QList<int>{2, 64}));
-    QVERIFY(ui->consistent());
-    // Still open, the text selected, ready to be corrected.
-    QVERIFY(ui->editing());
-    QCOMPARE(QApplication::focusWidget(), ui->editor());
-    QCOMPARE(ui->editor()->selectedText(), typed);
-    QTest::keyClicks(ui->editor(), QStringLiteral("5"));
-    ui->press(Qt::Key_Enter);
-    QCOMPARE(ui->onWeights(), (QList<int>{1, 4}));
-    QVERIFY(ui->consistent());
-}
-
-void WindowTest::editingEndsWithoutEnter_data() {
-    // clang-format off
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("messages");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("Escape") << "escape" << 0 << QStringList{};
-    QTest::newRow("a click on a switch recomputes") << "switch" << 0 << QStringList{"18"};
-    QTest::newRow("Info shows About") << "info" << 1 << QStringList{};
-    // clang-format on
-}
-
-void WindowTest::editingEndsWithoutEnter() {
-    QFETCH(QString, how);
-    QFETCH(int, messages);
-    QFETCH(QStringList, shown);
-    ui->clickPosition(16, true);
-    ui->openEditor();
-    ui->type(QStringLiteral("300"));
-    QCOMPARE(ui->app.intStartAddress, 16); // typing never clears it
-    ui->shown.clear();
-    if (how == QLatin1String("escape")) {
-        ui->press(Qt::Key_Escape);
+        QCOMPARE(ui->label()->text(), QStringLiteral("0"));
+        QVERIFY(!ui->editing());
         QCOMPARE(QApplication::focusWidget(), ui->position(1, false));
-    } else if (how == QLatin1String("switch")) {
-        ui->clickPosition(2, true);
-    } else {
-        ui->click(ui->get(QStringLiteral("cmdInfo")));
-    }
-    QVERIFY(!ui->editing());
-    QVERIFY(ui->window.isVisible());
-    QCOMPARE(int(ui->fakes.messages.size()), messages);
-    QCOMPARE(ui->shown, shown);
-    QVERIFY(ui->consistent());
-    ui->openEditor();
-    QCOMPARE(ui->editor()->text(), ui->label()->text());
-}
-
-void WindowTest::popupOpensOnlyOnRightReleaseOverTheLabel_data() {
-    // clang-format off
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("right over the label") << "lblAusgabe" << int(Qt::RightButton) << true;
-    QTest::newRow("left over the label") << "lblAusgabe" << int(Qt::LeftButton) << false;
-    QTest::newRow("middle over the label") << "lblAusgabe" << int(Qt::MiddleButton) << false;
-    QTest::newRow("right over the picture") << "Image1" << int(Qt::RightButton) << false;
-    QTest::newRow("right over a switch") << "opt8" << int(Qt::RightButton) << false;
-    QTest::newRow("right over Info") << "cmdInfo" << int(Qt::RightButton) << false;
-    // clang-format on
-}
-
-void WindowTest::popupOpensOnlyOnRightReleaseOverTheLabel() {
-    QFETCH(QString, target);
-    QFETCH(int, button);
-    QFETCH(bool, opens);
-    QWidget* shown = nullptr;
-    const bool opened = ui->withPopup([&] { ui->click(ui->get(target), Qt::MouseButton(button)); },
-                                      [&](QWidget* popup) { shown = popup; });
-    QCOMPARE(opened, opens);
-    QCOMPARE(shown, opens ? ui->window.popupMenu() : nullptr);
-    QVERIFY(ui->onWeights().isEmpty());
-    QVERIFY(ui->fakes.messages.empty());
-}
-
-void WindowTest::menuResetsAndInfoAndAboutShowTheSameText() {
-    ui->clickPosition(1, true);
-    ui->clickPosition(8, true);
-    ui->shown.clear();
-    ui->choose(1);
-    QCOMPARE(ui->shown, (QStringList{"0", "0"})); // one recompute per switch that was ON
-    QVERIFY(ui->consistent());
-    QVERIFY(ui->position(8, false)->isChecked());
-
-    ui->fakes.year = 2031;
-    ui->click(ui->get(QStringLiteral("cmdInfo")));
-    ui->choose(2);
-    QCOMPARE(ui->fakes.messages.size(), size_t{2});
-    QCOMPARE(ui->fakes.messages.at(1), ui->fakes.messages.at(0));
-    QCOMPARE(ui->fakes.messages.at(0), brisolant::aboutText(ui->fakes, ui->fakes));
-    QVERIFY(ui->fakes.messages.at(0).find("(C) 2031 ") != std::string::npos);
-
-    ui->click(ui->get(QStringLiteral("cmdClose")));
-    QCOMPARE(ui->fakes.ends, 1);
-}
-
-void WindowTest::switchHalvesLikeOptionButtons() {
-    // Space, or a click, on the selected half changes nothing and raises no Click.
-    ui->position(8, true)->setFocus();
-    ui->shown.clear();
-    ui->press(Qt::Key_Space);
-    ui->press(Qt::Key_Space);
-    ui->clickPosition(8, true);
-    ui->position(8, true)->setChecked(false);
-    QCOMPARE(ui->shown, QStringList{"8"});
-    QVERIFY(ui->position(8, true)->isChecked());
-    QVERIFY(ui->consistent());
-}
-
-void WindowTest::accessibleNamesStatesAndActions() {
-    QAccessibleInterface* off = QAccessible::queryAccessibleInterface(ui->position(8, false));
-    QAccessibleInterface* on = QAccessible::queryAccessibleInterface(ui->position(8, true));
-    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(ui->label());
-    QCOMPARE(off->text(QAccessible::Name), QStringLiteral("Switch 8 OFF"));
-    QCOMPARE(on->text(QAccessible::Name), QStringLiteral("Switch 8 ON"));
-    QVERIFY(off->state().checkable && off->state().checked && !on->state().checked);
-    QVERIFY(!display->text(QAccessible::Description).isEmpty());
-
-    // A screen reader selects through the actions; toggling cannot unselect.
-    on->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    QTRY_VERIFY(on->state().checked && !off->state().checked);
-    QCOMPARE(display->text(QAccessible::Name), QStringLiteral("8"));
-    on->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    off->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(off->state().checked && !on->state().checked);
-    QVERIFY(ui->shown == (QStringList{"8", "0"}) && ui->consistent());
-
-    ui->openEditor();
-    QAccessibleInterface* editor = QAccessible::queryAccessibleInterface(ui->editor());
-    QCOMPARE(editor->text(QAccessible::Name), QStringLiteral("Start address"));
-    QCOMPARE(editor->role(), QAccessible::EditableText);
-}
-
-void WindowTest::aboutText_data() {
-    // clang-format off
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("revision");
-    QTest::addColumn<QString>("firstLines");
-    QTest::newRow("as delivered") << "Brisolant" << 0 << "Brisolant 1.0 (Release 1.3.0)\r(C) 2026";
-    QTest::newRow("renamed") << "DipCalc" << 0 << "DipCalc 1.0 (Release 1.3.0)\r(C) 2026";
-    QTest::newRow("two-digit revision") << "Brisolant" << 12 << "Brisolant 1.0 (Release 1.3.12)\r(C) 2026";
-    // clang-format on
-}
-
-void WindowTest::aboutText() {
-    QFETCH(QString, name);
-    QFETCH(int, revision);
-    QFETCH(QString, firstLines);
-    ui->fakes.name = name.toStdString();
-    ui->fakes.revisionNumber = std::int16_t(revision);
-    QCOMPARE(brisolant::aboutText(ui->fakes, ui->fakes), firstLines.toStdString() +
-                                                             std::string(kCreditLine) + "\r" +
-                                                             std::string(kWebAddress) + "\r\r");
-    QVERIFY(kCreditLine.starts_with(' '));
-    // The real information: this test program's own name and the build's version.
-    const QtAppInformation real;
-    QCOMPARE(QString::fromStdString(real.executableBaseName()), QStringLiteral("tst_window"));
-    QCOMPARE(QList<int>({real.major(), real.minor(), real.revision()}), QList<int>({1, 3, 0}));
-}
-
-void WindowTest::realMessageBoxTitleTextAndFocus() {
-    QtMessageBox box;
-    ui.reset();
-    ui = std::make_unique<WindowDriver>(&box);
-    box.setParent(&ui->window);
-    QVERIFY(QTest::qWaitForWindowActive(&ui->window));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brisolant"));
-    ui->openEditor();
-    ui->type(QStringLiteral("<b>x</b>"));
-    QMessageBox* shown = nullptr;
-    QStringList seen;
-    QTimer::singleShot(0, this, [&] {
-        shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (shown != nullptr) {
-            seen << shown->windowTitle() << shown->text()
-                 << QString::number(shown->buttons().size()) << QString::number(shown->icon())
-                 << QString::number(shown->textFormat());
-            QTest::keyClick(shown, Qt::Key_Return);
-        }
-    });
-    ui->press(Qt::Key_Return);
-    QCOMPARE(seen.size(), 5);
-    QCOMPARE(seen.at(0), QStringLiteral("Brisolant"));
-    QVERIFY2(seen.at(1).startsWith(QStringLiteral("\"<b>x</b>\" is not a whole number")) &&
-                 seen.at(1).endsWith(QStringLiteral(".\n\nRun-time error 13: Type mismatch.")),
-             qPrintable(seen.at(1)));
-    // One OK button, no icon, and the user's text never taken for rich text.
-    QCOMPARE(seen.mid(2), (QStringList{"1", QString::number(QMessageBox::NoIcon),
-                                       QString::number(Qt::PlainText)}));
-    // The box took the keyboard for a moment; that is not leaving the editor,
-    // and the window takes the keyboard back even with no window manager.
-    QVERIFY(ui->editing());
-    QTRY_COMPARE(QApplication::focusWidget(), ui->editor());
-    QCOMPARE(ui->editor()->selectedText(), QStringLiteral("<b>x</b>"));
-}
-
-void WindowTest::exitEndsTheRealEventLoop() {
-    QtProgramEnd end;
-    modApp app;
-    frmMainSmall window(app, {ui->fakes, ui->fakes, ui->fakes, end});
-    window.show();
-    auto* exitButton = window.findChild<QToolButton*>(QStringLiteral("cmdClose"));
-    QTimer::singleShot(0, exitButton,
-                       [exitButton] { QTest::mouseClick(exitButton, Qt::LeftButton); });
-    // Fails the test if the loop does not end on its own.
-    QTimer::singleShot(5000, &window, [] { QApplication::exit(99); });
-    QCOMPARE(QApplication::exec(), 0);
-}
-
-void WindowTest::boundaryReportsAndCarriesOn_data() {
-    // clang-format off
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("report");
-    QTest::newRow("overflow") << 0 << "Run-time error 6: Overflow.";
-    QTest::newRow("described") << 1 << "\"x\" is no number.\r\rRun-time error 13: Type mismatch.";
-    QTest::newRow("standard exception") << 2 << "Unexpected error: boom";
-    QTest::newRow("anything else") << 3 << "Unexpected error.";
-    // clang-format on
-}
-
-void WindowTest::boundaryReportsAndCarriesOn() {
-    QFETCH(int, kind);
-    QFETCH(QString, report);
-    HandlerBoundary boundary(ui->fakes);
-    int steps = 0;
-    const auto fail = [kind, &steps] {
-        ++steps;
-        switch (kind) {
-        case 0:
-            throw RuntimeError(ErrorNumber::Overflow);
-        case 1:
-            throw RuntimeError(ErrorNumber::TypeMismatch, "\"x\" is no number.");
-        case 2:
-            throw std::runtime_error("boom");
-        default:
-            throw 42;
-        }
-    };
-    // A handler nested in another passes its error on to the outermost one.
-    QVERIFY(!boundary.run([&] {
-        boundary.run(fail);
-        ++steps;
-    }));
-    QCOMPARE(steps, 1);
-    QCOMPARE(ui->fakes.messages, std::vector<std::string>{report.toStdString()});
-    QVERIFY(boundary.run([&] { ++steps; }));
-    QCOMPARE(steps, 2);
-}
-
-void WindowTest::missingDisplay_data() {
-    // clang-format off
-    QTest::addColumn<QString>("variable");
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<bool>("missing");
-    QTest::newRow("nothing set") << "" << "" << true;
-    QTest::newRow("set but empty") << "DISPLAY=" << "" << true;
-    QTest::newRow("X11") << "DISPLAY" << "" << false;
-    QTest::newRow("Wayland") << "WAYLAND_DISPLAY" << "" << false;
-    QTest::newRow("platform chosen") << "QT_QPA_PLATFORM" << "" << false;
-    QTest::newRow("platform argument") << "" << "-platform" << false;
-    QTest::newRow("other argument") << "" << "-style" << true;
-    // clang-format on
-}
-
-void WindowTest::missingDisplay() {
-    QFETCH(QString, variable);
-    QFETCH(QString, argument);
-    QFETCH(bool, missing);
-    const QByteArray name = variable.section('=', 0, 0).toLatin1();
-    const char* value = variable.contains('=') ? "" : ":0";
-    const QByteArray arg = argument.toLatin1();
-    const char* argv[] = {"Brisolant", arg.constData(), "offscreen"};
-    const auto reason =
-        missingDisplayReason([&](const char* asked) { return name == asked ? value : nullptr; },
-                             arg.isEmpty() ? 1 : 3, argv);
-    QCOMPARE(reason.has_value(), missing);
-    QVERIFY(!reason || reason->find('\n') == std::string::npos);
-}
-
-void WindowTest::randomActionsKeepTheAddressTrue() {
-    // Pixels are checked elsewhere; here only events and state count.
-    ui->window.setUpdatesEnabled(false);
-    QAction* reset = ui->window.popupMenu()->actions().at(0);
-    const QStringList typed = {"0",  "1",   "5",   "100", "255",   "256",   "511", " 42 ",
-                               "+7", "2.5", "3.5", "0.4", "512",   "1000",  "-4",  "-5",
-                               "-1", "abc", "",    "1e3", "40000", "32768", "5x",  "0x1F"};
-    // BRISOLANT_RANDOM_ACTIONS=100000 for a long run.
-    const int asked = qEnvironmentVariableIntValue("BRISOLANT_RANDOM_ACTIONS");
-    const int actions = asked > 0 ? asked : 3000;
-    std::mt19937 random(20261207U);
-    const auto pick = [&random](int count) {
-        return std::uniform_int_distribution<int>(0, count - 1)(random);
-    };
-    std::size_t refusals = 0;
-    for (int step = 0; step < actions; ++step) {
-        const int kind = pick(10);
-        if (kind < 5) {
-            ui->clickPosition(1 << pick(9), pick(2) == 1);
-        } else if (kind < 9) {
-            if (!ui->editing()) {
-                ui->openEditor();
-            }
-            ui->type(typed.at(pick(int(typed.size()))));
-            const int end = pick(4);
-            if (end < 2) {
-                ui->press(Qt::Key_Return);
-            } else if (end == 2) {
-                ui->press(Qt::Key_Escape);
-            } else {
-                ui->clickPosition(1 << pick(9), pick(2) == 1);
-            }
-        } else {
-            reset->trigger();
-        }
-        QVERIFY2(ui->consistent(), qPrintable(QStringLiteral("step %1: %2 shown, %3 stored")
-                                                  .arg(step)
-                                                  .arg(ui->label()->text())
-                                                  .arg(ui->app.intStartAddress)));
-        refusals += ui->fakes.messages.size();
-        ui->fakes.messages.clear();
-    }
-    QVERIFY(refusals > std::size_t(actions / 20));
-}
-
-void WindowTest::keys_data() {
-    for (const char* column : {"from", "script", "focus", "address", "effect"}) {
-        QTest::addColumn<QString>(column);
-    }
-    const auto row = [](const char* name, const char* from, const char* script, const char* focus,
-                        int address, const char* effect = "") {
-        QTest::newRow(name) << from << script << focus << QString::number(address) << effect;
-    };
-    // Switch 1 is ON, and the address 1, when each row starts.
-    row("F2 on Exit", "cmdClose", "{F2}", "txtInput", 1, "open");
-    row("Shift+F10, Enter: Reset", "opt2", "{Shift+F10} {Return}", "opt2", 0);
-    row("Menu, Escape", "cmdInfo", "{Menu} {Escape}", "cmdInfo", 1);
-    row("Menu, Down, Enter: About", "opt1_0", "{Menu} {Down} {Return}", "opt1_0", 1, "told");
-    row("Enter on Info", "cmdInfo", "{Return}", "cmdInfo", 1, "told");
-    row("Keypad Enter on Exit", "cmdClose", "{Enter}", "cmdClose", 1, "exit");
-    row("Down on an ON upper half", "opt1", "{Down}", "opt1_0", 1);
-    row("Down on an ON lower half", "opt1_0", "{Down}", "opt1_0", 1);
-    row("Down on an OFF upper half", "opt2", "{Down}", "opt2_0", 3);
-    row("Down on an OFF lower half", "opt2_0", "{Down}", "opt2_0", 3);
-    row("Up on an ON lower half", "opt1_0", "{Up}", "opt1", 0);
-    row("Up on an ON upper half", "opt1", "{Up}", "opt1", 0);
-    row("Up on an OFF upper half", "opt2", "{Up}", "opt2", 1);
-    row("Up on an OFF lower half", "opt2_0", "{Up}", "opt2", 1);
-    row("Right from 1's lever to 2", "opt1_0", "{Right}", "opt2", 1);
-    row("Right from 4 to 8, not to 32", "opt4_0", "{Right}", "opt8", 1);
-    row("Left from 2 onto 1's lever", "opt2_0", "{Left}", "opt1_0", 1);
-    row("Left at the left end", "opt1_0", "{Left}", "opt1_0", 1);
-    row("Right at the right end", "opt256", "{Right}", "opt256", 1);
-    row("typing replaces", "opt1_0", "{DblClick} 5 {Return}", "opt1", 5);
-    row("F2, typing replaces", "opt2", "{F2} 5 {Enter}", "opt1", 5);
-    row("End appends", "opt1_0", "{DblClick} {End} 2 {Return}", "opt1", 12);
-    row("Left inserts", "opt1_0", "{DblClick} {Left} 2 {Return}", "opt1", 21);
-    row("inactive window, Enter", "opt1_0", "{Inactive} {DblClick} 7 {Return}", "opt1", 7);
-    row("inactive window, Escape", "opt1_0", "{Inactive} {DblClick} 7 {Escape}", "opt1", 1);
-    row("inactive window, refused and corrected", "opt1_0",
-        "{Inactive} {DblClick} 511.5 {Return} 7 {Return}", "opt1", 7, "told");
-}
-void WindowTest::keys() {
-    QFETCH(QString, from);
-    QFETCH(QString, script);
-    QFETCH(QString, address);
-    QFETCH(QString, effect);
-    ui->clickPosition(1, true);
-    ui->get(from)->setFocus();
-    ui->shown.clear();
-    spoken.clear();
-    play(script.split(QLatin1Char(' ')));
-
-    const QWidget* focus = ui->window.focusWidget();
-    QTEST(focus->objectName(), "focus");
-    QCOMPARE(ui->label()->text(), address);
-    QVERIFY(ui->consistent());
-    // Asking for the position already selected changes nothing.
-    QCOMPARE(ui->shown.isEmpty(), address == "1");
-    QCOMPARE(ui->editing(), effect == "open");
-    const auto& told = ui->fakes.messages;
-    QCOMPARE(told.size(), size_t(effect == "told"));
-    // A refused text is quoted as typed, not as the number it rounds to.
-    QVERIFY(!script.contains("511.5") || told[0].rfind("\"511.5\" is not an address", 0) == 0);
-    QCOMPARE(ui->fakes.ends, effect == "exit" ? 1 : 0);
-    // A focused switch tells the address from the moment it takes the focus.
-    const QString heard = QStringLiteral("Start address %1.").arg(address);
-    const bool isSwitch = focus->objectName().startsWith(QLatin1String("opt"));
-    spoken << qMakePair(ui->window.focusWidget(), focus->accessibleDescription());
-    for (const auto& [widget, text] : std::as_const(spoken)) {
-        QVERIFY2(!isSwitch || widget != focus || text.startsWith(heard), qPrintable(text));
-    }
-}
-
-void WindowTest::iconAndContrastOnTheGrabbedWindow() {
-    QCOMPARE(ui->window.windowIcon().availableSizes(),
-             (QList<QSize>{{16, 16}, {32, 32}, {64, 64}}));
-    const QImage small = ui->window.windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
-    QVERIFY(qAlpha(small.pixel(0, 0)) < 16 && qAlpha(small.pixel(16, 16)) == 255);
-    QVERIFY(ui->label()->accessibleDescription().contains(QStringLiteral("F2")));
-    const QPalette standard = QApplication::palette();
-    for (const bool dark : {false, true}) {
-        QApplication::setPalette(dark ? QPalette(QColor(53, 53, 53)) : standard);
-        init();
-        ui->enter(QStringLiteral("261")); // switches 1, 4 and 256 ON
-        play({"{DblClick}", "{Inactive}"});
-        // Looked at in the window's own pixels, whatever the scale.
-        const auto grab = [this] { return ui->window.grab().toImage().scaled(ui->window.size()); };
-        const QImage plain = grab();
-        const auto area = [this](const QWidget* control, int inset) {
-            return QRect(control->mapTo(&ui->window, QPoint()), control->size()) -
-                   QMargins(inset, inset, inset, inset);
-        };
-        // Faces taken inside the corners, clear of border and caption.
         for (int weight = 1; weight <= 256; weight *= 2) {
-            const QRect off = area(ui->position(weight, false), 3);
-            const QRect on = area(ui->position(weight, true), 3);
-            QVERIFY(contrast(plain.pixel(off.topLeft()), plain.pixel(on.topLeft())) >= 3.0);
-            for (const QRect& half : {off, on}) {
-                QVERIFY(contrasting(plain, half, 4.5, {}, plain.pixel(half.topLeft())) > 0);
-            }
+            QCOMPARE(ui->position(weight, false)->text(), QString::number(weight));
+            QCOMPARE(ui->position(weight, true)->text(), QStringLiteral("0"));
+            QVERIFY(ui->position(weight, false)->isChecked());
+            QVERIFY(!ui->position(weight, true)->isChecked());
+            QCOMPARE(ui->position(weight, true)->font(), window.font());
         }
-        // The focus, against the same pixels without it (the window inactive).
-        for (const char* name : {"txtInput", "opt1", "opt1_0", "opt2", "cmdInfo", "cmdClose"}) {
-            ui->window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&ui->window));
-            ui->get(QLatin1String(name))->setFocus(Qt::TabFocusReason);
-            const QRect rect = area(ui->get(QLatin1String(name)), 0);
-            const QImage focused = grab();
-            QVERIFY2(contrasting(focused, rect, 3.0, plain, 0) >= 2 * rect.width(), name);
+
+        // Bold captions in their face or the sans-serif that stands in for it.
+        for (const auto& [name, points] :
+             {std::pair{"lblAusgabe", 12.0}, std::pair{"cmdInfo", 9.75},
+              std::pair{"cmdClose", 9.75}}) {
+            const QFont font = ui->get(QLatin1String(name))->font();
+            QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(font.pointSizeF(), points);
+            QVERIFY(QFontInfo(font).bold());
+            QVERIFY2(QStringList({"MS Sans Serif", "DejaVu Sans", "Liberation Sans"})
+                         .contains(QFontInfo(font).family()),
+                     qPrintable(QFontInfo(font).family()));
+        }
+        QCOMPARE(ui->label()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(ui->label()->alignment() & Qt::AlignHCenter);
+        auto* picture = ui->get<QLabel>(QStringLiteral("Image1"));
+        QVERIFY(picture->hasScaledContents());
+        QCOMPARE(picture->frameShape(), QFrame::Box);
+        for (const auto& [name, caption] :
+             {std::pair{"cmdInfo", "Info"}, std::pair{"cmdClose", "Exit"}}) {
+            auto* button = ui->get<QToolButton>(QLatin1String(name));
+            QCOMPARE(button->text(), QLatin1String(caption));
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        }
+
+        QMenu* menu = window.popupMenu();
+        QCOMPARE(menu->objectName(), QStringLiteral("mnuFile"));
+        QCOMPARE(menu->title(), QStringLiteral("&Datei"));
+        QVERIFY(!menu->isVisible());
+        const auto actions = menu->actions();
+        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions.at(0)->text(), QStringLiteral("Reset"));
+        QVERIFY(actions.at(1)->isSeparator());
+        QCOMPARE(actions.at(2)->text(), QStringLiteral("About..."));
+
+        // The label lies over the picture, the editor, once made, over both.
+        ui->openEditor();
+        const auto children = window.children();
+        QVERIFY(children.indexOf(picture) < children.indexOf(ui->label()));
+        QVERIFY(children.indexOf(ui->label()) < children.indexOf(ui->editor()));
+        QCOMPARE(ui->editor()->geometry(), picture->geometry());
+        QCOMPARE(ui->editor()->font(), window.font());
+    }
+    void tabVisitsTheSelectedHalvesByTabIndex() {
+        const QStringList expected = {"opt1",   "opt2",  "opt8",   "opt4",     "opt32",   "opt16",
+                                      "opt128", "opt64", "opt256", "cmdClose", "cmdInfo", "opt1"};
+        QStringList visited = {QApplication::focusWidget()->objectName()};
+        for (int i = 1; i < expected.size(); ++i) {
+            ui->press(Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+        // Once a switch is ON, Tab stops at its lower half instead.
+        ui->clickPosition(2, true);
+        ui->position(1, false)->setFocus();
+        ui->press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ui->position(2, true));
+    }
+    void pixelsOfDisplaySwitchesAndButtons() {
+        const qreal scale = ui->window.devicePixelRatioF();
+        const auto device = [scale](QWidget* widget) {
+            const QRect r = widget->geometry();
+            return QRect((r.topLeft().toPointF() * scale).toPoint(),
+                         (r.size().toSizeF() * scale).toSize());
+        };
+        const QImage shot = ui->window.grab().toImage();
+        QCOMPARE(shot.size(), (QSizeF(231, 185) * scale).toSize());
+
+        // The turquoise strip, lightest about two thirds down, left of the digits.
+        const QRect display = device(ui->get(QStringLiteral("Image1")));
+        const int x = display.left() + int(16 * scale);
+        const QColor top = shot.pixelColor(x, display.top() + int(2 * scale));
+        const QColor light = shot.pixelColor(x, display.top() + display.height() * 2 / 3);
+        QVERIFY2(top.red() < 90 && top.green() > 190 && top.blue() > 200, qPrintable(top.name()));
+        QVERIFY2(light.green() > 240 && light.green() > top.green(), qPrintable(light.name()));
+
+        // The red "0" in the middle of the label, and no red elsewhere on the strip.
+        const QRect label = device(ui->label());
+        const QRect red = boundsOf(shot, display, isRed);
+        QVERIFY(!red.isEmpty() && label.contains(red));
+        QVERIFY(std::abs(red.center().x() - label.center().x()) <= 3 * scale);
+        QVERIFY(red.height() >= 8 * scale);
+
+        // The blue i on Info, the red cross on Exit; their white is transparent.
+        QVERIFY(!boundsOf(shot, device(ui->get(QStringLiteral("cmdInfo"))), isBlue).isEmpty());
+        QVERIFY(!boundsOf(shot, device(ui->get(QStringLiteral("cmdClose"))), isRed).isEmpty());
+        for (const char* name : {"cmdInfo", "cmdClose"}) {
+            const QImage picture =
+                ui->get<QToolButton>(QLatin1String(name))->icon().pixmap(32).toImage();
+            const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
+            QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+            QVERIFY(!isWhite(middle) && qAlpha(middle) == 255);
+        }
+
+        ui->clickPosition(256, true);
+        QVERIFY(boundsOf(ui->window.grab().toImage(), display, isRed).width() > red.width());
+    }
+    void enterAccepts_data() {
+        // clang-format off
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("address");
+        const int enter = Qt::Key_Return;
+        QTest::newRow("zero turns all OFF") << "0" << enter << 0 << 0;
+        QTest::newRow("highest turns all ON") << "511" << enter << 0 << 511;
+        QTest::newRow("fraction rounds") << "99.7" << enter << 0 << 100;
+        QTest::newRow("shift") << "300" << enter << int(Qt::ShiftModifier) << 300;
+        QTest::newRow("shift and control") << "300" << enter << int(Qt::ShiftModifier | Qt::ControlModifier) << 300;
+        QTest::newRow("keypad enter") << "300" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 300;
+        // clang-format on
+    }
+    void enterAccepts() {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, address);
+        // Switches every row has to move.
+        ui->clickPosition(1, true);
+        ui->clickPosition(8, true);
+        ui->openEditor();
+        ui->type(typed);
+        ui->press(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(ui->label()->text(), QString::number(address));
+        QVERIFY(ui->consistent());
+        QVERIFY(!ui->editing());
+        QVERIFY(ui->fakes.messages.empty());
+    }
+    void enterRefusesAndChangesNothing_data() {
+        // clang-format off
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("letters") << "abc" << "not a whole number";
+        QTest::newRow("empty") << "" << "not a whole number";
+        QTest::newRow("beyond 16 bits") << "40000" << "far too large";
+        QTest::newRow("one above the switches") << "512" << "nine switches";
+        QTest::newRow("negative odd") << "-5" << "nine switches";
+        QTest::newRow("rounds past 511") << "511.5" << "nine switches";
+        // clang-format on
+    }
+    void enterRefusesAndChangesNothing() {
+        QFETCH(QString, typed);
+        QFETCH(QString, complaint);
+        ui->clickPosition(2, true);
+        ui->clickPosition(64, true);
+        ui->openEditor();
+        ui->type(typed);
+        ui->shown.clear();
+        ui->press(Qt::Key_Return);
+
+        QCOMPARE(ui->fakes.messages.size(), size_t{1});
+        const QString message = QString::fromStdString(ui->fakes.messages.front());
+        QVERIFY2(message.startsWith('"' + typed + '"') && message.contains(complaint) &&
+                     message.contains(QStringLiteral("0 to 511")),
+                 qPrintable(message));
+        QVERIFY(ui->shown.isEmpty());
+        QCOMPARE(ui->onWeights(), (QList<int>{2, 64}));
+        QVERIFY(ui->consistent());
+        // Still open, the text selected, ready to be corrected.
+        QVERIFY(ui->editing());
+        QCOMPARE(QApplication::focusWidget(), ui->editor());
+        QCOMPARE(ui->editor()->selectedText(), typed);
+        QTest::keyClicks(ui->editor(), QStringLiteral("5"));
+        ui->press(Qt::Key_Enter);
+        QCOMPARE(ui->onWeights(), (QList<int>{1, 4}));
+        QVERIFY(ui->consistent());
+    }
+    void editingEndsWithoutEnter_data() {
+        // clang-format off
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("Escape") << "escape" << 0 << QStringList{};
+        QTest::newRow("a click on a switch recomputes") << "switch" << 0 << QStringList{"18"};
+        QTest::newRow("Info shows About") << "info" << 1 << QStringList{};
+        // clang-format on
+    }
+    void editingEndsWithoutEnter() {
+        QFETCH(QString, how);
+        QFETCH(int, messages);
+        QFETCH(QStringList, shown);
+        ui->clickPosition(16, true);
+        ui->openEditor();
+        ui->type(QStringLiteral("300"));
+        QCOMPARE(ui->app.intStartAddress, 16); // typing never clears it
+        ui->shown.clear();
+        if (how == QLatin1String("escape")) {
+            ui->press(Qt::Key_Escape);
+            QCOMPARE(QApplication::focusWidget(), ui->position(1, false));
+        } else if (how == QLatin1String("switch")) {
+            ui->clickPosition(2, true);
+        } else {
+            ui->click(ui->get(QStringLiteral("cmdInfo")));
+        }
+        QVERIFY(!ui->editing());
+        QVERIFY(ui->window.isVisible());
+        QCOMPARE(int(ui->fakes.messages.size()), messages);
+        QCOMPARE(ui->shown, shown);
+        QVERIFY(ui->consistent());
+        ui->openEditor();
+        QCOMPARE(ui->editor()->text(), ui->label()->text());
+    }
+    void popupOpensOnlyOnRightReleaseOverTheLabel_data() {
+        // clang-format off
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("right over the label") << "lblAusgabe" << int(Qt::RightButton) << true;
+        QTest::newRow("left over the label") << "lblAusgabe" << int(Qt::LeftButton) << false;
+        QTest::newRow("middle over the label") << "lblAusgabe" << int(Qt::MiddleButton) << false;
+        QTest::newRow("right over the picture") << "Image1" << int(Qt::RightButton) << false;
+        QTest::newRow("right over a switch") << "opt8" << int(Qt::RightButton) << false;
+        QTest::newRow("right over Info") << "cmdInfo" << int(Qt::RightButton) << false;
+        // clang-format on
+    }
+    void popupOpensOnlyOnRightReleaseOverTheLabel() {
+        QFETCH(QString, target);
+        QFETCH(int, button);
+        QFETCH(bool, opens);
+        QWidget* shown = nullptr;
+        const bool opened =
+            ui->withPopup([&] { ui->click(ui->get(target), Qt::MouseButton(button)); },
+                          [&](QWidget* popup) { shown = popup; });
+        QCOMPARE(opened, opens);
+        QCOMPARE(shown, opens ? ui->window.popupMenu() : nullptr);
+        QVERIFY(ui->onWeights().isEmpty());
+        QVERIFY(ui->fakes.messages.empty());
+    }
+    void menuResetsAndInfoAndAboutShowTheSameText() {
+        ui->clickPosition(1, true);
+        ui->clickPosition(8, true);
+        ui->shown.clear();
+        ui->choose(1);
+        QCOMPARE(ui->shown, (QStringList{"0", "0"})); // one recompute per switch that was ON
+        QVERIFY(ui->consistent());
+        QVERIFY(ui->position(8, false)->isChecked());
+
+        ui->fakes.year = 2031;
+        ui->click(ui->get(QStringLiteral("cmdInfo")));
+        ui->choose(2);
+        QCOMPARE(ui->fakes.messages.size(), size_t{2});
+        QCOMPARE(ui->fakes.messages.at(1), ui->fakes.messages.at(0));
+        QCOMPARE(ui->fakes.messages.at(0), brisolant::aboutText(ui->fakes, ui->fakes));
+        QVERIFY(ui->fakes.messages.at(0).find("(C) 2031 ") != std::string::npos);
+
+        ui->click(ui->get(QStringLiteral("cmdClose")));
+        QCOMPARE(ui->fakes.ends, 1);
+    }
+    void keys_data() {
+        for (const char* column : {"from", "script", "focus", "address", "effect"}) {
+            QTest::addColumn<QString>(column);
+        }
+        const auto row = [](const char* name, const char* from, const char* script,
+                            const char* focus, int address, const char* effect = "") {
+            QTest::newRow(name) << from << script << focus << QString::number(address) << effect;
+        };
+        // Switch 1 is ON, and the address 1, when each row starts.
+        row("F2 on Exit", "cmdClose", "{F2}", "txtInput", 1, "open");
+        row("Shift+F10, Enter: Reset", "opt2", "{Shift+F10} {Return}", "opt2", 0);
+        row("Menu, Escape", "cmdInfo", "{Menu} {Escape}", "cmdInfo", 1);
+        row("Menu, Down, Enter: About", "opt1_0", "{Menu} {Down} {Return}", "opt1_0", 1, "told");
+        row("Enter on Info", "cmdInfo", "{Return}", "cmdInfo", 1, "told");
+        row("Keypad Enter on Exit", "cmdClose", "{Enter}", "cmdClose", 1, "exit");
+        row("Down on an ON upper half", "opt1", "{Down}", "opt1_0", 1);
+        row("Down on an ON lower half", "opt1_0", "{Down}", "opt1_0", 1);
+        row("Down on an OFF upper half", "opt2", "{Down}", "opt2_0", 3);
+        row("Down on an OFF lower half", "opt2_0", "{Down}", "opt2_0", 3);
+        row("Space on an OFF lower half", "opt2_0", "{Space}", "opt2_0", 3);
+        row("Space on the selected half", "opt1_0", "{Space}", "opt1_0", 1);
+        row("Up on an ON lower half", "opt1_0", "{Up}", "opt1", 0);
+        row("Up on an ON upper half", "opt1", "{Up}", "opt1", 0);
+        row("Up on an OFF upper half", "opt2", "{Up}", "opt2", 1);
+        row("Up on an OFF lower half", "opt2_0", "{Up}", "opt2", 1);
+        row("Right from 1's lever to 2", "opt1_0", "{Right}", "opt2", 1);
+        row("Right from 4 to 8, not to 32", "opt4_0", "{Right}", "opt8", 1);
+        row("Left from 2 onto 1's lever", "opt2_0", "{Left}", "opt1_0", 1);
+        row("Left at the left end", "opt1_0", "{Left}", "opt1_0", 1);
+        row("Right at the right end", "opt256", "{Right}", "opt256", 1);
+        row("typing replaces", "opt1_0", "{DblClick} 5 {Return}", "opt1", 5);
+        row("F2, typing replaces", "opt2", "{F2} 5 {Enter}", "opt1", 5);
+        row("End appends", "opt1_0", "{DblClick} {End} 2 {Return}", "opt1", 12);
+        row("Left inserts", "opt1_0", "{DblClick} {Left} 2 {Return}", "opt1", 21);
+        row("inactive window, Enter", "opt1_0", "{Inactive} {DblClick} 7 {Return}", "opt1", 7);
+        row("inactive window, Escape", "opt1_0", "{Inactive} {DblClick} 7 {Escape}", "opt1", 1);
+        row("inactive window, refused and corrected", "opt1_0",
+            "{Inactive} {DblClick} 511.5 {Return} 7 {Return}", "opt1", 7, "told");
+    }
+    void keys() {
+        QFETCH(QString, from);
+        QFETCH(QString, script);
+        QFETCH(QString, address);
+        QFETCH(QString, effect);
+        ui->clickPosition(1, true);
+        ui->get(from)->setFocus();
+        ui->shown.clear();
+        spoken.clear();
+        play(script.split(QLatin1Char(' ')));
+
+        const QWidget* focus = ui->window.focusWidget();
+        QTEST(focus->objectName(), "focus");
+        QCOMPARE(ui->label()->text(), address);
+        QVERIFY(ui->consistent());
+        // Asking for the position already selected changes nothing.
+        QCOMPARE(ui->shown.isEmpty(), address == "1");
+        QCOMPARE(ui->editing(), effect == "open");
+        const auto& told = ui->fakes.messages;
+        QCOMPARE(told.size(), size_t(effect == "told"));
+        // A refused text is quoted as typed, not as the number it rounds to.
+        QVERIFY(!script.contains("511.5") || told[0].rfind("\"511.5\" is not an address", 0) == 0);
+        QCOMPARE(ui->fakes.ends, effect == "exit" ? 1 : 0);
+        // A focused switch tells the address from the moment it takes the focus.
+        const QString heard = QStringLiteral("Start address %1.").arg(address);
+        const bool isSwitch = focus->objectName().startsWith(QLatin1String("opt"));
+        spoken << qMakePair(ui->window.focusWidget(), focus->accessibleDescription());
+        for (const auto& [widget, text] : std::as_const(spoken)) {
+            QVERIFY2(!isSwitch || widget != focus || text.startsWith(heard), qPrintable(text));
         }
     }
-    QApplication::setPalette(standard);
-}
+    void iconAndContrastOnTheGrabbedWindow() {
+        QCOMPARE(ui->window.windowIcon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {32, 32}, {64, 64}}));
+        const QImage small = ui->window.windowIcon().pixmap(QSize(32, 32), 1.0).toImage();
+        QVERIFY(qAlpha(small.pixel(0, 0)) < 16 && qAlpha(small.pixel(16, 16)) == 255);
+        QVERIFY(ui->label()->accessibleDescription().contains(QStringLiteral("F2")));
+        const QPalette standard = QApplication::palette();
+        for (const bool dark : {false, true}) {
+            QApplication::setPalette(dark ? QPalette(QColor(53, 53, 53)) : standard);
+            init();
+            ui->enter(QStringLiteral("261")); // switches 1, 4 and 256 ON
+            play({"{DblClick}", "{Inactive}"});
+            // Looked at in the window's own pixels, whatever the scale.
+            const auto grab = [this] {
+                return ui->window.grab().toImage().scaled(ui->window.size());
+            };
+            const QImage plain = grab();
+            const auto area = [this](const QWidget* control, int inset) {
+                return QRect(control->mapTo(&ui->window, QPoint()), control->size()) -
+                       QMargins(inset, inset, inset, inset);
+            };
+            // Faces taken inside the corners, clear of border and caption.
+            for (int weight = 1; weight <= 256; weight *= 2) {
+                const QRect off = area(ui->position(weight, false), 3);
+                const QRect on = area(ui->position(weight, true), 3);
+                QVERIFY(contrast(plain.pixel(off.topLeft()), plain.pixel(on.topLeft())) >= 3.0);
+                for (const QRect& half : {off, on}) {
+                    QVERIFY(contrasting(plain, half, 4.5, {}, plain.pixel(half.topLeft())) > 0);
+                }
+            }
+            // The focus, against the same pixels without it (the window inactive).
+            for (const char* name : {"txtInput", "opt1", "opt1_0", "opt2", "cmdInfo", "cmdClose"}) {
+                ui->window.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&ui->window));
+                ui->get(QLatin1String(name))->setFocus(Qt::TabFocusReason);
+                const QRect rect = area(ui->get(QLatin1String(name)), 0);
+                const QImage focused = grab();
+                QVERIFY2(contrasting(focused, rect, 3.0, plain, 0) >= 2 * rect.width(), name);
+            }
+        }
+        QApplication::setPalette(standard);
+    }
+    void accessibleNamesStatesAndActions() {
+        QAccessibleInterface* off = QAccessible::queryAccessibleInterface(ui->position(8, false));
+        QAccessibleInterface* on = QAccessible::queryAccessibleInterface(ui->position(8, true));
+        QAccessibleInterface* display = QAccessible::queryAccessibleInterface(ui->label());
+        QCOMPARE(off->text(QAccessible::Name), QStringLiteral("Switch 8 OFF"));
+        QCOMPARE(on->text(QAccessible::Name), QStringLiteral("Switch 8 ON"));
+        QVERIFY(off->state().checkable && off->state().checked && !on->state().checked);
+        QVERIFY(!display->text(QAccessible::Description).isEmpty());
+
+        // A screen reader selects through the actions; toggling cannot unselect.
+        on->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(on->state().checked && !off->state().checked);
+        QCOMPARE(display->text(QAccessible::Name), QStringLiteral("8"));
+        on->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        off->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(off->state().checked && !on->state().checked);
+        QVERIFY(ui->shown == (QStringList{"8", "0"}) && ui->consistent());
+
+        ui->openEditor();
+        QAccessibleInterface* editor = QAccessible::queryAccessibleInterface(ui->editor());
+        QCOMPARE(editor->text(QAccessible::Name), QStringLiteral("Start address"));
+        QCOMPARE(editor->role(), QAccessible::EditableText);
+    }
+    void aboutText_data() {
+        // clang-format off
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("firstLines");
+        QTest::newRow("as delivered") << "Brisolant" << 0 << "Brisolant 1.0 (Release 1.3.0)\r(C) 2026";
+        QTest::newRow("renamed") << "DipCalc" << 0 << "DipCalc 1.0 (Release 1.3.0)\r(C) 2026";
+        QTest::newRow("two-digit revision") << "Brisolant" << 12 << "Brisolant 1.0 (Release 1.3.12)\r(C) 2026";
+        // clang-format on
+    }
+    void aboutText() {
+        QFETCH(QString, name);
+        QFETCH(int, revision);
+        QFETCH(QString, firstLines);
+        ui->fakes.name = name.toStdString();
+        ui->fakes.revisionNumber = std::int16_t(revision);
+        QCOMPARE(brisolant::aboutText(ui->fakes, ui->fakes), firstLines.toStdString() +
+                                                                 std::string(kCreditLine) + "\r" +
+                                                                 std::string(kWebAddress) + "\r\r");
+        QVERIFY(kCreditLine.starts_with(' '));
+        // The real information: this test program's own name and the build's version.
+        const QtAppInformation real;
+        QCOMPARE(QString::fromStdString(real.executableBaseName()), QStringLiteral("tst_window"));
+        QCOMPARE(QList<int>({real.major(), real.minor(), real.revision()}), QList<int>({1, 3, 0}));
+    }
+    void realMessageBoxTitleTextAndFocus() {
+        QtMessageBox box;
+        ui.reset();
+        ui = std::make_unique<WindowDriver>(&box);
+        box.setParent(&ui->window);
+        QVERIFY(QTest::qWaitForWindowActive(&ui->window));
+        QApplication::setApplicationDisplayName(QStringLiteral("Brisolant"));
+        ui->openEditor();
+        ui->type(QStringLiteral("<b>x</b>"));
+        QMessageBox* shown = nullptr;
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (shown != nullptr) {
+                seen << shown->windowTitle() << shown->text()
+                     << QString::number(shown->buttons().size()) << QString::number(shown->icon())
+                     << QString::number(shown->textFormat());
+                QTest::keyClick(shown, Qt::Key_Return);
+            }
+        });
+        ui->press(Qt::Key_Return);
+        QCOMPARE(seen.size(), 5);
+        QCOMPARE(seen.at(0), QStringLiteral("Brisolant"));
+        QVERIFY2(seen.at(1).startsWith(QStringLiteral("\"<b>x</b>\" is not a whole number")) &&
+                     seen.at(1).endsWith(QStringLiteral(".\n\nRun-time error 13: Type mismatch.")),
+                 qPrintable(seen.at(1)));
+        // One OK button, no icon, and the user's text never taken for rich text.
+        QCOMPARE(seen.mid(2), (QStringList{"1", QString::number(QMessageBox::NoIcon),
+                                           QString::number(Qt::PlainText)}));
+        // The box took the keyboard for a moment; that is not leaving the editor,
+        // and the window takes the keyboard back even with no window manager.
+        QVERIFY(ui->editing());
+        QTRY_COMPARE(QApplication::focusWidget(), ui->editor());
+        QCOMPARE(ui->editor()->selectedText(), QStringLiteral("<b>x</b>"));
+    }
+    void exitEndsTheRealEventLoop() {
+        QtProgramEnd end;
+        modApp app;
+        frmMainSmall window(app, {ui->fakes, ui->fakes, ui->fakes, end});
+        window.show();
+        auto* exitButton = window.findChild<QToolButton*>(QStringLiteral("cmdClose"));
+        QTimer::singleShot(0, exitButton,
+                           [exitButton] { QTest::mouseClick(exitButton, Qt::LeftButton); });
+        // Fails the test if the loop does not end on its own.
+        QTimer::singleShot(5000, &window, [] { QApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+    void boundaryReportsAndCarriesOn_data() {
+        // clang-format off
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("overflow") << 0 << "Run-time error 6: Overflow.";
+        QTest::newRow("described") << 1 << "\"x\" is no number.\r\rRun-time error 13: Type mismatch.";
+        QTest::newRow("standard exception") << 2 << "Unexpected error: boom";
+        QTest::newRow("anything else") << 3 << "Unexpected error.";
+        // clang-format on
+    }
+    void boundaryReportsAndCarriesOn() {
+        QFETCH(int, kind);
+        QFETCH(QString, report);
+        HandlerBoundary boundary(ui->fakes);
+        int steps = 0;
+        const auto fail = [kind, &steps] {
+            ++steps;
+            switch (kind) {
+            case 0:
+                throw RuntimeError(ErrorNumber::Overflow);
+            case 1:
+                throw RuntimeError(ErrorNumber::TypeMismatch, "\"x\" is no number.");
+            case 2:
+                throw std::runtime_error("boom");
+            default:
+                throw 42;
+            }
+        };
+        // A handler nested in another passes its error on to the outermost one.
+        QVERIFY(!boundary.run([&] {
+            boundary.run(fail);
+            ++steps;
+        }));
+        QCOMPARE(steps, 1);
+        QCOMPARE(ui->fakes.messages, std::vector<std::string>{report.toStdString()});
+        QVERIFY(boundary.run([&] { ++steps; }));
+        QCOMPARE(steps, 2);
+    }
+    void missingDisplay_data() {
+        // clang-format off
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("nothing set") << "" << "" << true;
+        QTest::newRow("set but empty") << "DISPLAY=" << "" << true;
+        QTest::newRow("X11") << "DISPLAY" << "" << false;
+        QTest::newRow("Wayland") << "WAYLAND_DISPLAY" << "" << false;
+        QTest::newRow("platform chosen") << "QT_QPA_PLATFORM" << "" << false;
+        QTest::newRow("platform argument") << "" << "-platform" << false;
+        QTest::newRow("other argument") << "" << "-style" << true;
+        // clang-format on
+    }
+    void missingDisplay() {
+        QFETCH(QString, variable);
+        QFETCH(QString, argument);
+        QFETCH(bool, missing);
+        const QByteArray name = variable.section('=', 0, 0).toLatin1();
+        const char* value = variable.contains('=') ? "" : ":0";
+        const QByteArray arg = argument.toLatin1();
+        const char* argv[] = {"Brisolant", arg.constData(), "offscreen"};
+        const auto reason =
+            missingDisplayReason([&](const char* asked) { return name == asked ? value : nullptr; },
+                                 arg.isEmpty() ? 1 : 3, argv);
+        QCOMPARE(reason.has_value(), missing);
+        QVERIFY(!reason || reason->find('\n') == std::string::npos);
+    }
+    void randomActionsKeepTheAddressTrue() {
+        // Pixels are checked elsewhere; here only events and state count.
+        ui->window.setUpdatesEnabled(false);
+        QAction* reset = ui->window.popupMenu()->actions().at(0);
+        const QStringList typed = {"0",  "1",   "5",   "100", "255",   "256",   "511", " 42 ",
+                                   "+7", "2.5", "3.5", "0.4", "512",   "1000",  "-4",  "-5",
+                                   "-1", "abc", "",    "1e3", "40000", "32768", "5x",  "0x1F"};
+        // BRISOLANT_RANDOM_ACTIONS=100000 for a long run.
+        const int asked = qEnvironmentVariableIntValue("BRISOLANT_RANDOM_ACTIONS");
+        const int actions = asked > 0 ? asked : 3000;
+        std::mt19937 random(20261207U);
+        const auto pick = [&random](int count) {
+            return std::uniform_int_distribution<int>(0, count - 1)(random);
+        };
+        std::size_t refusals = 0;
+        for (int step = 0; step < actions; ++step) {
+            const int kind = pick(10);
+            if (kind < 5) {
+                ui->clickPosition(1 << pick(9), pick(2) == 1);
+            } else if (kind < 9) {
+                if (!ui->editing()) {
+                    ui->openEditor();
+                }
+                ui->type(typed.at(pick(int(typed.size()))));
+                const int end = pick(4);
+                if (end < 2) {
+                    ui->press(Qt::Key_Return);
+                } else if (end == 2) {
+                    ui->press(Qt::Key_Escape);
+                } else {
+                    ui->clickPosition(1 << pick(9), pick(2) == 1);
+                }
+            } else {
+                reset->trigger();
+            }
+            QVERIFY2(ui->consistent(), qPrintable(QStringLiteral("step %1: %2 shown, %3 stored")
+                                                      .arg(step)
+                                                      .arg(ui->label()->text())
+                                                      .arg(ui->app.intStartAddress)));
+            refusals += ui->fakes.messages.size();
+            ui->fakes.messages.clear();
+        }
+        QVERIFY(refusals > std::size_t(actions / 20));
+    }
+
+private:
+    // Plays keys ({Name}), typed text, {DblClick} and {Inactive} to whatever has
+    // the keyboard: a pop-up, the editor or the window's focused control.
+    void play(QStringList tokens) {
+        while (!tokens.isEmpty()) {
+            const QString token = tokens.takeFirst();
+            QWidget* popup = QApplication::activePopupWidget();
+            QWidget* target = popup != nullptr ? popup : ui->window.focusWidget();
+            if (token == "{DblClick}") {
+                ui->openEditor();
+            } else if (token == "{Inactive}") {
+                other.show();
+                other.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&other));
+            } else if (!token.startsWith(QLatin1Char('{'))) {
+                QTest::keyClicks(target, token);
+            } else {
+                const QKeyCombination key = QKeySequence(token.mid(1, token.size() - 2))[0];
+                ui->withPopup([&] { QTest::keyClick(target, key.key(), key.keyboardModifiers()); },
+                              [&](QWidget*) { play(std::exchange(tokens, {})); });
+            }
+        }
+    }
+
+    std::unique_ptr<WindowDriver> ui;
+    QList<QPair<QWidget*, QString>> spoken; // descriptions, as controls take the focus
+    QWidget other;
+};
 
 QTEST_MAIN(WindowTest)
 #include "tst_window.moc"
