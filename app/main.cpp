@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "displaycheck.h"
 #include "frmmainsmall.h"
 #include "modapp.h"
@@ -12,9 +13,16 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    if (const auto reason = brisolant::missingDisplayReason(&std::getenv, argc, argv)) {
-        std::fprintf(stderr, "%s\n", reason->c_str());
-        return 1;
+    // Help, version and charts need no window and no display.
+    if (const auto status = brisolant::CommandLine::run(argc, argv)) {
+        return *status;
+    }
+    for (const auto& check :
+         {&brisolant::missingDisplayReason, &brisolant::unreachableDisplayReason}) {
+        if (const auto reason = check(&std::getenv, argc, argv)) {
+            std::fprintf(stderr, "%s\n", reason->c_str());
+            return 1;
+        }
     }
 
     QApplication application(argc, argv);

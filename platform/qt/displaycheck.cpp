@@ -4,7 +4,36 @@
 
 #include <string_view>
 
+#ifdef BRISOLANT_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
 namespace brisolant {
+
+namespace {
+
+// The value of a "-name value", "--name value" or "-name=value" argument.
+std::optional<std::string> argumentValue(std::string_view name, int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (argument.starts_with("--")) {
+            argument.remove_prefix(1);
+        }
+        if (!argument.starts_with("-") || !argument.substr(1).starts_with(name)) {
+            continue;
+        }
+        const std::string_view rest = argument.substr(1 + name.size());
+        if (rest.empty() && i + 1 < argc) {
+            return std::string(argv[i + 1]);
+        }
+        if (rest.starts_with("=")) {
+            return std::string(rest.substr(1));
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 std::optional<std::string>
 missingDisplayReason(const std::function<const char*(const char*)>& environment, int argc,
@@ -25,6 +54,50 @@ missingDisplayReason(const std::function<const char*(const char*)>& environment,
     }
     return "Brisolant needs a graphical desktop, but no display was found "
            "(DISPLAY and WAYLAND_DISPLAY are not set).";
+#else
+    (void)environment;
+    (void)argc;
+    (void)argv;
+    return std::nullopt;
+#endif
+}
+
+std::optional<std::string>
+unreachableDisplayReason(const std::function<const char*(const char*)>& environment, int argc,
+                         const char* const* argv) {
+#ifdef BRISOLANT_HAVE_XCB
+    const auto variable = [&environment](const char* name) {
+        const char* value = environment(name);
+        return std::string(value != nullptr ? value : "");
+    };
+    // Qt's own order: the argument, then the variable, then its default,
+    // which is X11 unless the session is a Wayland one.
+    std::string platform =
+        argumentValue("platform", argc, argv).value_or(variable("QT_QPA_PLATFORM"));
+    if (platform.empty() && variable("XDG_SESSION_TYPE") != "wayland") {
+        platform = "xcb";
+    }
+    if (platform != "xcb" && !platform.starts_with("xcb:")) {
+        return std::nullopt;
+    }
+    const std::string display = argumentValue("display", argc, argv).value_or(variable("DISPLAY"));
+    if (display.empty()) {
+        return "Brisolant cannot open an X11 display: DISPLAY is not set.";
+    }
+    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    const int error = xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    const std::string named = "Brisolant cannot open the X11 display \"" + display + "\": ";
+    switch (error) {
+    case 0:
+        return std::nullopt;
+    case XCB_CONN_CLOSED_PARSE_ERR:
+        return named + "that is no display name.";
+    case XCB_CONN_CLOSED_INVALID_SCREEN:
+        return named + "it has no such screen.";
+    default:
+        return named + "no X server answers there, or it refused the connection.";
+    }
 #else
     (void)environment;
     (void)argc;

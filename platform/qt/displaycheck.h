@@ -15,4 +15,12 @@ namespace brisolant {
 missingDisplayReason(const std::function<const char*(const char*)>& environment, int argc,
                      const char* const* argv);
 
+// Why the X11 display Qt would open cannot be opened, if it cannot: a stale
+// DISPLAY (common over ssh) or "-platform xcb" without X makes Qt abort with a
+// core dump. Connects to the display only when Qt would use X11: asked for by
+// -platform or QT_QPA_PLATFORM, or by default outside a Wayland session.
+[[nodiscard]] std::optional<std::string>
+unreachableDisplayReason(const std::function<const char*(const char*)>& environment, int argc,
+                         const char* const* argv);
+
 } // namespace brisolant
