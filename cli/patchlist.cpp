@@ -33,8 +33,8 @@ QString decoded(const QByteArray& bytes, const QString& fileName) {
     int line = 1;
     for (const QByteArray& lineBytes : bytes.split('\n')) {
         QStringDecoder lineDecoder(QStringDecoder::Utf8);
-        (void)lineDecoder(lineBytes);
-        if (lineDecoder.hasError()) {
+        // The decoder works only when its result becomes a string.
+        if (const QString lineText = lineDecoder(lineBytes); lineDecoder.hasError()) {
             break;
         }
         ++line;
