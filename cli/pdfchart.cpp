@@ -96,8 +96,11 @@ void drawFixture(QPainter& painter, const QRectF& cell, const SwitchChart::Row& 
     const QString name =
         row.name.empty() ? QStringLiteral("Fixture ") + number : QString::fromStdString(row.name);
     constexpr qreal kNumberWidth = 40;
-    drawText(painter, QRectF(inner.left(), inner.top(), inner.width() - kNumberWidth, 18),
-             fontOf(12, true), kInk, name);
+    // A long name gets smaller print before it is cut short.
+    const QRectF nameRect(inner.left(), inner.top(), inner.width() - kNumberWidth, 18);
+    const qreal nameWidth = QFontMetricsF(fontOf(12, true)).horizontalAdvance(name);
+    drawText(painter, nameRect,
+             fontOf(std::clamp(12 * nameRect.width() / nameWidth, 8.0, 12.0), true), kInk, name);
     if (!row.name.empty()) {
         drawText(painter, QRectF(inner.right() - kNumberWidth, inner.top(), kNumberWidth, 18),
                  fontOf(7.5, false), kGrey, QStringLiteral("No. ") + number,
