@@ -166,7 +166,7 @@ QPageSize PdfChart::localPageSize() {
     const QLocale::Territory territory = QLocale(name).territory();
     const bool isLetter = !name.isEmpty() && name != u"C" && name != u"POSIX" &&
                           std::find(letter.cbegin(), letter.cend(), territory) != letter.cend();
-    return QPageSize(isLetter ? QPageSize::Letter : QPageSize::A4);
+    return {isLetter ? QPageSize::Letter : QPageSize::A4};
 }
 
 QByteArray PdfChart::render(const std::vector<SwitchChart::Row>& rows, const QString& title,
@@ -215,10 +215,12 @@ QByteArray PdfChart::render(const std::vector<SwitchChart::Row>& rows, const QSt
         const std::size_t first = pageIndex * perPage;
         const std::size_t last = std::min(rows.size(), first + perPage);
         for (std::size_t i = first; i < last; ++i) {
+            // Across first, then down.
             const auto slot = static_cast<int>(i - first);
-            const QRectF cell(grid.left() + (slot % columns) * (cellWidth + kGap),
-                              grid.top() + (slot / columns) * (cellHeight + kGap), cellWidth,
-                              cellHeight);
+            const int line = slot / columns;
+            const int column = slot % columns;
+            const QRectF cell(grid.left() + column * (cellWidth + kGap),
+                              grid.top() + line * (cellHeight + kGap), cellWidth, cellHeight);
             drawFixture(painter, cell, rows[i]);
         }
     }

@@ -44,7 +44,7 @@ private Q_SLOTS:
 
 private:
     // A folder (%dir in the command) with an old chart.txt and the patch list, if any.
-    QString prepare(QString command, const QByteArray& patch) const {
+    [[nodiscard]] QString prepare(QString command, const QByteArray& patch) const {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
         for (const auto& [name, bytes] :
@@ -142,7 +142,7 @@ void CommandLineTest::charts_data() {
     row("empty series", "--chart-series 1,16,0", {}, 2, "Nothing to chart: no fixture was given.");
     row("empty list", "--chart ,", {}, 2, "Nothing to chart: no fixture was given.");
     row("patch line", patch, "Name;DMX\nA;1\n\nB;x1\n", 2,
-        "Fixture \"B\" (line 4): start address \"x1\" is not a whole number.");
+        R"(Fixture "B" (line 4): start address "x1" is not a whole number.)");
     row("no Address", patch, "Name,Channel\nA,1\n", 2,
         "patch.csv, line 1: no Address column (nor Start address, DMX) in the header "
         "\"Name,Channel\".");
