@@ -17,15 +17,18 @@ int main(int argc, char* argv[]) {
     if (const auto status = brisolant::CommandLine::run(argc, argv)) {
         return *status;
     }
-    for (const auto& check :
-         {&brisolant::missingDisplayReason, &brisolant::unreachableDisplayReason}) {
-        if (const auto reason = check(&std::getenv, argc, argv)) {
-            std::fprintf(stderr, "%s\n", reason->c_str());
-            return 1;
-        }
+    if (const auto reason = brisolant::missingDisplayReason(&std::getenv, argc, argv)) {
+        std::fprintf(stderr, "%s\n", reason->c_str());
+        return 1;
+    }
+    brisolant::X11DisplayProbe display(&std::getenv, argc, argv);
+    if (const auto& reason = display.unreachableReason()) {
+        std::fprintf(stderr, "%s\n", reason->c_str());
+        return 1;
     }
 
     QApplication application(argc, argv);
+    display.close();
     QApplication::setApplicationName(QStringLiteral("Brisolant"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brisolant"));
 

@@ -62,9 +62,8 @@ missingDisplayReason(const std::function<const char*(const char*)>& environment,
 #endif
 }
 
-std::optional<std::string>
-unreachableDisplayReason(const std::function<const char*(const char*)>& environment, int argc,
-                         const char* const* argv) {
+X11DisplayProbe::X11DisplayProbe(const std::function<const char*(const char*)>& environment,
+                                 int argc, const char* const* argv) {
 #ifdef BRISOLANT_HAVE_XCB
     const auto variable = [&environment](const char* name) {
         const char* value = environment(name);
@@ -78,31 +77,47 @@ unreachableDisplayReason(const std::function<const char*(const char*)>& environm
         platform = "xcb";
     }
     if (platform != "xcb" && !platform.starts_with("xcb:")) {
-        return std::nullopt;
+        return;
     }
     const std::string display = argumentValue("display", argc, argv).value_or(variable("DISPLAY"));
     if (display.empty()) {
-        return "Brisolant cannot open an X11 display: DISPLAY is not set.";
+        m_reason = "Brisolant cannot open an X11 display: DISPLAY is not set.";
+        return;
     }
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const int error = xcb_connection_has_error(connection);
-    xcb_disconnect(connection);
+    m_connection = xcb_connect(display.c_str(), nullptr);
     const std::string named = "Brisolant cannot open the X11 display \"" + display + "\": ";
-    switch (error) {
+    switch (xcb_connection_has_error(m_connection)) {
     case 0:
-        return std::nullopt;
+        return;
     case XCB_CONN_CLOSED_PARSE_ERR:
-        return named + "that is no display name.";
+        m_reason = named + "that is no display name.";
+        break;
     case XCB_CONN_CLOSED_INVALID_SCREEN:
-        return named + "it has no such screen.";
+        m_reason = named + "it has no such screen.";
+        break;
     default:
-        return named + "no X server answers there, or it refused the connection.";
+        m_reason = named + "no X server answers there, or it refused the connection.";
+        break;
     }
+    close();
 #else
     (void)environment;
     (void)argc;
     (void)argv;
-    return std::nullopt;
+#endif
+}
+
+X11DisplayProbe::~X11DisplayProbe() {
+    close();
+}
+
+void X11DisplayProbe::close() {
+#ifdef BRISOLANT_HAVE_XCB
+    // Also for a connection in error, which xcb allocated all the same.
+    if (m_connection != nullptr) {
+        xcb_disconnect(m_connection);
+        m_connection = nullptr;
+    }
 #endif
 }
 
