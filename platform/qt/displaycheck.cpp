@@ -84,9 +84,15 @@ X11DisplayProbe::X11DisplayProbe(const std::function<const char*(const char*)>& 
         m_reason = "Brisolant cannot open an X11 display: DISPLAY is not set.";
         return;
     }
-    m_connection = xcb_connect(display.c_str(), nullptr);
+    int screen = 0;
+    m_connection = xcb_connect(display.c_str(), &screen);
+    int error = xcb_connection_has_error(m_connection);
+    // xcb connects to a server whatever screen the name asks for; Qt does not.
+    if (error == 0 && screen >= xcb_setup_roots_length(xcb_get_setup(m_connection))) {
+        error = XCB_CONN_CLOSED_INVALID_SCREEN;
+    }
     const std::string named = "Brisolant cannot open the X11 display \"" + display + "\": ";
-    switch (xcb_connection_has_error(m_connection)) {
+    switch (error) {
     case 0:
         return;
     case XCB_CONN_CLOSED_PARSE_ERR:
