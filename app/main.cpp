@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "displaycheck.h"
 #include "frmmainsmall.h"
 #include "modapp.h"
@@ -12,12 +13,22 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    // Help, version and charts need no window and no display.
+    if (const auto status = brisolant::CommandLine::run(argc, argv)) {
+        return *status;
+    }
     if (const auto reason = brisolant::missingDisplayReason(&std::getenv, argc, argv)) {
+        std::fprintf(stderr, "%s\n", reason->c_str());
+        return 1;
+    }
+    brisolant::X11DisplayProbe display(&std::getenv, argc, argv);
+    if (const auto& reason = display.unreachableReason()) {
         std::fprintf(stderr, "%s\n", reason->c_str());
         return 1;
     }
 
     QApplication application(argc, argv);
+    display.close();
     QApplication::setApplicationName(QStringLiteral("Brisolant"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brisolant"));
 

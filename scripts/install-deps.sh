@@ -11,9 +11,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-dejavu-core libxcb1-dev
     clang libclang-rt-14-dev clang-tidy clang-format
-    binutils-mingw-w64-x86-64
+    binutils-mingw-w64-x86-64 poppler-utils hyperfine
     # install and package checks
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 missing=()

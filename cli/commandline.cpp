@@ -1,0 +1,160 @@
+#include "commandline.h"
+
+#include "brisolant_version.h"
+#include "chartcommand.h"
+#include "chartrequest.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace brisolant {
+
+namespace {
+
+void printLine(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = (text + u'\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+// Qt's own window options, so that they pass through to QApplication. Hidden
+// from the help, which is about Brisolant's options.
+void addQtOptions(QCommandLineParser& parser) {
+    const char* const withValue[] = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+        "style",       "stylesheet",         "qmljsdebugger", "dialogs", "fontengine",
+        "darkmode",
+    };
+    const char* const flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+const char* const kDescription =
+    "Shows the nine DIP switches that set a DMX512 fixture's start address.\n"
+    "With a chart option it prints a switch chart for a whole rig instead, with\n"
+    "no window: every fixture's name, start address and switch settings.\n"
+    "\n"
+    "  Brisolant --chart 1,17,33,49\n"
+    "  Brisolant --chart-series 1,16,12 --output rig.pdf\n"
+    "  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter\n"
+    "\n"
+    "Exit status: 0 done, 1 a file could not be read or written or the display\n"
+    "could not be opened, 2 a usage error or a chart refused.";
+
+} // namespace
+
+void CommandLine::report(const QString& message) {
+    printLine(stderr, QStringLiteral("Brisolant: ") + message);
+}
+
+int CommandLine::usageError(const QString& what) {
+    report(what + QStringLiteral(" See \"Brisolant --help\"."));
+    return kRefused;
+}
+
+std::optional<int> CommandLine::run(int argc, const char* const* argv) {
+    // The window's usual start pays for nothing here.
+    if (argc <= 1) {
+        return std::nullopt;
+    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+
+    QCommandLineParser parser;
+    // Qt's options are single-dash words ("-platform"); take ours either way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption list(
+        QStringLiteral("chart"),
+        QStringLiteral("Chart the fixtures at these start addresses, separated by commas."),
+        QStringLiteral("addresses"));
+    const QCommandLineOption series(
+        QStringLiteral("chart-series"),
+        QStringLiteral("Chart COUNT fixtures of CHANNELS channels each, the first at FIRST."),
+        QStringLiteral("first,channels,count"));
+    const QCommandLineOption patch(
+        QStringLiteral("chart-patch"),
+        QStringLiteral("Chart a patch list: CSV with an Address column (or Start address, "
+                       "DMX) and optionally Name or Fixture; commas or semicolons."),
+        QStringLiteral("file"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("Write the chart to this file: a PDF when it ends in .pdf, else text. "
+                       "Without it, text on standard output."),
+        QStringLiteral("file"));
+    const QCommandLineOption pageSize(
+        QStringLiteral("page-size"),
+        QStringLiteral("Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter "
+                       "or A4, after the locale's paper (LC_PAPER)."),
+        QStringLiteral("size"));
+    parser.addOptions({help, version, list, series, patch, output, pageSize});
+    addQtOptions(parser);
+
+    if (!parser.parse(arguments)) {
+        return usageError(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        // Without an application object Qt cannot know the program's name.
+        text.replace(QStringLiteral("<executable_name> [options]\n"),
+                     QStringLiteral("Brisolant [options]\n\n"));
+        printLine(stdout, text.trimmed());
+        return kSuccess;
+    }
+    if (parser.isSet(version)) {
+        printLine(stdout, QStringLiteral("Brisolant ") + QString::fromLatin1(version::kText));
+        return kSuccess;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return usageError(QStringLiteral("unexpected argument \"%1\".")
+                              .arg(parser.positionalArguments().constFirst()));
+    }
+
+    const QStringList lists = parser.values(list);
+    const QStringList serieses = parser.values(series);
+    const QStringList patches = parser.values(patch);
+    const qsizetype sources = lists.size() + serieses.size() + patches.size();
+    if (sources == 0) {
+        if (parser.isSet(output) || parser.isSet(pageSize)) {
+            return usageError(QStringLiteral("--output and --page-size need a chart: --chart, "
+                                             "--chart-series or --chart-patch."));
+        }
+        return std::nullopt;
+    }
+    if (sources > 1) {
+        return usageError(QStringLiteral("give one chart: --chart, --chart-series or "
+                                         "--chart-patch, once."));
+    }
+    ChartRequest request;
+    if (!lists.isEmpty()) {
+        request.value = lists.constFirst();
+    } else if (!serieses.isEmpty()) {
+        request.source = ChartRequest::Source::Series;
+        request.value = serieses.constFirst();
+    } else {
+        request.source = ChartRequest::Source::Patch;
+        request.value = patches.constFirst();
+    }
+    request.output = parser.value(output);
+    request.pageSize = parser.value(pageSize);
+    return ChartCommand(request).run();
+}
+
+} // namespace brisolant
