@@ -82,27 +82,12 @@ public:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    void enter(const QString& text) {
-        openEditor();
-        type(text);
-        press(Qt::Key_Return);
-    }
-
-    [[nodiscard]] QList<int> onWeights() const {
-        QList<int> weights;
-        for (int weight = 1; weight <= 256; weight *= 2) {
-            if (position(weight, true)->isChecked()) {
-                weights << weight;
-            }
-        }
-        return weights;
-    }
     // What users rely on: the label shows the sum of the ON switches, and
     // intStartAddress holds it.
     [[nodiscard]] bool consistent() const {
         int sum = 0;
-        for (const int weight : onWeights()) {
-            sum += weight;
+        for (int weight = 1; weight <= 256; weight *= 2) {
+            sum += position(weight, true)->isChecked() ? weight : 0;
         }
         return label()->text() == QString::number(sum) && app.intStartAddress == sum;
     }
@@ -129,17 +114,6 @@ public:
         action();
         return opened;
     }
-    // Opens the pop-up over the label and chooses its item number item.
-    void choose(int item) {
-        withPopup([this] { click(label(), Qt::RightButton); },
-                  [item](QWidget* menu) {
-                      for (int i = 0; i < item; ++i) {
-                          QTest::keyClick(menu, Qt::Key_Down);
-                      }
-                      QTest::keyClick(menu, Qt::Key_Return);
-                  });
-    }
-
     Fakes fakes;
     modApp app;
     frmMainSmall window;
