@@ -2,7 +2,6 @@
 #include "conversions.h"
 #include "headlessswitchbank.h"
 #include "modbinarydecimal.h"
-#include "optionpair.h"
 #include "runtimeerror.h"
 
 #include <gtest/gtest.h>
@@ -88,37 +87,9 @@ TEST(Conversions, SixteenBitAdditionAndDecimalTextAndBaseNames) {
     EXPECT_EQ(conv::addInt16(32766, 1), 32767);
     EXPECT_EQ(errorOf([] { (void)conv::addInt16(32767, 1); }), 6);
     EXPECT_EQ(errorOf([] { (void)conv::addInt16(-32768, -1); }), 6);
-    EXPECT_EQ(conv::toDecimalText(-32768), "-32768");
     EXPECT_EQ(baseNameOfExecutable("/usr/bin/Brisolant"), "Brisolant");
     EXPECT_EQ(baseNameOfExecutable("C:\\Programs\\Brisolant.EXE"), "Brisolant");
     EXPECT_EQ(baseNameOfExecutable("/opt/brisolant-1.3/bin/dmx.tool"), "dmx.tool");
-}
-
-TEST(OptionPair, ClickRunsNestedOnlyOnFalseToTrueWithThePartnerAlreadyFalse) {
-    OptionPair pair;
-    std::vector<std::string> seen; // per Click: slot, then upper and lower as it saw them
-    int changes = 0;
-    pair.setClickHandler([&](OptionSlot slot) {
-        seen.push_back(std::string(slot == OptionSlot::Upper ? "U" : "L") +
-                       (pair.value(OptionSlot::Upper) ? "1" : "0") +
-                       (pair.value(OptionSlot::Lower) ? "1" : "0"));
-    });
-    pair.setChangeObserver([&] { ++changes; });
-
-    pair.setValue(OptionSlot::Upper, true);
-    pair.setValue(OptionSlot::Lower, true);
-    pair.setValue(OptionSlot::Lower, true);  // already True: nothing
-    pair.setValue(OptionSlot::Upper, false); // already False: nothing
-    pair.setValue(OptionSlot::Lower, false); // only this one, and no Click
-    EXPECT_FALSE(pair.value(OptionSlot::Upper) || pair.value(OptionSlot::Lower));
-    pair.setValue(OptionSlot::Upper, true);
-    EXPECT_EQ(seen, (std::vector<std::string>{"U10", "L01", "U10"}));
-    EXPECT_EQ(changes, 4);
-
-    // An error in the Click leaves the new state in place.
-    pair.setClickHandler([](OptionSlot) { throw RuntimeError(ErrorNumber::Overflow); });
-    EXPECT_EQ(errorOf([&] { pair.setValue(OptionSlot::Lower, true); }), 6);
-    EXPECT_TRUE(pair.value(OptionSlot::Lower) && !pair.value(OptionSlot::Upper));
 }
 
 // A headless bank that records every address text shown, nested ones included.
@@ -166,6 +137,7 @@ TEST_F(SwitchBankTest, SettingAnAddressMovesOnlyChangedSwitchesWithOneRecomputeE
         std::int16_t address;
         std::vector<int> after;
         Texts shown; // by the nested recomputes, in order; none leaves the caller's text
+        int error = 0;
     } rows[] = {
         // clang-format off
         {"one from all OFF", {}, 1, {1}, {"1"}},
@@ -184,6 +156,9 @@ TEST_F(SwitchBankTest, SettingAnAddressMovesOnlyChangedSwitchesWithOneRecomputeE
         {"negative even over all OFF", {}, -4, {}, {}},
         {"negative even over some ON", {2, 8}, -4, {}, {"8", "0"}},
         {"smallest 16-bit is even", {1}, -32768, {}, {"0"}},
+        // A negative odd address is refused before any switch moves.
+        {"-5 refused", {2, 8}, -5, {2, 8}, {}, 13}, {"-1 refused", {1}, -1, {1}, {}, 13},
+        {"smallest negative odd refused", {}, -32767, {}, {}, 13},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -194,23 +169,12 @@ TEST_F(SwitchBankTest, SettingAnAddressMovesOnlyChangedSwitchesWithOneRecomputeE
         headless.setAddressText("caller");
         shown.clear();
 
-        bank().fctDMXStartAdress(row.address);
-
+        EXPECT_EQ(errorOf([&] { bank().fctDMXStartAdress(row.address); }), row.error);
         EXPECT_EQ(onWeights(), row.after);
         EXPECT_EQ(shown, row.shown);
         const std::string last = row.shown.empty() ? "caller" : row.shown.back();
         EXPECT_EQ(headless.addressText(), last);
         EXPECT_EQ(conv::toDecimalText(app.intStartAddress), row.shown.empty() ? "12345" : last);
-    }
-}
-
-TEST_F(SwitchBankTest, NegativeOddAddressIsRefusedBeforeAnySwitchMoves) {
-    for (const std::int16_t address : {std::int16_t{-5}, std::int16_t{-1}, std::int16_t{-32767}}) {
-        SCOPED_TRACE(address);
-        startWith({2, 8});
-        EXPECT_EQ(errorOf([&] { bank().fctDMXStartAdress(address); }), 13);
-        EXPECT_EQ(onWeights(), (std::vector<int>{2, 8}));
-        EXPECT_TRUE(shown.empty());
     }
 }
 

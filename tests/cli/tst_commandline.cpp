@@ -60,6 +60,8 @@ private Q_SLOTS:
         row("page size of text", "--chart 1 --page-size A4", 2, "--page-size is for a PDF chart");
         row("output, no chart", "-o c.txt", 2, "need a chart");
         row("no display", "", 1, "no display was found");
+        row("no display, another Qt option", "-style fusion", 1, "no display was found");
+        row("Wayland, but Qt would use X11", "WAYLAND_DISPLAY=wayland-0", 1, "DISPLAY is not set");
         row("dead display", "DISPLAY=:99", 1, "cannot open the X11 display \":99\"");
         row("xcb without X", "-platform xcb", 1, "cannot open an X11 display: DISPLAY is not set.");
     }

@@ -12,12 +12,8 @@
 
 // A failed check stops at once, so that libFuzzer keeps the input that led here.
 #define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);     \
-            __builtin_trap();                                                                      \
-        }                                                                                          \
-    } while (false)
+    ((condition) ? (void)0                                                                         \
+                 : (std::fputs("check failed: " #condition "\n", stderr), __builtin_trap()))
 
 namespace {
 

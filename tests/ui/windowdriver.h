@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <bit>
 #include <functional>
 #include <string>
 #include <vector>
@@ -73,9 +72,8 @@ public:
     }
     void clickPosition(int weight, bool on) { click(position(weight, on)); }
     void openEditor() { QTest::mouseDClick(label(), Qt::LeftButton); }
-    // Replaces the editor's text as a user would: select all, then type.
+    // Replaces the editor's text, which is selected when it opens or refuses one.
     void type(const QString& text) {
-        QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(editor(), Qt::Key_Delete);
         QTest::keyClicks(editor(), text);
     }
@@ -92,19 +90,15 @@ public:
         return label()->text() == QString::number(sum) && app.intStartAddress == sum;
     }
 
-    // Runs action; hands a pop-up menu it opens to onPopup (which may choose an
-    // item by keys) and closes what is left open. Returns whether one opened.
-    bool withPopup(const std::function<void()>& action,
-                   const std::function<void(QWidget*)>& onPopup = {}) {
-        bool opened = false;
+    // Runs action, and hands a pop-up menu it opens to onPopup, which may use
+    // it by keys; closes what is left open.
+    void withPopup(const std::function<void()>& action,
+                   const std::function<void(QWidget*)>& onPopup) {
         QTimer watcher;
         QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
-                opened = true;
                 watcher.stop();
-                if (onPopup) {
-                    onPopup(popup);
-                }
+                onPopup(popup);
                 if (QApplication::activePopupWidget() == popup) {
                     popup->close();
                 }
@@ -112,8 +106,8 @@ public:
         });
         watcher.start(0);
         action();
-        return opened;
     }
+
     Fakes fakes;
     modApp app;
     frmMainSmall window;
