@@ -369,6 +369,7 @@ private Q_SLOTS:
         QTRY_VERIFY(on->state().checked && !off->state().checked);
         QCOMPARE(display->text(QAccessible::Name), QStringLiteral("8"));
         on->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(on->state().checked && ui->consistent());
         off->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(off->state().checked && !on->state().checked);
         QVERIFY(ui->shown == (QStringList{"8", "0"}) && ui->consistent());
