@@ -126,10 +126,6 @@ void SwitchBank::EnterStartAddress(std::int16_t address) {
     fctDMXStartAdress(m_app.intStartAddress);
 }
 
-std::int16_t SwitchBank::weightVariable(int digit) const {
-    return this->*kWeightVariables.at(digit);
-}
-
 bool SwitchBank::isOn(int digit) const {
     return m_view.positions(digit).value(kOnPosition);
 }

@@ -45,10 +45,6 @@ public:
     // accepted: store and show the address, then move the switches to it.
     void EnterStartAddress(std::int16_t address);
 
-    // The weight variable of the switch of weight 2 to the power digit, as
-    // last written: the weight when that switch was ON, else 0.
-    [[nodiscard]] std::int16_t weightVariable(int digit) const;
-
     [[nodiscard]] bool isOn(int digit) const;
 
     std::int16_t intSwitch1 = 0;

@@ -42,7 +42,6 @@ public:
     [[nodiscard]] OptionPair& positions(int digit) override;
     void setAddressText(std::string_view text) override;
 
-    [[nodiscard]] QMenu* popupMenu() const { return mnuFile; }
 
 Q_SIGNALS:
     // Every address the label is given, in order, nested recomputes included.

@@ -150,8 +150,7 @@ private Q_SLOTS:
         QCOMPARE(ui->get<QToolButton>(QStringLiteral("cmdInfo"))->text(), QStringLiteral("Info"));
         QCOMPARE(ui->get<QToolButton>(QStringLiteral("cmdClose"))->text(), QStringLiteral("Exit"));
 
-        QMenu* menu = window.popupMenu();
-        QCOMPARE(menu->objectName(), QStringLiteral("mnuFile"));
+        auto* menu = ui->get<QMenu>(QStringLiteral("mnuFile"));
         QCOMPARE(menu->title(), QStringLiteral("&Datei"));
         QVERIFY(!menu->isVisible());
         const auto actions = menu->actions();
@@ -481,7 +480,7 @@ private Q_SLOTS:
     void randomActionsKeepTheAddressTrue() {
         // Pixels are checked elsewhere; here only events and state count.
         ui->window.setUpdatesEnabled(false);
-        QAction* reset = ui->window.popupMenu()->actions().at(0);
+        QAction* reset = ui->get<QMenu>(QStringLiteral("mnuFile"))->actions().at(0);
         const QStringList typed = {"0",  "1",   "5",   "100", "255",   "256",   "511", " 42 ",
                                    "+7", "2.5", "3.5", "0.4", "512",   "1000",  "-4",  "-5",
                                    "-1", "abc", "",    "1e3", "40000", "32768", "5x",  "0x1F"};
