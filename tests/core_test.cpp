@@ -15,8 +15,7 @@
 namespace brisolant {
 namespace {
 
-// The number of the run-time error callable raises, 0 when it finishes. Any
-// other exception escapes and fails the test.
+// The number of the run-time error callable raises, 0 if none; others fail the test.
 template <typename Callable> int errorOf(Callable&& callable) {
     try {
         callable();
@@ -55,7 +54,7 @@ TEST(Conversions, DigitStringsRoundTiesToEvenAndOverflowOutside32Bits) {
     }
 }
 
-TEST(Conversions, TextToInt16FollowsTheDocumentedGrammar) {
+TEST(Conversions, TextToInt16SixteenBitSumsAndProgramNames) {
     using enum conv::ParseStatus;
     const struct {
         const char* text;
@@ -81,9 +80,7 @@ TEST(Conversions, TextToInt16FollowsTheDocumentedGrammar) {
         EXPECT_EQ(parsed.status, row.status);
         EXPECT_EQ(parsed.value, row.value);
     }
-}
-
-TEST(Conversions, SixteenBitAdditionAndDecimalTextAndBaseNames) {
+    // 16-bit sums, and the program name from its file.
     EXPECT_EQ(conv::addInt16(32766, 1), 32767);
     EXPECT_EQ(errorOf([] { (void)conv::addInt16(32767, 1); }), 6);
     EXPECT_EQ(errorOf([] { (void)conv::addInt16(-32768, -1); }), 6);
@@ -186,8 +183,7 @@ TEST_F(SwitchBankTest, ClicksEnterAndResetRecomputeFromAllNineSwitches) {
     EXPECT_EQ(app.intStartAddress, 5);
     EXPECT_EQ(bank().intSwitch2 + bank().intSwitch4, 4);
 
-    // Enter hands over intStartAddress itself, which the nested recomputes
-    // overwrite: the address must be read once.
+    // Enter passes intStartAddress itself, which the recomputes overwrite: read once.
     bank().Reset();
     startWith({4});
     bank().EnterStartAddress(100);

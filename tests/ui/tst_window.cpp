@@ -131,7 +131,6 @@ private Q_SLOTS:
             QCOMPARE(ui->position(weight, true)->text(), QStringLiteral("0"));
             QVERIFY(ui->position(weight, false)->isChecked());
             QVERIFY(!ui->position(weight, true)->isChecked());
-            QCOMPARE(ui->position(weight, true)->font(), window.font());
         }
 
         // Bold captions in their face or the sans-serif that stands in for it.
@@ -178,9 +177,9 @@ private Q_SLOTS:
         QCOMPARE(visited, expected);
     }
     void pixelsOfDisplayAndButtons() {
-        // The window's own pixels, whatever the scale.
+        // In the window's own pixels, whatever the scale: the turquoise strip,
+        // lightest about two thirds down, left of the digits.
         const QImage shot = ui->window.grab().toImage().scaled(ui->window.size());
-        // The turquoise strip, lightest about two thirds down, left of the digits.
         const QRect display = ui->get(QStringLiteral("Image1"))->geometry();
         const QColor top = shot.pixelColor(display.left() + 16, display.top() + 2);
         const QColor light = shot.pixelColor(display.left() + 16, display.top() + 19);
@@ -203,13 +202,18 @@ private Q_SLOTS:
         QVERIFY(boundsOf(ui->window.grab().toImage().scaled(ui->window.size()), display, isRed)
                     .width() > red.width());
     }
-    void platformArgumentCountsAsADisplay() {
+    void platformArgumentAndProgramEnd() {
         // Qt's "-platform" chooses where the window goes; other options do not.
         const char* argv[] = {"Brisolant", "-platform", "offscreen"};
         const auto unset = [](const char*) -> const char* {
             return nullptr;
         };
         QVERIFY(!missingDisplayReason(unset, 3, argv) && missingDisplayReason(unset, 1, argv));
+        // The end of the program leaves the real event loop at once.
+        QtProgramEnd end;
+        QTimer::singleShot(0, this, [&end] { end.endProgram(); });
+        QTimer::singleShot(5000, this, [] { QApplication::exit(99); }); // if it does not
+        QCOMPARE(QApplication::exec(), 0);
     }
     void keys_data() {
         for (const char* column : {"from", "script", "focus", "address", "effect"}) {
@@ -291,15 +295,13 @@ private Q_SLOTS:
         const auto& told = ui->fakes.messages;
         QCOMPARE(told.size(), size_t(effect.contains("about") || effect.contains("refused")));
         QVERIFY(!effect.contains("about") || told[0] == brisolant::aboutText(ui->fakes, ui->fakes));
-        // A refusal quotes the text as typed, not the number it rounds to, and
-        // says what is accepted.
+        // A refusal quotes the text as typed, not the number it rounds to.
         const QString message = told.empty() ? QString() : QString::fromStdString(told[0]);
         QVERIFY2(!effect.contains("refused") || (message.startsWith('"' + typed.value(0) + '"') &&
                                                  message.contains("0 to 511")),
                  qPrintable(message));
         QCOMPARE(ui->fakes.ends, effect.contains("exit") ? 1 : 0);
-        // A focused switch tells the address from the moment a key gives it the
-        // focus; a click gives the focus before the switch moves.
+        // A switch a key focuses tells the new address (a click focuses it first).
         const QString heard = QStringLiteral("Start address %1.").arg(address);
         const bool isSwitch = focus->objectName().startsWith(QLatin1String("opt"));
         if (script.contains('@')) {
@@ -429,17 +431,10 @@ private Q_SLOTS:
                  QStringLiteral("Brisolant | \"<b>x</b>\" is not a whole number. Type a whole "
                                 "start address from 0 to 511.\n\nRun-time error 13: Type "
                                 "mismatch. | 1, 0, 0"));
-        // The box took the keyboard for a moment; that is not leaving the editor,
-        // and the window takes the keyboard back even with no window manager.
+        // The box took the keyboard for a moment; the window takes it back itself.
         QVERIFY(ui->editing());
         QTRY_COMPARE(QApplication::focusWidget(), ui->editor());
         QCOMPARE(ui->editor()->selectedText(), QStringLiteral("<b>x</b>"));
-    }
-    void programEndLeavesTheRealEventLoop() {
-        QtProgramEnd end;
-        QTimer::singleShot(0, this, [&end] { end.endProgram(); });
-        QTimer::singleShot(5000, this, [] { QApplication::exit(99); }); // if it does not
-        QCOMPARE(QApplication::exec(), 0);
     }
     void boundaryReportsAndCarriesOn_data() {
         // clang-format off
@@ -478,8 +473,7 @@ private Q_SLOTS:
         QCOMPARE(steps, 2);
     }
     void randomActionsKeepTheAddressTrue() {
-        // Pixels are checked elsewhere; here only events and state count.
-        ui->window.setUpdatesEnabled(false);
+        ui->window.setUpdatesEnabled(false); // events and state, not pixels
         QAction* reset = ui->get<QMenu>(QStringLiteral("mnuFile"))->actions().at(0);
         const QStringList typed = {"0",  "1",   "5",   "100", "255",   "256",   "511", " 42 ",
                                    "+7", "2.5", "3.5", "0.4", "512",   "1000",  "-4",  "-5",
@@ -520,9 +514,8 @@ private Q_SLOTS:
     }
 
 private:
-    // Plays keys ({Name}), typed text, {DblClick}, {Inactive} and clicks
-    // (@name) to whatever has the keyboard: a pop-up, the editor or the
-    // window's focused control.
+    // Plays keys ({Name}), typed text, {DblClick}, {Inactive} and clicks (@name)
+    // to whatever has the keyboard: a pop-up, the editor or the focused control.
     void play(QStringList tokens) {
         while (!tokens.isEmpty()) {
             const QString token = tokens.takeFirst();

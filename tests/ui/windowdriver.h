@@ -38,8 +38,7 @@ public:
     int ends = 0;
 };
 
-// A main window over fakes, driven as a user drives it: through real mouse and
-// key events on its controls. Records every address the label is given.
+// A main window over fakes, driven by real mouse and key events; records every address shown.
 class WindowDriver final {
 public:
     explicit WindowDriver(MessageBox* messageBox = nullptr)
@@ -80,8 +79,7 @@ public:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
-    // What users rely on: the label shows the sum of the ON switches, and
-    // intStartAddress holds it.
+    // What users rely on: the label shows the sum of the ON switches, as intStartAddress.
     [[nodiscard]] bool consistent() const {
         int sum = 0;
         for (int weight = 1; weight <= 256; weight *= 2) {
@@ -90,8 +88,7 @@ public:
         return label()->text() == QString::number(sum) && app.intStartAddress == sum;
     }
 
-    // Runs action, and hands a pop-up menu it opens to onPopup, which may use
-    // it by keys; closes what is left open.
+    // Runs action; a pop-up it opens goes to onPopup, then is closed if still open.
     void withPopup(const std::function<void()>& action,
                    const std::function<void(QWidget*)>& onPopup) {
         QTimer watcher;
