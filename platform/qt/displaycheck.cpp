@@ -43,14 +43,9 @@ missingDisplayReason(const std::function<const char*(const char*)>& environment,
         const char* value = environment(name);
         return value != nullptr && *value != '\0';
     };
-    if (isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY")) {
+    if (isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") ||
+        argumentValue("platform", argc, argv)) {
         return std::nullopt;
-    }
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "-platform" || argument == "--platform") {
-            return std::nullopt;
-        }
     }
     return "Brisolant needs a graphical desktop, but no display was found "
            "(DISPLAY and WAYLAND_DISPLAY are not set).";
