@@ -236,7 +236,7 @@ TEST(ParseStartAddress, AcceptsOnlyWholeAddressesNineSwitchesCanSet) {
     } catch (const RuntimeError& error) {
         message = error.what();
     }
-    EXPECT_EQ(message.find(std::string(23, 'a') + "...\""), 1U);
+    EXPECT_TRUE(message.starts_with('"' + std::string(23, 'a') + "...\" ")) << message;
 }
 
 } // namespace
