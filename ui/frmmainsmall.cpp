@@ -342,10 +342,13 @@ void frmMainSmall::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmMainSmall::moveAlongSwitches(int step) {
+    // The window's own focus widget, not the application's: the keys also
+    // come while another window is active (an assistive tool driving this one).
+    const QWidget* focused = focusWidget();
     for (int digit = 0; digit < kSwitchCount; ++digit) {
         const auto& halves = m_halves.at(digit);
         const int next = digit + step;
-        if ((halves[0]->hasFocus() || halves[1]->hasFocus()) && next >= 0 && next < kSwitchCount) {
+        if ((halves[0] == focused || halves[1] == focused) && next >= 0 && next < kSwitchCount) {
             // Onto the neighbour's selected position, where Tab would stop.
             const bool on = m_positions.at(next).value(kOnPosition);
             m_halves.at(next)[on ? 1 : 0]->setFocus(Qt::TabFocusReason);

@@ -42,7 +42,6 @@ public:
     [[nodiscard]] OptionPair& positions(int digit) override;
     void setAddressText(std::string_view text) override;
 
-
 Q_SIGNALS:
     // Every address the label is given, in order, nested recomputes included.
     void addressShown(const QString& text);

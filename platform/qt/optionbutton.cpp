@@ -64,7 +64,9 @@ void OptionButton::checkStateSet() {
 
 void OptionButton::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (event->modifiers() != Qt::NoModifier || m_partner == nullptr) {
+    // The keypad's arrows (NumLock off) carry the keypad modifier and mean the
+    // same as the arrow keys.
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || m_partner == nullptr) {
         QPushButton::keyPressEvent(event);
         return;
     }

@@ -166,9 +166,25 @@ private Q_SLOTS:
         QCOMPARE(ui->editor()->geometry(), picture->geometry());
         QCOMPARE(ui->editor()->font(), window.font());
     }
+    void tabVisitsTheSelectedHalvesByTabIndex_data() {
+        QTest::addColumn<QList<int>>("on");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("all OFF") << QList<int>{}
+                                 << QStringList{"opt1",   "opt2",     "opt8",    "opt4",
+                                                "opt32",  "opt16",    "opt128",  "opt64",
+                                                "opt256", "cmdClose", "cmdInfo", "opt1"};
+        QTest::newRow("1, 4 and 256 ON")
+            << QList<int>{1, 4, 256}
+            << QStringList{"opt1_0", "opt2",  "opt8",     "opt4_0",   "opt32",   "opt16",
+                           "opt128", "opt64", "opt256_0", "cmdClose", "cmdInfo", "opt1_0"};
+    }
     void tabVisitsTheSelectedHalvesByTabIndex() {
-        const QStringList expected = {"opt1",   "opt2",  "opt8",   "opt4",     "opt32",   "opt16",
-                                      "opt128", "opt64", "opt256", "cmdClose", "cmdInfo", "opt1"};
+        QFETCH(QList<int>, on);
+        QFETCH(QStringList, expected);
+        for (const int weight : on) {
+            ui->clickPosition(weight, true);
+        }
+        ui->get(expected.constFirst())->setFocus(Qt::TabFocusReason);
         QStringList visited = {QApplication::focusWidget()->objectName()};
         for (int i = 1; i < expected.size(); ++i) {
             ui->press(Qt::Key_Tab);
@@ -252,6 +268,11 @@ private Q_SLOTS:
         row("Left from 2 onto 1's lever", "opt2_0", "{Left}", "opt1_0", 1);
         row("Left at the left end", "opt1_0", "{Left}", "opt1_0", 1);
         row("Right at the right end", "opt256", "{Right}", "opt256", 1);
+        row("keypad Down", "opt2", "{Num+Down}", "opt2_0", 3);
+        row("keypad Up", "opt1_0", "{Num+Up}", "opt1", 0);
+        row("keypad Right", "opt1_0", "{Num+Right}", "opt2", 1);
+        row("inactive window, Right", "opt1_0", "{Inactive} {Right}", "opt2", 1);
+        row("inactive window, Left", "opt2_0", "{Inactive} {Left}", "opt1_0", 1);
         row("typing replaces", "opt1_0", "{DblClick} 5 {Return}", "opt1", 5);
         row("F2, typing replaces", "opt2", "{F2} 5 {Enter}", "opt1", 5);
         row("End appends", "opt1_0", "{DblClick} {End} 2 {Return}", "opt1", 12);
