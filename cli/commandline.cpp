@@ -3,6 +3,7 @@
 #include "brisolant_version.h"
 #include "chartcommand.h"
 #include "chartrequest.h"
+#include "report.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -43,25 +44,32 @@ void addQtOptions(QCommandLineParser& parser) {
 const char* const kDescription =
     "Shows the nine DIP switches that set a DMX512 fixture's start address.\n"
     "With a chart option it prints a switch chart for a whole rig instead, with\n"
-    "no window: every fixture's name, start address and switch settings.\n"
+    "no window: every fixture's name, universe, start address and switches.\n"
     "\n"
     "  Brisolant --chart 1,17,33,49\n"
-    "  Brisolant --chart-series 1,16,12 --output rig.pdf\n"
+    "  Brisolant --chart-series 2/1,16,12 --output rig.pdf\n"
     "  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter\n"
+    "\n"
+    "Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number\n"
+    "above 512 counts across universes (513 is 2/1); 3/151<153 gives the\n"
+    "first and last address.\n"
+    "\n"
+    "Patch lists: CSV or tab-separated exports of consoles, plot programs and\n"
+    "spreadsheets (UTF-8, UTF-16 or Windows-1252). The header row, among the\n"
+    "first 20 lines, names the address column: Address, Start address, DMX,\n"
+    "DMX Address, Dmxno, DMX#, Patch or Patch Address. Also read: Universe\n"
+    "(Patch Universe, DMX Line, Line); the name (Name, Fixture, Label,\n"
+    "Headname, Head name, Purpose, Instrument Type, Type); the fixture's\n"
+    "number (Channel, FID, Fixture ID, Unit Number, Unit#, Spot, Headno, Head\n"
+    "no); its channel count (Channels, Num Channels, DMX Channels, # of Data\n"
+    "Channels, Chans, DMX Qty, Footprint). A fixture not patched, or at 512,\n"
+    "which needs a tenth switch, is left out and named on standard error;\n"
+    "fixtures that share channels are named there as a warning.\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written or the display\n"
     "could not be opened, 2 a usage error or a chart refused.";
 
 } // namespace
-
-void CommandLine::report(const QString& message) {
-    printLine(stderr, QStringLiteral("Brisolant: ") + message);
-}
-
-int CommandLine::usageError(const QString& what) {
-    report(what + QStringLiteral(" See \"Brisolant --help\"."));
-    return kRefused;
-}
 
 std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     // The window's usual start pays for nothing here.
@@ -87,17 +95,19 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         QStringLiteral("addresses"));
     const QCommandLineOption series(
         QStringLiteral("chart-series"),
-        QStringLiteral("Chart COUNT fixtures of CHANNELS channels each, the first at FIRST."),
+        QStringLiteral("Chart COUNT fixtures (up to 10000) of CHANNELS channels each, the first "
+                       "at FIRST; one that would run past 512 starts the next universe."),
         QStringLiteral("first,channels,count"));
     const QCommandLineOption patch(
         QStringLiteral("chart-patch"),
-        QStringLiteral("Chart a patch list: CSV with an Address column (or Start address, "
-                       "DMX) and optionally Name or Fixture; commas or semicolons."),
+        QStringLiteral("Chart a patch list exported by a console, plot program or "
+                       "spreadsheet (see below)."),
         QStringLiteral("file"));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("Write the chart to this file: a PDF when it ends in .pdf, else text. "
-                       "Without it, text on standard output."),
+        QStringLiteral("Write the chart to this file: a PDF when it ends in .pdf, CSV "
+                       "(Number,Name,Universe,Address,Channels,Switches,ON) when it ends in "
+                       ".csv, else text. Without it, text on standard output."),
         QStringLiteral("file"));
     const QCommandLineOption pageSize(
         QStringLiteral("page-size"),
@@ -108,7 +118,7 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {
-        return usageError(parser.errorText());
+        return report::usageError(parser.errorText());
     }
     if (parser.isSet(help)) {
         QString text = parser.helpText();
@@ -123,8 +133,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         return kSuccess;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(QStringLiteral("unexpected argument \"%1\".")
-                              .arg(parser.positionalArguments().constFirst()));
+        return report::usageError(QStringLiteral("unexpected argument \"%1\".")
+                                      .arg(parser.positionalArguments().constFirst()));
     }
 
     const QStringList lists = parser.values(list);
@@ -133,14 +143,15 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     const qsizetype sources = lists.size() + serieses.size() + patches.size();
     if (sources == 0) {
         if (parser.isSet(output) || parser.isSet(pageSize)) {
-            return usageError(QStringLiteral("--output and --page-size need a chart: --chart, "
-                                             "--chart-series or --chart-patch."));
+            return report::usageError(
+                QStringLiteral("--output and --page-size need a chart: --chart, "
+                               "--chart-series or --chart-patch."));
         }
         return std::nullopt;
     }
     if (sources > 1) {
-        return usageError(QStringLiteral("give one chart: --chart, --chart-series or "
-                                         "--chart-patch, once."));
+        return report::usageError(QStringLiteral("give one chart: --chart, --chart-series or "
+                                                 "--chart-patch, once."));
     }
     ChartRequest request;
     if (!lists.isEmpty()) {

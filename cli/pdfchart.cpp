@@ -41,19 +41,32 @@ QFont fontOf(qreal points, bool bold) {
     return font;
 }
 
+// Text is measured with the page's own metrics: the screen's would be wrong
+// at the writer's 72 dots per inch, and text would be cut where it fits.
+QFontMetricsF metricsOf(const QPainter& painter, const QFont& font) {
+    return {font, painter.device()};
+}
+
 void drawText(QPainter& painter, const QRectF& rect, const QFont& font, const QColor& color,
               const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     painter.setFont(font);
     painter.setPen(color);
-    const QString shown = QFontMetricsF(font).elidedText(text, Qt::ElideRight, rect.width());
+    const QString shown = metricsOf(painter, font).elidedText(text, Qt::ElideRight, rect.width());
     painter.drawText(rect, static_cast<int>(alignment), shown);
+}
+
+// Bold text at points size, or smaller down to smallest so that it fits width.
+QFont fittedFont(const QPainter& painter, const QString& text, qreal points, qreal smallest,
+                 qreal width) {
+    const qreal natural = metricsOf(painter, fontOf(points, true)).horizontalAdvance(text);
+    return fontOf(std::clamp(points * width / natural, smallest, points), true);
 }
 
 // The nine-switch block as it looks on a fixture: switch 1 on the left, each
 // lever black, up for ON, the numbers of the ON switches in bold.
 void drawSwitchBlock(QPainter& painter, const QRectF& area, const SwitchChart::Row& row) {
-    constexpr qreal kSlotWidth = 11;
-    constexpr qreal kSlotGap = 4;
+    constexpr qreal kSlotWidth = 10;
+    constexpr qreal kSlotGap = 3.5;
     constexpr qreal kSlotHeight = 38;
     constexpr qreal kInset = 6;
     constexpr auto kSlots = static_cast<int>(std::tuple_size_v<decltype(SwitchChart::Row::on)>);
@@ -86,44 +99,73 @@ void drawSwitchBlock(QPainter& painter, const QRectF& area, const SwitchChart::R
     }
 }
 
-void drawFixture(QPainter& painter, const QRectF& cell, const SwitchChart::Row& row) {
+// A fixture that shares channels gets a heavy border and, on it, a tab saying
+// with whom, so that nobody sets its switches without noticing.
+void drawSharing(QPainter& painter, const QRectF& cell, const SwitchChart::Row& row) {
+    const QFont font = fontOf(7, true);
+    QString text = QStringLiteral("Shares channels with ") + QString::fromStdString(row.sharedWith);
+    if (row.sharing > 1) {
+        text += QStringLiteral(" and %1 more").arg(row.sharing - 1);
+    }
+    const qreal width =
+        std::min(metricsOf(painter, font).horizontalAdvance(text) + 10, cell.width() - 24);
+    const QRectF tab(cell.right() - 12 - width, cell.top() - 5, width, 10);
+    painter.setPen(QPen(kInk, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(cell, 4, 4);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kInk);
+    painter.drawRoundedRect(tab, 2, 2);
+    drawText(painter, tab.adjusted(5, 0, -5, 0), font, Qt::white, text);
+}
+
+void drawFixture(QPainter& painter, const QRectF& cell, const SwitchChart::Row& row,
+                 bool showsUniverses) {
     painter.setPen(QPen(kRule, 0.75));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(cell, 4, 4);
+    if (row.sharing > 0) {
+        drawSharing(painter, cell, row);
+    }
     const QRectF inner = cell.adjusted(kPadding, kPadding - 2, -kPadding, -kPadding + 2);
 
     const QString number = QString::number(row.number);
+    const bool named = !row.name.empty() || !row.fixtureNumber.empty();
     const QString name =
-        row.name.empty() ? QStringLiteral("Fixture ") + number : QString::fromStdString(row.name);
+        named ? QString::fromStdString(row.label()) : QStringLiteral("Fixture ") + number;
     constexpr qreal kNumberWidth = 40;
     // A long name gets smaller print before it is cut short.
     const QRectF nameRect(inner.left(), inner.top(), inner.width() - kNumberWidth, 18);
-    const qreal nameWidth = QFontMetricsF(fontOf(12, true)).horizontalAdvance(name);
-    drawText(painter, nameRect,
-             fontOf(std::clamp(12 * nameRect.width() / nameWidth, 8.0, 12.0), true), kInk, name);
-    if (!row.name.empty()) {
+    drawText(painter, nameRect, fittedFont(painter, name, 12, 8, nameRect.width()), kInk, name);
+    if (named) {
         drawText(painter, QRectF(inner.right() - kNumberWidth, inner.top(), kNumberWidth, 18),
                  fontOf(7.5, false), kGrey, QStringLiteral("No. ") + number,
                  Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    constexpr qreal kLeftWidth = 86;
+    // The drawing keeps its width; the address takes what is left of the cell.
+    constexpr qreal kBlockWidth = 9 * 10 + 8 * 3.5 + 12;
+    const qreal leftWidth = inner.width() - kBlockWidth - 4;
     const qreal top = inner.top() + 22;
-    drawText(painter, QRectF(inner.left(), top, kLeftWidth, 10), fontOf(7, false), kGrey,
-             QStringLiteral("Start address"));
-    drawText(painter, QRectF(inner.left(), top + 9, kLeftWidth, 40), fontOf(30, true), kInk,
-             QString::number(row.startAddress));
+    drawText(painter, QRectF(inner.left(), top, leftWidth, 10), fontOf(7, false), kGrey,
+             showsUniverses ? QStringLiteral("Universe / start address")
+                            : QStringLiteral("Start address"));
+    // The universe as large as the address where it fits, as a console writes it.
+    const QString address = showsUniverses
+                                ? QStringLiteral("%1/%2").arg(row.universe).arg(row.startAddress)
+                                : QString::number(row.startAddress);
+    drawText(painter, QRectF(inner.left(), top + 9, leftWidth, 40),
+             fittedFont(painter, address, 30, 16, leftWidth), kInk, address);
     // Two lines when many switches are ON; the column beside the drawing is narrow.
     painter.setFont(fontOf(9.5, true));
     painter.setPen(kInk);
-    painter.drawText(QRectF(inner.left(), inner.bottom() - 26, kLeftWidth, 26),
+    painter.drawText(QRectF(inner.left(), inner.bottom() - 26, leftWidth, 26),
                      Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
                      QStringLiteral("ON: ") + QString::fromStdString(row.onSwitches()));
 
-    drawSwitchBlock(painter,
-                    QRectF(inner.left() + kLeftWidth, top - 2, inner.width() - kLeftWidth,
-                           inner.bottom() - top + 2),
-                    row);
+    drawSwitchBlock(
+        painter,
+        QRectF(inner.right() - kBlockWidth, top - 2, kBlockWidth, inner.bottom() - top + 2), row);
 }
 
 } // namespace
@@ -169,8 +211,9 @@ QPageSize PdfChart::localPageSize() {
     return {isLetter ? QPageSize::Letter : QPageSize::A4};
 }
 
-QByteArray PdfChart::render(const std::vector<SwitchChart::Row>& rows, const QString& title,
+QByteArray PdfChart::render(const SwitchChart::Chart& chart, const QString& title,
                             const QPageSize& pageSize) {
+    const std::vector<SwitchChart::Row>& rows = chart.rows;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -221,7 +264,7 @@ QByteArray PdfChart::render(const std::vector<SwitchChart::Row>& rows, const QSt
             const int column = slot % columns;
             const QRectF cell(grid.left() + column * (cellWidth + kGap),
                               grid.top() + line * (cellHeight + kGap), cellWidth, cellHeight);
-            drawFixture(painter, cell, rows[i]);
+            drawFixture(painter, cell, rows[i], chart.showsUniverses);
         }
     }
     painter.end();

@@ -12,9 +12,10 @@
 namespace brisolant {
 
 // The chart as a printable PDF to take up the truss: per fixture its name, its
-// start address in large print, a drawing of the nine-switch block with the
+// universe and start address in large print, a drawing of the nine-switch block with the
 // ON levers plain to see, and the ON switch numbers as text. As many fixtures
 // to a page as fit, in the order given; all text is real, searchable text.
+// A fixture that shares channels with another is marked on its cell.
 class PdfChart final {
 public:
     // A3, A4, A5, Letter or Legal, in any case; nothing for any other name.
@@ -25,8 +26,8 @@ public:
     [[nodiscard]] static QPageSize localPageSize();
 
     // Needs a QGuiApplication for its fonts; any platform does, offscreen too.
-    [[nodiscard]] static QByteArray render(const std::vector<SwitchChart::Row>& rows,
-                                           const QString& title, const QPageSize& pageSize);
+    [[nodiscard]] static QByteArray render(const SwitchChart::Chart& chart, const QString& title,
+                                           const QPageSize& pageSize);
 };
 
 } // namespace brisolant

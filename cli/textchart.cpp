@@ -6,22 +6,28 @@
 
 namespace brisolant {
 
-QByteArray TextChart::render(const std::vector<SwitchChart::Row>& rows) {
+QByteArray TextChart::render(const SwitchChart::Chart& chart) {
     std::vector<QString> labels;
-    labels.reserve(rows.size());
+    labels.reserve(chart.rows.size());
     qsizetype width = 0;
-    for (const SwitchChart::Row& row : rows) {
-        labels.push_back(row.name.empty() ? QString::number(row.number)
-                                          : QString::fromStdString(row.name));
+    qsizetype universeWidth = 0;
+    for (const SwitchChart::Row& row : chart.rows) {
+        labels.push_back(QString::fromStdString(row.label()));
         width = std::max(width, labels.back().size());
+        universeWidth = std::max(universeWidth, QString::number(row.universe).size());
     }
     QString text;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t i = 0; i < chart.rows.size(); ++i) {
+        const SwitchChart::Row& row = chart.rows[i];
+        const QString address = QString::number(row.startAddress);
         // Pieces joined, not QString::arg, so a name with "%1" in it stays as it is.
-        text += labels[i].leftJustified(width) + QStringLiteral("  ") +
-                QString::number(rows[i].startAddress).rightJustified(3) + QStringLiteral("  ") +
-                QString::fromStdString(rows[i].switchDigits()) + QStringLiteral("  ON: ") +
-                QString::fromStdString(rows[i].onSwitches()) + u'\n';
+        text +=
+            labels[i].leftJustified(width) + QStringLiteral("  ") +
+            (chart.showsUniverses ? QString::number(row.universe).rightJustified(universeWidth) +
+                                        u'/' + address.leftJustified(3)
+                                  : address.rightJustified(3)) +
+            QStringLiteral("  ") + QString::fromStdString(row.switchDigits()) +
+            QStringLiteral("  ON: ") + QString::fromStdString(row.onSwitches()) + u'\n';
     }
     return text.toUtf8();
 }

@@ -5,12 +5,17 @@
 #include "modapp.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace brisolant {
 
 namespace {
 
 constexpr int kClamp = 1'000'000'000;
+// Pairs that share channels are named up to this many; a rig where hundreds of
+// fixtures share one address would otherwise bury the rest of the output.
+constexpr std::size_t kMostWarnings = 1000;
 
 static_assert(std::tuple_size_v<decltype(SwitchChart::Row::on)> == SwitchBankView::kSwitchCount);
 
@@ -23,46 +28,139 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// How a refusal names a fixture: by name when it has one, else by number.
-std::string fixtureName(const SwitchChart::Fixture& fixture, std::size_t number) {
-    std::string who = fixture.name.empty() ? "Fixture " + std::to_string(number)
-                                           : "Fixture \"" + fixture.name + "\"";
+// How a note or a warning names a fixture: Spot A (line 2), or Fixture 3.
+std::string plainName(const SwitchChart::Fixture& fixture, std::size_t number) {
+    std::string who = fixture.name.empty() ? "Fixture " + std::to_string(number) : fixture.name;
     if (fixture.line > 0) {
         who += " (line " + std::to_string(fixture.line) + ")";
     }
     return who;
 }
 
-// The fixture's start address, or ChartRefused saying what is wrong with it.
-int checkedAddress(const SwitchChart::Fixture& fixture, std::size_t number) {
-    const std::string who = fixtureName(fixture, number);
-    const std::string text(trimmed(fixture.address));
-    if (text.empty()) {
-        throw ChartRefused(who + ": no start address.");
+// "17", or "2/17" where the source names the universe.
+std::string addressText(const SwitchChart::Fixture& fixture, int address) {
+    const std::string text = std::to_string(address);
+    return fixture.universe ? std::to_string(*fixture.universe) + "/" + text : text;
+}
+
+// Where a fixture goes on the chart: its universe and address, or nothing
+// when it is to be left out (with the reason in leftOut). Throws ChartRefused
+// for what is plainly wrong.
+struct Placed {
+    int universe = 1;
+    int address = 0;
+};
+std::optional<Placed> place(const SwitchChart::Fixture& fixture, std::size_t number,
+                            SwitchChart::Unsettable unsettable, std::string& whyLeftOut) {
+    const std::string who = SwitchChart::refusalName(fixture, number);
+    const bool leaveOut = unsettable == SwitchChart::Unsettable::LeaveOut;
+    if (!fixture.address) {
+        if (!leaveOut) {
+            throw ChartRefused(who + ": no start address.");
+        }
+        whyLeftOut = "not patched";
+        return std::nullopt;
     }
-    const std::optional<int> address = SwitchChart::wholeNumber(text);
-    if (!address) {
-        throw ChartRefused(who + ": start address \"" + text + "\" is not a whole number.");
+    const int written = *fixture.address;
+    if (fixture.universe && *fixture.universe < 1) {
+        throw ChartRefused(who + ": universe " + std::to_string(*fixture.universe) +
+                           "; universes count from 1.");
     }
-    if (*address < SwitchChart::kLowestAddress) {
-        throw ChartRefused(who + ": start address " + text +
+    if (written < SwitchChart::kLowestAddress) {
+        throw ChartRefused(who + ": start address " + addressText(fixture, written) +
                            " is below 1; DMX channels start at 1.");
     }
-    if (*address > kHighestAddress) {
-        throw ChartRefused(who + ": start address " + text +
-                           " is above 511, the highest nine switches can set.");
+    Placed placed{fixture.universe.value_or(1), written};
+    if (!fixture.universe) {
+        // A number that counts across universes.
+        placed = {(written - 1) / SwitchChart::kHighestChannel + 1,
+                  (written - 1) % SwitchChart::kHighestChannel + 1};
+    } else if (written > SwitchChart::kHighestChannel) {
+        throw ChartRefused(who + ": start address " + addressText(fixture, written) +
+                           " lies past 512, the last channel of a universe.");
     }
     if (fixture.channels < 1) {
         throw ChartRefused(who + ": " + std::to_string(fixture.channels) +
                            " channels; a fixture takes at least 1.");
     }
-    const int last = *address + fixture.channels - 1;
+    const long long last = static_cast<long long>(placed.address) + fixture.channels - 1;
     if (last > SwitchChart::kHighestChannel) {
         throw ChartRefused(who + ": its " + std::to_string(fixture.channels) +
-                           " channels run from " + text + " to " + std::to_string(last) +
-                           ", past 512.");
+                           " channels run from " + std::to_string(placed.address) + " to " +
+                           std::to_string(last) + ", past 512.");
     }
-    return *address;
+    if (placed.address > kHighestAddress) {
+        if (!leaveOut) {
+            throw ChartRefused(who + ": start address " + addressText(fixture, written) +
+                               " is above 511, the highest nine switches can set.");
+        }
+        whyLeftOut = "512 needs a tenth switch";
+        return std::nullopt;
+    }
+    return placed;
+}
+
+// Names every pair of rows in one universe whose channels overlap, once, in
+// the order of the list, and tells each row how many it shares with.
+void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
+                  std::vector<SwitchChart::Row>& rows, std::vector<std::string>& warnings) {
+    // By universe and first channel, so that only neighbours are compared.
+    std::vector<std::size_t> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    const auto span = [&rows](std::size_t i) {
+        const SwitchChart::Row& row = rows[i];
+        return std::tuple(row.universe, int(row.startAddress), row.startAddress + row.channels - 1);
+    };
+    std::sort(order.begin(), order.end(),
+              [&span](std::size_t a, std::size_t b) { return span(a) < span(b); });
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    std::size_t pairCount = 0;
+    std::vector<std::size_t> open; // rows whose channels may still reach the next one
+    for (const std::size_t current : order) {
+        const auto [universe, first, last] = span(current);
+        std::erase_if(open, [&](std::size_t other) {
+            const auto [otherUniverse, otherFirst, otherLast] = span(other);
+            return otherUniverse != universe || otherLast < first;
+        });
+        for (const std::size_t other : open) {
+            ++pairCount;
+            if (pairs.size() < kMostWarnings * 4) {
+                pairs.emplace_back(std::min(other, current), std::max(other, current));
+            }
+            for (const auto& [row, partner] : {std::pair{current, other}, {other, current}}) {
+                if (rows[row].sharing++ == 0) {
+                    const SwitchChart::Row& with = rows[partner];
+                    rows[row].sharedWith = with.name.empty() && with.fixtureNumber.empty()
+                                               ? "Fixture " + std::to_string(with.number)
+                                               : with.label();
+                }
+            }
+        }
+        open.push_back(current);
+    }
+    std::sort(pairs.begin(), pairs.end());
+    for (const auto& [a, b] : pairs) {
+        if (warnings.size() == kMostWarnings) {
+            break;
+        }
+        const SwitchChart::Row& one = rows[a];
+        const SwitchChart::Row& two = rows[b];
+        const int from = std::max(one.startAddress, two.startAddress);
+        const int to =
+            std::min(one.startAddress + one.channels, two.startAddress + two.channels) - 1;
+        const std::string shared =
+            from == to ? "channel " + std::to_string(from)
+                       : "channels " + std::to_string(from) + "\u2013" + std::to_string(to);
+        warnings.push_back("warning: " + plainName(fixtures[one.number - 1], one.number) + " and " +
+                           plainName(fixtures[two.number - 1], two.number) + " share " + shared +
+                           " of universe " + std::to_string(one.universe) + ".");
+    }
+    if (pairCount > warnings.size()) {
+        warnings.push_back("warning: " + std::to_string(pairCount - warnings.size()) +
+                           " more pairs of fixtures share channels.");
+    }
 }
 
 } // namespace
@@ -85,45 +183,100 @@ std::string SwitchChart::Row::onSwitches() const {
     return numbers;
 }
 
-std::vector<SwitchChart::Row> SwitchChart::make(const std::vector<Fixture>& fixtures) {
+std::string SwitchChart::Row::label() const {
+    if (name.empty() && fixtureNumber.empty()) {
+        return std::to_string(number);
+    }
+    if (name.empty() || fixtureNumber.empty()) {
+        return name + fixtureNumber;
+    }
+    return fixtureNumber + " " + name;
+}
+
+std::string SwitchChart::refusalName(const Fixture& fixture, std::size_t number) {
+    std::string who = fixture.name.empty() ? "Fixture " + std::to_string(number)
+                                           : "Fixture \"" + fixture.name + "\"";
+    if (fixture.line > 0) {
+        who += " (line " + std::to_string(fixture.line) + ")";
+    }
+    return who;
+}
+
+SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unsettable unsettable) {
     if (fixtures.empty()) {
         throw ChartRefused("Nothing to chart: no fixture was given.");
     }
-    // Every address is checked before any is charted, so that a refusal
+    // Every fixture is checked before any is charted, so that a refusal
     // leaves nothing half made.
-    std::vector<int> addresses;
-    addresses.reserve(fixtures.size());
+    Chart chart;
+    std::vector<std::pair<std::size_t, Placed>> placed;
+    placed.reserve(fixtures.size());
     for (std::size_t i = 0; i < fixtures.size(); ++i) {
-        addresses.push_back(checkedAddress(fixtures[i], i + 1));
+        std::string whyLeftOut;
+        if (const auto where = place(fixtures[i], i + 1, unsettable, whyLeftOut)) {
+            placed.emplace_back(i, *where);
+            chart.showsUniverses =
+                chart.showsUniverses || fixtures[i].universe.has_value() || where->universe != 1;
+        } else {
+            chart.leftOut.push_back(plainName(fixtures[i], i + 1) + " left out: " + whyLeftOut +
+                                    ".");
+        }
+    }
+    if (placed.empty()) {
+        throw ChartRefused("Nothing to chart: none of the " + std::to_string(fixtures.size()) +
+                           " fixtures can be set with nine switches; " + chart.leftOut.front());
     }
 
     // The switch positions come from the window's own bank, run headless.
     modApp app;
     HeadlessSwitchBank headless(app);
     SwitchBank& bank = headless.bank();
-    std::vector<Row> rows;
-    rows.reserve(fixtures.size());
-    for (std::size_t i = 0; i < fixtures.size(); ++i) {
+    chart.rows.reserve(placed.size());
+    for (const auto& [index, where] : placed) {
+        const Fixture& fixture = fixtures[index];
         Row row;
-        row.number = i + 1;
-        row.name = fixtures[i].name;
-        row.startAddress = static_cast<std::int16_t>(addresses[i]);
+        row.number = index + 1;
+        row.name = fixture.name;
+        row.fixtureNumber = fixture.number;
+        row.universe = where.universe;
+        row.startAddress = static_cast<std::int16_t>(where.address);
+        row.channels = fixture.channels;
         bank.fctDMXStartAdress(row.startAddress);
         for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
             row.on.at(static_cast<std::size_t>(digit)) = bank.isOn(digit);
         }
-        rows.push_back(std::move(row));
+        chart.rows.push_back(std::move(row));
     }
-    return rows;
+    findOverlaps(fixtures, chart.rows, chart.warnings);
+    return chart;
 }
 
-std::vector<SwitchChart::Fixture> SwitchChart::series(int first, int channels, int count) {
+std::vector<SwitchChart::Fixture> SwitchChart::series(const PatchAddress& first, int channels,
+                                                      int count) {
     std::vector<Fixture> fixtures;
-    const int made = std::clamp(count, 0, kHighestChannel);
+    const int made = std::clamp(count, 0, kLongestSeries);
     fixtures.reserve(static_cast<std::size_t>(made));
-    for (long long i = 0; i < made; ++i) {
-        const long long address = first + i * channels;
-        fixtures.push_back({{}, std::to_string(address), channels, 0});
+    // Without a universe named, the addresses count across universes.
+    long long universe = first.universe.value_or(1);
+    long long address = first.address;
+    for (int i = 0; i < made; ++i) {
+        // The first stays where it was asked for, so that the chart refuses it
+        // if it does not fit.
+        if (i > 0 && first.universe && address + channels - 1 > kHighestChannel) {
+            ++universe;
+            address = 1;
+        } else if (i > 0 && !first.universe &&
+                   (address - 1) % kHighestChannel + channels > kHighestChannel) {
+            address += kHighestChannel - (address - 1) % kHighestChannel;
+        }
+        Fixture fixture;
+        fixture.universe = first.universe
+                               ? std::optional<int>(int(std::min<long long>(universe, kClamp)))
+                               : std::nullopt;
+        fixture.address = int(std::clamp<long long>(address, -kClamp, kClamp));
+        fixture.channels = channels;
+        fixtures.push_back(std::move(fixture));
+        address += channels;
     }
     return fixtures;
 }

@@ -1,10 +1,13 @@
 // The real program started as a process, with no display of any kind unless
 // a row sets one: its options, its charts, and what it writes where.
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <map>
 
 namespace {
 
@@ -55,7 +58,8 @@ private Q_SLOTS:
         row("missing value", "--chart", 2, "Missing value after '--chart'.");
         row("stray argument", "x", 2, "unexpected argument \"x\"");
         row("two charts", "--chart 1 --chart-patch p", 2, "give one chart");
-        row("series of two", "--chart-series 1,16", 2, "FIRST,CHANNELS,COUNT as whole numbers");
+        row("series of two", "--chart-series 1,16", 2, "FIRST,CHANNELS,COUNT: an address and");
+        row("series too long", "--chart-series 1,1,10001", 2, "at most 10000 fixtures, not 10001.");
         row("page size unknown", "--chart 1 -o c.pdf --page-size B7", 2, "page size \"B7\"");
         row("page size of text", "--chart 1 --page-size A4", 2, "--page-size is for a PDF chart");
         row("output, no chart", "-o c.txt", 2, "need a chart");
@@ -83,10 +87,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("patch");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("expected"); // the chart, or the refusal
+        QTest::addColumn<QString>("notes");    // what a chart adds on standard error
         const auto row = [](const char* name, const char* command, const QByteArray& patch,
-                            int status, const char* expected) {
+                            int status, const char* expected, const char* notes = "") {
             QTest::newRow(name) << QString::fromUtf8(command) << patch << status
-                                << QString::fromUtf8(expected);
+                                << QString::fromUtf8(expected) << QString::fromUtf8(notes);
         };
         const char* const patch = "--chart-patch %dir/patch.csv";
         row("list", "--chart 1,17,33,49", {}, 0,
@@ -94,10 +99,42 @@ private Q_SLOTS:
             "3   33  100001000  ON: 1 6\n4   49  100011000  ON: 1 5 6\n");
         row("list to 511", "--chart 511,100", {}, 0,
             "1  511  111111111  ON: 1 2 3 4 5 6 7 8 9\n2  100  001001100  ON: 3 6 7\n");
+        row("universes", "--chart 1/1,12-017,513", {}, 0,
+            "1   1/1    100000000  ON: 1\n2  12/17   100010000  ON: 1 5\n"
+            "3   2/1    100000000  ON: 1\n");
         row("series", "--chart-series 1,16,3", {}, 0,
             "1    1  100000000  ON: 1\n2   17  100010000  ON: 1 5\n3   33  100001000  ON: 1 6\n");
         row("series to 512", "--chart-series 481,16,2", {}, 0,
             "1  481  100001111  ON: 1 6 7 8 9\n2  497  100011111  ON: 1 5 6 7 8 9\n");
+        row("series into universe 2", "--chart-series 481,16,3", {}, 0,
+            "1  1/481  100001111  ON: 1 6 7 8 9\n2  1/497  100011111  ON: 1 5 6 7 8 9\n"
+            "3  2/1    100000000  ON: 1\n");
+        row("series into universe 3", "--chart-series 2/500,10,2", {}, 0,
+            "1  2/500  001011111  ON: 3 5 6 7 8 9\n2  3/1    100000000  ON: 1\n");
+        row("series over 512", "--chart-series 511,1,3", {}, 0,
+            "1  1/511  111111111  ON: 1 2 3 4 5 6 7 8 9\n3  2/1    100000000  ON: 1\n",
+            "Fixture 2 left out: 512 needs a tenth switch.\n");
+        row("first of a series past 512", "--chart-series 500,16,2", {}, 2,
+            "Fixture 1: its 16 channels run from 500 to 515, past 512.");
+        row("CSV, overlapping", "--chart 3/151<153,3/152 -o %dir/chart.CSV", {}, 0,
+            "Number,Name,Universe,Address,Channels,Switches,ON\n"
+            "1,,3,151,3,111010010,1 2 3 5 8\n2,,3,152,1,000110010,4 5 8\n",
+            "warning: Fixture 1 and Fixture 2 share channel 152 of universe 3.\n");
+        row("no notation", "--chart 1,x1", {}, 2,
+            "Fixture 2: start address \"x1\" is in none of the notations 17, 2/17, 2.17, 2-17, "
+            "2:17 or 2/17<32.");
+        row("negative", "--chart -5", {}, 2,
+            "Fixture 1: start address -5 is below 1; DMX channels start at 1.");
+        row("below 1", "--chart 0", {}, 2,
+            "Fixture 1: start address 0 is below 1; DMX channels start at 1.");
+        row("above 511", "--chart 17,512", {}, 2,
+            "Fixture 2: start address 512 is above 511, the highest nine switches can set.");
+        row("universe 0", "--chart 0/5", {}, 2, "Fixture 1: universe 0; universes count from 1.");
+        row("past a universe", "--chart 2/513", {}, 2,
+            "Fixture 1: start address 2/513 lies past 512, the last channel of a universe.");
+        row("empty series", "--chart-series 1,16,0", {}, 2,
+            "Nothing to chart: no fixture was given.");
+        row("empty list", "--chart ,", {}, 2, "Nothing to chart: no fixture was given.");
         row("commas", patch, "Name,Address\nSpot 1,1\nSpot 2,17\n", 0,
             "Spot 1    1  100000000  ON: 1\nSpot 2   17  100010000  ON: 1 5\n");
         row("semicolons", patch, "Fixture;Mode;DMX\nBühne links;16ch;100\n", 0,
@@ -108,24 +145,23 @@ private Q_SLOTS:
             "\xEF\xBB\xBF"
             "address,Notes\r\n49,\"x;y\"\r\n,\r\n",
             0, "1   49  100011000  ON: 1 5 6\n");
-        row("no whole number", "--chart 1,1.5", {}, 2,
-            "Fixture 2: start address \"1.5\" is not a whole number.");
-        row("below 1", "--chart 0", {}, 2,
-            "Fixture 1: start address 0 is below 1; DMX channels start at 1.");
-        row("above 511", "--chart 17,512", {}, 2,
-            "Fixture 2: start address 512 is above 511, the highest nine switches can set.");
-        row("past 512", "--chart-series 482,16,2", {}, 2,
-            "Fixture 2: its 16 channels run from 498 to 513, past 512.");
-        row("empty series", "--chart-series 1,16,0", {}, 2,
-            "Nothing to chart: no fixture was given.");
-        row("empty list", "--chart ,", {}, 2, "Nothing to chart: no fixture was given.");
+        row("universe column beside a number across universes", patch,
+            "FID,Name,Universe,Address\n7,A,2,513\n", 0, "7 A  2/1    100000000  ON: 1\n");
         row("patch line", patch, "Name;DMX\nA;1\n\nB;x1\n", 2,
-            R"(Fixture "B" (line 4): start address "x1" is not a whole number.)");
-        row("no Address", patch, "Name,Channel\nA,1\n", 2,
-            "patch.csv, line 1: no Address column (nor Start address, DMX) in the header "
-            "\"Name,Channel\".");
-        row("not UTF-8", patch, "Name,DMX\nA,1\n\xff,2\n", 2,
-            "patch.csv, line 3: not UTF-8 text; save the patch list as CSV UTF-8.");
+            "Fixture \"B\" (line 4): start address \"x1\" is in none of the notations 17, 2/17, "
+            "2.17, 2-17, 2:17 or 2/17<32.");
+        row("universe not whole", patch, "Name,Universe,Address\nA,B,1\n", 2,
+            "Fixture \"A\" (line 2): universe \"B\" is not a whole number.");
+        row("channels not whole", patch, "Name,Address,Chans\nA,1,x\n", 2,
+            "Fixture \"A\" (line 2): channel count \"x\" is not a whole number.");
+        row("channels past 512", patch, "Name,Address,Footprint\nA,1\nB,2/498,16\n", 2,
+            "Fixture \"B\" (line 3): its 16 channels run from 498 to 513, past 512.");
+        row("nothing left", patch, "Name,DMX\nA,\nB,0\n", 2,
+            "Nothing to chart: none of the 2 fixtures can be set with nine switches; A (line 2) "
+            "left out: not patched.");
+        row("no address column", patch, "Name,Channel\nA,1\n", 2,
+            "patch.csv: no address column in its first 20 lines; looked for Address, Start "
+            "address, DMX, DMX Address, Dmxno, DMX#, Patch or Patch Address.");
         row("unreadable", "--chart-patch %dir/none.csv", {}, 1,
             "cannot read the patch list \"%dir/none.csv\": No such file or directory.");
     }
@@ -136,52 +172,193 @@ private Q_SLOTS:
         QFETCH(QByteArray, patch);
         QFETCH(int, status);
         QFETCH(QString, expected);
-        const QString output = m_dir.filePath(QStringLiteral("chart.txt"));
-        command = prepare(command + " --output " + output, patch);
+        QFETCH(QString, notes);
+        const bool named = command.contains(" -o ");
+        const QString output = named ? m_dir.filePath("chart.CSV") : m_dir.filePath("chart.txt");
+        command = prepare(named ? command : command + " --output " + output, patch);
         const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
 
         const Run result = run(command);
         QCOMPARE(result.status, status);
         expected.replace("%dir", m_dir.path());
-        QCOMPARE(result.out + result.err,
-                 status == 0 ? QString() : "Brisolant: " + expected + "\n");
-        QCOMPARE(run(output, "cat").out, status == 0 ? expected : "old\n");
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.err, QString(status == 0 ? notes : expected + "\n")
+                                 .replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
+        QCOMPARE(run(output, "cat").out, status == 0 ? expected : named ? "" : "old\n");
+        QStringList after = QDir(m_dir.path()).entryList(QDir::Files);
+        after.removeOne(named && status == 0 ? "chart.CSV" : "");
+        QCOMPARE(after, before);
+    }
+    void exports_data() {
+        QTest::addColumn<QString>("file"); // laid out as the program named writes it
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("notes");
+        const auto row = [](const char* file, const char* rows, const char* notes = "") {
+            QTest::newRow(file) << file << rows << notes;
+        };
+        row("eos-export.csv",
+            "1,DS Wash L,1,1,1,100000000,1\n2,DS Wash R,1,2,1,010000000,2\n"
+            "3,\"SR Boom, low\",1,97,1,100001100,1 6 7\n4,\"SR Boom, high\",1,98,1,010001100,2 6 "
+            "7\n"
+            "5,Cyc top,1,276,1,001010001,3 5 9\n6,Spot 1,2,1,1,100000000,1\n"
+            "7,Practical lamp,3,151,3,111010010,1 2 3 5 8\n9,House light,2,320,1,000000101,7 9\n",
+            "Spare (line 10) left out: not patched.\n");
+        row("magicq-heads.csv", "1,Spots,1,1,1,100000000,1\n2,Finger L,1,5,1,101000000,1 3\n"
+                                "3,Aura,1,101,1,101001100,1 3 6 7\n4,Wash,2,1,1,100000000,1\n"
+                                "5,Cyc,12,500,1,001011111,3 5 6 7 8 9\n");
+        row("magicq-print.csv", "1,Spot SL,1,1,34,100000000,1\n2,Spot SR,1,35,34,110001000,1 2 6\n"
+                                "3,Wash 1,2,1,37,100000000,1\n4,Wash 2,2,38,37,011001000,2 3 6\n"
+                                "5,Hazer,2,511,2,111111111,1 2 3 4 5 6 7 8 9\n");
+        row("capture-fixtures.csv",
+            "1,Martin Rush MH 3 Beam,1,1,19,100000000,1\n"
+            "2,Martin Rush MH 3 Beam,1,20,19,001010000,3 5\n"
+            "3,Robe Robin 300 LEDWash,12,32,37,000001000,6\n4,Wisdom LED "
+            "Blinder,3,1,6,100000000,1\n"
+            "6,Generic Hazer,3,510,2,011111111,2 3 4 5 6 7 8 9\n",
+            "Wisdom LED Blinder (line 6) left out: not patched.\n");
+        row("wysiwyg-data.csv",
+            "1,Front,1,1,1,100000000,1\n2,Wash,1,101,14,101001100,1 3 6 7\n"
+            "3,Back light,2,1,37,100000000,1\n5,\"Uplight, SL\",3,497,16,100011111,1 5 6 7 8 9\n",
+            "Spare (line 5) left out: not patched.\n");
+        const char* const instruments =
+            "1,Front,1,1,1,100000000,1\n2,Front,1,2,1,010000000,2\n3,Wash,2,1,14,100000000,1\n"
+            "4,Wash,2,15,14,111100000,1 2 3 4\n5,Back light,3,1,37,100000000,1\n"
+            "6,Spot,4,100,48,001001100,3 6 7\n7,Cyc,5,1,12,100000000,1\n"
+            "8,Side,6,450,7,010000111,2 7 8 9\n";
+        row("vectorworks-instruments.txt", instruments, "Spare (line 10) left out: not patched.\n");
+        row("vectorworks-resaved.csv", instruments, "Spare (line 10) left out: not patched.\n");
+        row("vectorworks-2024.txt",
+            "1,Fronts,1,1,1,100000000,1\n2,LED Wash,2,1,22,100000000,1\n"
+            "4,LED Wash,3,491,22,110101111,1 2 4 6 7 8 9\n",
+            "LED Wash (line 4) left out: not patched.\n");
+        row("lightwright-export.txt",
+            "1,SL,1,101,1,101001100,1 3 6 7\n2,SR LED BAX,1,406,5,011010011,2 3 5 8 9\n"
+            "3,WALL WASH,2,338,1,010010101,2 5 7 9\n4,SPOT,3,1,14,100000000,1\n",
+            "SPARE (line 6) left out: not patched.\n");
+        row("absolute-addresses.csv",
+            "1,Spot 1,1,1,16,100000000,1\n2,Spot 2,2,1,16,100000000,1\n"
+            "3,Spot 3,3,16,16,000010000,5\n",
+            "Wash 1 (line 5) left out: 512 needs a tenth switch.\n");
+        row("windows-1252.csv",
+            "1,Bühne links,1,1,1,100000000,1\n2,Bühne rechts,1,9,1,100100000,1 4\n"
+            "3,Gegenlicht Straße,1,100,1,001001100,3 6 7\n");
+        row("footprints.csv",
+            "1,Spot A,1,1,38,100000000,1\n2,Spot B,1,20,38,001010000,3 5\n"
+            "3,Dimmer 1,1,100,1,001001100,3 6 7\n4,Dimmer 2,1,100,1,001001100,3 6 7\n",
+            "Strobe (line 6) left out: 512 needs a tenth switch.\n"
+            "warning: Spot A (line 2) and Spot B (line 3) share channels 20\u201338 of universe "
+            "1.\n"
+            "warning: Dimmer 1 (line 4) and Dimmer 2 (line 5) share channel 100 of universe 1.\n");
+    }
+    void exports() {
+        QFETCH(QString, file);
+        QFETCH(QString, rows);
+        QFETCH(QString, notes);
+        const QString output = m_dir.filePath(QStringLiteral("chart.csv"));
+        const Run result =
+            run(prepare("--chart-patch " BRISOLANT_EXPORTS "/" + file + " -o " + output, {}));
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.err, notes.replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
+        QCOMPARE(run(output, "cat").out,
+                 "Number,Name,Universe,Address,Channels,Switches,ON\n" + rows);
     }
     void pdf_data() {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("pages"); // as pdfinfo reports them
-        QTest::addColumn<QString>("text");  // of the last fixture, as pdftotext -raw reads it
+        QTest::addColumn<QString>("pages");  // as pdfinfo reports them
+        QTest::addColumn<QString>("text");   // of the last fixture, as pdftotext -raw reads it
+        QTest::addColumn<QString>("levers"); // drawn up (1) or down (0) in the first cell
         QTest::newRow("A4 by the locale, 12 to a page")
             << "LANG=de_DE.UTF-8 --chart-series 1,16,13"
             << "2 595 x 842 pts (A4)"
-            << "Fixture 13\nStart address\n193\nON: 1 7 8\nON \u2191\n1 2 3 4 5 6 7 8 9\n";
+            << "Fixture 13\nStart address\n193\nON: 1 7 8\nON \u2191\n1 2 3 4 5 6 7 8 9\n"
+            << "100000000";
         QTest::newRow("Letter by the locale")
             << "LANG=en_US.UTF-8 --chart-patch %dir/patch.csv"
             << "1 612 x 792 pts (letter)"
-            << "Bühne rechts No. 2\nStart address\n511\nON: 1 2 3 4 5 6";
-        QTest::newRow("size chosen") << "LANG=en_US.UTF-8 --chart 5 --page-size a3"
-                                     << "1 842 x 1191 pts (A3)"
-                                     << "Fixture 1\nStart address\n5\nON: 1 3\n";
+            << "Bühne rechts No. 2\nStart address\n511\nON: 1 2 3 4 5 6"
+            << "100000000";
+        QTest::newRow("size chosen, in capitals") << "LANG=en_US.UTF-8 --chart 261 --page-size a3"
+                                                  << "1 842 x 1191 pts (A3)"
+                                                  << "Fixture 1\nStart address\n261\nON: 1 3 9\n"
+                                                  << "101000001";
+        QTest::newRow("universes, shared channels")
+            << "--chart 2/100<137,2/120"
+            << "1 595 x 842 pts (A4)"
+            << "Shares channels with Fixture 1\nFixture 2\nUniverse / start address\n2/120\n"
+            << "001001100";
     }
     void pdf() {
         QFETCH(QString, command);
         QFETCH(QString, pages);
         QFETCH(QString, text);
-        const QString output = m_dir.filePath(QStringLiteral("chart.pdf"));
+        QFETCH(QString, levers);
+        const QString output =
+            m_dir.filePath(QTest::currentDataTag()[0] == 's' ? "CHART.PDF" : "chart.pdf");
         const Run result =
             run(prepare(command + " -o " + output, "DMX,Name\n1,Bühne links\n511,Bühne rechts\n"));
         QCOMPARE(result.status, 0);
-        QCOMPARE(result.out + result.err, QString());
+        QCOMPARE(result.out, QString());
         const QRegularExpressionMatch match =
             QRegularExpression(QStringLiteral("(?s)Pages: +(\\d+).*Page size: +([^\\n]*)"))
                 .match(run(output, "pdfinfo").out);
         QCOMPARE(match.captured(1) + " " + match.captured(2), pages);
         const QString raw = run("-raw " + output + " -", "pdftotext").out;
         QVERIFY2(raw.contains(text), qPrintable(raw));
+        QCOMPARE(leversDrawn(output), levers);
+    }
+    // A chart that cannot reach standard output is no success.
+    void fullDisk() {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(BRISOLANT_PROGRAM), {"--chart", "1"});
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(), "Brisolant: cannot write the chart to standard "
+                                                 "output: No space left on device.\n");
     }
 
 private:
+    // The levers of the first cell of page 1, read off the page's pixels: above
+    // each switch number of the drawing, 1 where the upper half of its slot is
+    // the darker one (a lever up, ON), else 0.
+    [[nodiscard]] QString leversDrawn(const QString& pdf) const {
+        static const QRegularExpression word(
+            QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>(\\d)</word>"));
+        std::map<double, std::map<double, int>> digits; // by line, then by x: the digit
+        for (const auto& match :
+             word.globalMatch(run("-bbox -f 1 -l 1 " + pdf + " -", "pdftotext").out)) {
+            digits[match.captured(2).toDouble()][match.captured(1).toDouble()] =
+                match.captured(3).toInt();
+        }
+        const QString page = m_dir.filePath(QStringLiteral("page"));
+        run("-r 144 -gray -singlefile -f 1 -l 1 " + pdf + " " + page, "pdftoppm");
+        const QImage image(page + ".pgm");
+        const auto darkness = [&image](double x, double from, double to) {
+            int sum = 0;
+            for (int y = int(from * 2); y < int(to * 2); ++y) {
+                sum += 255 - qGray(image.pixel(int(x * 2), y));
+            }
+            return sum;
+        };
+        for (const auto& [top, line] : digits) {
+            QString levers;
+            for (const auto& [x, digit] : line) {
+                levers = digit == levers.size() + 1 ? levers : QString();
+                if (digit == levers.size() + 1) {
+                    // The slot ends 3 points above the number and is 38 tall.
+                    const double centre = x + 2.5;
+                    levers +=
+                        darkness(centre, top - 38, top - 22) > darkness(centre, top - 19, top - 4)
+                            ? '1'
+                            : '0';
+                }
+                if (levers.size() == 9) {
+                    return levers;
+                }
+            }
+        }
+        return {};
+    }
     // A folder (%dir in the command) with an old chart.txt and the patch list, if any.
     [[nodiscard]] QString prepare(QString command, const QByteArray& patch) const {
         QDir(m_dir.path()).removeRecursively();
