@@ -202,6 +202,11 @@ QString elided(const QString& text, qsizetype length) {
     return text.size() <= length ? text : text.left(length - 1) + u'\u2026';
 }
 
+// A field as a message quotes it: on one line, and cut short.
+QString quoted(const QString& field) {
+    return elided(field.simplified(), 40);
+}
+
 // The columns of one list and how a row of it becomes a fixture.
 class Columns {
 public:
@@ -217,8 +222,9 @@ public:
     [[nodiscard]] SwitchChart::Fixture fixture(const Record& record, std::size_t place) const {
         SwitchChart::Fixture fixture;
         fixture.line = record.line;
-        fixture.name = value(record, m_name).toStdString();
-        fixture.number = value(record, m_number).toStdString();
+        // One line each, whatever a quoted field held, for the chart and messages.
+        fixture.name = value(record, m_name).simplified().toStdString();
+        fixture.number = value(record, m_number).simplified().toStdString();
         const QString address = value(record, m_address);
         if (address.isEmpty()) {
             return fixture;
@@ -231,7 +237,7 @@ public:
         if (!patch) {
             refuse(QStringLiteral("start address \"%1\" is in none of the notations 17, 2/17, "
                                   "2.17, 2-17, 2:17 or 2/17<32.")
-                       .arg(address));
+                       .arg(quoted(address)));
         }
         if (patch->address == 0) {
             return fixture; // not patched, as 0/0 or 0.0 say
@@ -242,7 +248,8 @@ public:
             !fixture.universe && !universe.isEmpty()) {
             const std::optional<int> number = SwitchChart::wholeNumber(universe.toStdString());
             if (!number) {
-                refuse(QStringLiteral("universe \"%1\" is not a whole number.").arg(universe));
+                refuse(
+                    QStringLiteral("universe \"%1\" is not a whole number.").arg(quoted(universe)));
             }
             // Some programs write the number across universes beside the universe.
             const bool across = patch->address > SwitchChart::kHighestChannel &&
@@ -259,7 +266,8 @@ public:
         } else if (const QString channels = value(record, m_channels); !channels.isEmpty()) {
             const std::optional<int> count = SwitchChart::wholeNumber(channels.toStdString());
             if (!count) {
-                refuse(QStringLiteral("channel count \"%1\" is not a whole number.").arg(channels));
+                refuse(QStringLiteral("channel count \"%1\" is not a whole number.")
+                           .arg(quoted(channels)));
             }
             // 0 is what some programs write for a count they do not know.
             fixture.channels = *count == 0 ? 1 : *count;
@@ -291,7 +299,7 @@ std::vector<SwitchChart::Fixture> PatchList::read(const QByteArray& bytes,
         throw ChartRefused(QStringLiteral("%1: no address column in its first %2 lines; looked "
                                           "for Address, Start address, DMX, DMX Address, Dmxno, "
                                           "DMX#, Patch or Patch Address.")
-                               .arg(elided(fileName, 100))
+                               .arg(elided(fileName.simplified(), 100))
                                .arg(kHeaderSearch)
                                .toStdString());
     }
@@ -304,7 +312,7 @@ std::vector<SwitchChart::Fixture> PatchList::read(const QByteArray& bytes,
     while (reader.next(record, unclosed)) {
         if (unclosed) {
             throw ChartRefused(QStringLiteral("%1, line %2: a quoted field is never closed.")
-                                   .arg(elided(fileName, 100))
+                                   .arg(elided(fileName.simplified(), 100))
                                    .arg(record.line)
                                    .toStdString());
         }

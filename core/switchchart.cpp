@@ -119,10 +119,10 @@ void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
     std::size_t pairCount = 0;
     std::vector<std::size_t> open; // rows whose channels may still reach the next one
     for (const std::size_t current : order) {
-        const auto [universe, first, last] = span(current);
+        const int universe = std::get<0>(span(current));
+        const int first = std::get<1>(span(current));
         std::erase_if(open, [&](std::size_t other) {
-            const auto [otherUniverse, otherFirst, otherLast] = span(other);
-            return otherUniverse != universe || otherLast < first;
+            return std::get<0>(span(other)) != universe || std::get<2>(span(other)) < first;
         });
         for (const std::size_t other : open) {
             ++pairCount;

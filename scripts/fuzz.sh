@@ -2,8 +2,9 @@
 # Builds the libFuzzer targets with clang in build/fuzz and fuzzes each one for
 # a bounded time, starting from a copy of its committed corpus (the corpus in
 # the tree is never written to). A target's first input byte chooses what it
-# checks, so one target covers the conversions and the Enter path. Any crash, leak, sanitizer report or failed
-# check fails the run and leaves the input in build/fuzz/artifacts/.
+# checks, so one target covers the conversions and the Enter path; the other takes rig files
+# from other programs. Any crash, leak, sanitizer report or failed check fails the run and
+# leaves the input in build/fuzz/artifacts/.
 #
 #   scripts/fuzz.sh [seconds per target]     default 15, at most 20
 set -euo pipefail
@@ -15,14 +16,16 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 1 ] || [ "$seconds" -gt 20
     exit 2
 fi
 
-targets=(fuzz_core)
+targets=(fuzz_core fuzz_rig)
+# Typed addresses are short; rig files need room for a header, rows and zips.
+declare -A max_len=([fuzz_core]=256 [fuzz_rig]=8192)
 build=build/fuzz
 
 if cmake --list-presets 2>/dev/null | grep -q '"fuzz"'; then
     cmake --preset fuzz >/dev/null
 else
     cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRISOLANT_WITH_QT=OFF -DBRISOLANT_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
+        -DBRISOLANT_WITH_PROGRAM=OFF -DBRISOLANT_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
 fi
 cmake --build "$build" -j2 --target "${targets[@]}"
 
@@ -39,7 +42,7 @@ for target in "${targets[@]}"; do
     cp -r "tests/fuzz/corpus/$target" "$work/$target"
     if ! "$build/tests/fuzz/$target" "$work/$target" \
         -max_total_time="$seconds" -detect_leaks=1 -timeout=10 -rss_limit_mb=2048 \
-        -max_len=256 -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
+        -max_len="${max_len[$target]}" -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
         >"$work/$target.log" 2>&1; then
         tail -n 40 "$work/$target.log"
         failed+=("$target")

@@ -1,0 +1,58 @@
+#include "chartrefused.h"
+#include "rigfile.h"
+#include "switchchart.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+// A failed check stops at once, so that libFuzzer keeps the input that led here.
+#define FUZZ_CHECK(condition)                                                                      \
+    ((condition) ? (void)0                                                                         \
+                 : (std::fputs("check failed: " #condition "\n", stderr), __builtin_trap()))
+
+namespace {
+
+using namespace brisolant;
+
+bool isOneLine(std::string_view text) {
+    return !text.empty() && text.find_first_of("\r\n") == std::string_view::npos;
+}
+
+} // namespace
+
+// Any bytes as a rig file from a stranger: read, checked and charted, or
+// refused in one line. Every fixture charted sits in a universe from 1 at an
+// address nine switches can set, its channels end by 512, and its switches add
+// up to its address; every fixture read is either charted or left out.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    try {
+        const std::vector<SwitchChart::Fixture> fixtures =
+            RigFile::read(bytes, QStringLiteral("rig.csv"));
+        const SwitchChart::Chart chart =
+            SwitchChart::make(fixtures, SwitchChart::Unsettable::LeaveOut);
+        FUZZ_CHECK(chart.rows.size() + chart.leftOut.size() == fixtures.size());
+        for (const SwitchChart::Row& row : chart.rows) {
+            FUZZ_CHECK(row.universe >= 1 && row.startAddress >= 1 && row.startAddress <= 511);
+            FUZZ_CHECK(row.channels >= 1 && row.startAddress + row.channels - 1 <= 512);
+            int sum = 0;
+            for (std::size_t i = 0; i < row.on.size(); ++i) {
+                sum += row.on.at(i) ? 1 << i : 0;
+            }
+            FUZZ_CHECK(sum == row.startAddress);
+        }
+        for (const auto* lines : {&chart.leftOut, &chart.warnings}) {
+            for (const std::string& line : *lines) {
+                FUZZ_CHECK(isOneLine(line));
+            }
+        }
+    } catch (const ChartRefused& refused) {
+        FUZZ_CHECK(isOneLine(refused.what()));
+    }
+    return 0;
+}
