@@ -38,7 +38,8 @@ Format formatOf(const QString& output) {
 
 std::vector<SwitchChart::Fixture> listFixtures(const QString& value) {
     static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
-    std::vector<SwitchChart::Fixture> fixtures;
+    Rig rig;
+    std::vector<SwitchChart::Fixture>& fixtures = rig.fixtures;
     for (const QString& text : value.split(separators, Qt::SkipEmptyParts)) {
         SwitchChart::Fixture fixture;
         const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());
@@ -136,7 +137,8 @@ ExitStatus ChartCommand::run() const {
         pageSize = *named;
     }
 
-    std::vector<SwitchChart::Fixture> fixtures;
+    Rig rig;
+    std::vector<SwitchChart::Fixture>& fixtures = rig.fixtures;
     // What the user typed is refused where it cannot be set; a file or a
     // series may hold fixtures that are only left out.
     SwitchChart::Unsettable unsettable = SwitchChart::Unsettable::LeaveOut;
@@ -173,7 +175,7 @@ ExitStatus ChartCommand::run() const {
                 return kFailure;
             }
             title = QFileInfo(value).fileName();
-            fixtures = RigFile::read(file.readAll(), title);
+            rig = RigFile::read(file.readAll(), title);
             break;
         }
         }
@@ -181,7 +183,7 @@ ExitStatus ChartCommand::run() const {
         const QByteArray bytes = format == Format::Pdf   ? renderPdf(chart, title, pageSize)
                                  : format == Format::Csv ? CsvChart::render(chart)
                                                          : TextChart::render(chart);
-        for (const auto* lines : {&chart.leftOut, &chart.warnings}) {
+        for (const auto* lines : {&std::as_const(rig).notes, &chart.leftOut, &chart.warnings}) {
             for (const std::string& line : *lines) {
                 report::line(QString::fromStdString(line));
             }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # build
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libzip-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-dejavu-core libxcb1-dev

@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
-        const std::vector<SwitchChart::Fixture> fixtures =
-            RigFile::read(bytes, QStringLiteral("rig.csv"));
+        const Rig rig = RigFile::read(bytes, QStringLiteral("rig.csv"));
+        const std::vector<SwitchChart::Fixture>& fixtures = rig.fixtures;
         const SwitchChart::Chart chart =
             SwitchChart::make(fixtures, SwitchChart::Unsettable::LeaveOut);
         FUZZ_CHECK(chart.rows.size() + chart.leftOut.size() == fixtures.size());
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             FUZZ_CHECK(sum == row.startAddress);
         }
-        for (const auto* lines : {&chart.leftOut, &chart.warnings}) {
+        for (const auto* lines : {&rig.notes, &chart.leftOut, &chart.warnings}) {
             for (const std::string& line : *lines) {
                 FUZZ_CHECK(isOneLine(line));
             }

@@ -1,0 +1,83 @@
+#include "grandma2export.h"
+
+#include "chartrefused.h"
+#include "xmlscan.h"
+
+namespace brisolant {
+
+namespace {
+
+struct SubFixture {
+    std::vector<QString> addresses;
+};
+
+// One Fixture element and its sub-fixtures, as the chart takes them.
+void addFixture(Rig& rig, const SwitchChart::Fixture& fixture,
+                const std::vector<SubFixture>& subFixtures) {
+    for (std::size_t i = 0; i < subFixtures.size(); ++i) {
+        SwitchChart::Fixture part = fixture;
+        if (subFixtures.size() > 1) {
+            part.name += (part.name.empty() ? "sub-fixture " : " (sub-fixture ") +
+                         std::to_string(i + 1) + (part.name.empty() ? "" : ")");
+        }
+        std::vector<Rig::Break> breaks;
+        for (const QString& text : subFixtures[i].addresses) {
+            const std::optional<int> address = SwitchChart::wholeNumber(text.toStdString());
+            if (!address) {
+                throw ChartRefused(SwitchChart::refusalName(part, rig.fixtures.size() + 1) +
+                                   ": address \"" + text.left(40).toStdString() +
+                                   "\" is not a whole number.");
+            }
+            if (*address != 0) {
+                breaks.push_back({static_cast<int>(breaks.size()) + 1, {{}, *address, {}}, 1});
+            }
+        }
+        rig.addBreaks(part, breaks);
+    }
+}
+
+} // namespace
+
+Rig Grandma2Export::read(const QByteArray& bytes, const QString& fileName) {
+    XmlScan scan(bytes, fileName);
+    Rig rig;
+    std::vector<QString> path;
+    int fixtureDepth = 0; // of the Fixture open, or 0
+    SwitchChart::Fixture fixture;
+    std::vector<SubFixture> subFixtures;
+    while (scan.next()) {
+        if (!scan.isStart()) {
+            path.pop_back();
+            if (fixtureDepth > 0 && scan.depth() < fixtureDepth) {
+                addFixture(rig, fixture, subFixtures);
+                fixtureDepth = 0;
+            }
+            continue;
+        }
+        const QString name = scan.name().toString();
+        const QString parent = path.empty() ? QString() : path.back();
+        path.push_back(name);
+        if (name == u"Fixture" && fixtureDepth == 0) {
+            fixtureDepth = scan.depth();
+            const QString id = scan.attribute(u"fixture_id");
+            fixture = {scan.attribute(u"name").toStdString(),
+                       (id.isEmpty() ? scan.attribute(u"channel_id") : id).toStdString(),
+                       {},
+                       {},
+                       1,
+                       scan.line()};
+            subFixtures.clear();
+        } else if (fixtureDepth > 0 && name == u"SubFixture") {
+            subFixtures.emplace_back();
+        } else if (fixtureDepth > 0 && name == u"Address" && parent == u"Patch") {
+            if (subFixtures.empty()) {
+                subFixtures.emplace_back(); // patched without sub-fixtures
+            }
+            subFixtures.back().addresses.push_back(scan.text());
+            path.pop_back();
+        }
+    }
+    return rig;
+}
+
+} // namespace brisolant

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "rig.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace brisolant {
+
+// A QLC+ workspace (.qxw): the Fixture elements of its Engine, each with its
+// Name, Universe and Address counted from 0 (shown from 1, as QLC+ shows them)
+// and Channels. A fixture QLC+ lets run on into the next universe
+// (CrossUniverse) takes the channels up to 512 of its own.
+class QlcWorkspace final {
+public:
+    // Throws ChartRefused, naming fileName, for malformed or too deeply nested
+    // XML, and naming the fixture for a universe, address or channel count that
+    // is no whole number.
+    [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
+};
+
+} // namespace brisolant

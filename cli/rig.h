@@ -1,0 +1,30 @@
+#pragma once
+
+#include "patchaddress.h"
+#include "switchchart.h"
+
+#include <string>
+#include <vector>
+
+namespace brisolant {
+
+// The fixtures of a rig as a reader of some program's file hands them on, and
+// what the reader has to tell about the file besides.
+struct Rig {
+    // One DMX break of a fixture (from 1), where the file patches it.
+    struct Break {
+        int number = 1;
+        PatchAddress address;
+        int channels = 1;
+    };
+
+    std::vector<SwitchChart::Fixture> fixtures;
+    // One line each, said before the chart: what the chart had to do without.
+    std::vector<std::string> notes;
+
+    // The fixture once per patched break, named with its break where it has
+    // several, or once as not patched where it has none.
+    void addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks);
+};
+
+} // namespace brisolant
