@@ -105,7 +105,7 @@ QByteArray renderPdf(const SwitchChart::Chart& chart, const QString& title,
 
 // Standard output may be a full disk or a closed pipe: that is a failure too.
 ExitStatus writeToStandardOutput(const QByteArray& bytes) {
-    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    const auto size = static_cast<std::size_t>(bytes.size());
     if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0) {
         return kSuccess;
     }

@@ -49,6 +49,114 @@ int numberOr(const QString& text, int otherwise) {
     return ok ? std::clamp(number, -kLargestSlot, kLargestSlot) : otherwise;
 }
 
+// What description.xml tells of the modes and the geometry references.
+struct Description {
+    std::vector<Mode> modes;
+    std::vector<Reference> references;
+    std::map<QString, QString> topOf; // every geometry's top-level geometry
+};
+
+class DescriptionReader {
+public:
+    explicit DescriptionReader(XmlScan& scan)
+        : m_scan(scan) {}
+
+    Description read() {
+        while (m_scan.next()) {
+            if (m_scan.isStart()) {
+                start(m_scan.name().toString());
+            } else {
+                m_path.pop_back();
+                m_geometriesDepth = m_scan.depth() < m_geometriesDepth ? 0 : m_geometriesDepth;
+            }
+        }
+        return std::move(m_description);
+    }
+
+private:
+    void start(const QString& name) {
+        const QString parent = m_path.empty() ? QString() : m_path.back();
+        m_path.push_back(name);
+        if (name == u"Geometries") {
+            m_geometriesDepth = m_scan.depth();
+        } else if (m_geometriesDepth > 0) {
+            geometry(name);
+        } else if (name == u"DMXMode") {
+            m_description.modes.push_back(
+                {m_scan.attribute(u"Name"), m_scan.attribute(u"Geometry"), {}});
+        } else if (name == u"DMXChannel" && parent == u"DMXChannels" &&
+                   !m_description.modes.empty()) {
+            m_description.modes.back().channels.push_back({m_scan.attribute(u"DMXBreak"),
+                                                           highestOf(m_scan.attribute(u"Offset")),
+                                                           m_scan.attribute(u"Geometry")});
+        }
+    }
+
+    // Everything in Geometries with a name is a geometry; a Break belongs to
+    // the GeometryReference it is in.
+    void geometry(const QString& name) {
+        std::vector<Reference>& references = m_description.references;
+        if (name == u"Break") {
+            if (!references.empty()) {
+                references.back().breaks.emplace_back(numberOr(m_scan.attribute(u"DMXBreak"), 1),
+                                                      numberOr(m_scan.attribute(u"DMXOffset"), 1));
+            }
+            return;
+        }
+        const QString geometry = m_scan.attribute(u"Name");
+        if (m_scan.depth() == m_geometriesDepth + 1) {
+            m_top = geometry;
+        }
+        m_description.topOf.emplace(geometry, m_top);
+        if (name == u"GeometryReference") {
+            references.push_back({m_top, m_scan.attribute(u"Geometry"), {}});
+        }
+    }
+
+    XmlScan& m_scan;
+    Description m_description;
+    std::vector<QString> m_path; // the elements open, outermost first
+    int m_geometriesDepth = 0;   // of <Geometries>, while inside it
+    QString m_top;
+};
+
+// The channels of a mode, break by break: the highest slot of each.
+std::map<int, int> footprintOf(const Mode& mode, const Description& description) {
+    std::map<int, int> footprint;
+    const auto take = [&footprint](int dmxBreak, int slot) {
+        footprint[dmxBreak] = std::max(footprint[dmxBreak], slot);
+    };
+    for (const Channel& channel : mode.channels) {
+        if (channel.highestOffset == 0) {
+            continue; // a virtual channel
+        }
+        const auto found = description.topOf.find(channel.geometry);
+        const QString& top = found == description.topOf.end() ? channel.geometry : found->second;
+        const bool overwrite = channel.dmxBreak == u"Overwrite";
+        const int dmxBreak = numberOr(channel.dmxBreak, 1);
+        bool repeated = false;
+        for (const Reference& reference : description.references) {
+            if (reference.within != mode.geometry || reference.referenced != top ||
+                reference.breaks.empty()) {
+                continue;
+            }
+            repeated = true;
+            // A reference moves the channel by the DMXOffset of its break.
+            const auto own =
+                std::find_if(reference.breaks.begin(), reference.breaks.end(),
+                             [dmxBreak](const auto& entry) { return entry.first == dmxBreak; });
+            const auto& [moveBreak, offset] =
+                overwrite ? reference.breaks.back()
+                          : (own == reference.breaks.end() ? std::pair{dmxBreak, 1} : *own);
+            take(moveBreak, channel.highestOffset + offset - 1);
+        }
+        if (!repeated && !overwrite) {
+            take(dmxBreak, channel.highestOffset);
+        }
+    }
+    return footprint;
+}
+
 } // namespace
 
 GdtfFile::GdtfFile(const QByteArray& gdtf, std::int64_t& budget, const QString& where) {
@@ -58,77 +166,9 @@ GdtfFile::GdtfFile(const QByteArray& gdtf, std::int64_t& budget, const QString& 
         throw ZipArchive::Error("it holds no description.xml");
     }
     XmlScan scan(*description, where + QStringLiteral(", description.xml"));
-
-    std::vector<Mode> modes;
-    std::vector<Reference> references;
-    std::map<QString, QString> topOf; // every geometry's top-level geometry
-    std::vector<QString> path;        // the elements open, outermost first
-    int geometriesDepth = 0;          // of <Geometries>, while inside it
-    QString top;
-    while (scan.next()) {
-        if (!scan.isStart()) {
-            path.pop_back();
-            geometriesDepth = scan.depth() < geometriesDepth ? 0 : geometriesDepth;
-            continue;
-        }
-        const QString name = scan.name().toString();
-        const QString parent = path.empty() ? QString() : path.back();
-        path.push_back(name);
-        if (name == u"Geometries") {
-            geometriesDepth = scan.depth();
-        } else if (geometriesDepth > 0 && name == u"Break" && !references.empty()) {
-            references.back().breaks.emplace_back(numberOr(scan.attribute(u"DMXBreak"), 1),
-                                                  numberOr(scan.attribute(u"DMXOffset"), 1));
-        } else if (geometriesDepth > 0 && name != u"Break") {
-            const QString geometry = scan.attribute(u"Name");
-            top = scan.depth() == geometriesDepth + 1 ? geometry : top;
-            topOf.emplace(geometry, top);
-            if (name == u"GeometryReference") {
-                references.push_back({top, scan.attribute(u"Geometry"), {}});
-            }
-        } else if (name == u"DMXMode") {
-            modes.push_back({scan.attribute(u"Name"), scan.attribute(u"Geometry"), {}});
-        } else if (name == u"DMXChannel" && parent == u"DMXChannels" && !modes.empty()) {
-            modes.back().channels.push_back({scan.attribute(u"DMXBreak"),
-                                             highestOf(scan.attribute(u"Offset")),
-                                             scan.attribute(u"Geometry")});
-        }
-    }
-
-    for (const Mode& mode : modes) {
-        std::map<int, int>& footprint = m_footprints[mode.name];
-        const auto take = [&footprint](int dmxBreak, int slot) {
-            footprint[dmxBreak] = std::max(footprint[dmxBreak], slot);
-        };
-        for (const Channel& channel : mode.channels) {
-            if (channel.highestOffset == 0) {
-                continue; // a virtual channel
-            }
-            const auto found = topOf.find(channel.geometry);
-            const QString& geometryTop = found == topOf.end() ? channel.geometry : found->second;
-            const bool overwrite = channel.dmxBreak == u"Overwrite";
-            const int dmxBreak = numberOr(channel.dmxBreak, 1);
-            bool repeated = false;
-            for (const Reference& reference : references) {
-                if (reference.within != mode.geometry || reference.referenced != geometryTop) {
-                    continue;
-                }
-                repeated = true;
-                const auto own =
-                    std::find_if(reference.breaks.begin(), reference.breaks.end(),
-                                 [dmxBreak](const auto& entry) { return entry.first == dmxBreak; });
-                if (overwrite && !reference.breaks.empty()) {
-                    take(reference.breaks.back().first,
-                         channel.highestOffset + reference.breaks.back().second - 1);
-                } else if (!overwrite) {
-                    take(dmxBreak, channel.highestOffset +
-                                       (own == reference.breaks.end() ? 0 : own->second - 1));
-                }
-            }
-            if (!repeated && !overwrite) {
-                take(dmxBreak, channel.highestOffset);
-            }
-        }
+    const Description read = DescriptionReader(scan).read();
+    for (const Mode& mode : read.modes) {
+        m_footprints[mode.name] = footprintOf(mode, read);
     }
 }
 

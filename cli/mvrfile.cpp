@@ -45,7 +45,7 @@ public:
         }
         const Loaded& loaded = found->second;
         if (!loaded.gdtf) {
-            return makeDo(spec, {}, loaded.problem); // once for all its modes
+            return makeDo(file, {}, loaded.problem); // once for all its modes
         }
         const std::optional<int> count = loaded.gdtf->channels(mode, dmxBreak);
         if (!count || *count > SwitchChart::kHighestChannel) {
@@ -89,8 +89,8 @@ private:
         }
     }
 
-    int makeDo(const QString& spec, const QString& mode, const QString& problem) {
-        if (m_told.emplace(spec, mode).second) {
+    int makeDo(const QString& file, const QString& mode, const QString& problem) {
+        if (m_told.emplace(file, mode).second) {
             m_rig.notes.push_back(
                 (QStringLiteral("note: ") + problem +
                  QStringLiteral("; its fixtures are charted with 1 channel a break."))
@@ -108,38 +108,47 @@ private:
 
 // Every Fixture element of the scene in the order the file lists them, with
 // what of its own children a chart needs.
-std::vector<SceneFixture> sceneFixtures(XmlScan& scan) {
-    std::vector<SceneFixture> fixtures;
-    std::vector<std::pair<int, std::size_t>> open; // depth and index of each open Fixture
-    std::vector<QString> path;
-    while (scan.next()) {
-        if (!scan.isStart()) {
-            path.pop_back();
-            if (!open.empty() && scan.depth() < open.back().first) {
-                open.pop_back();
+class SceneReader {
+public:
+    explicit SceneReader(XmlScan& scan)
+        : m_scan(scan) {}
+
+    std::vector<SceneFixture> read() {
+        while (m_scan.next()) {
+            if (m_scan.isStart()) {
+                start(m_scan.name().toString());
+            } else {
+                m_path.pop_back();
+                if (!m_open.empty() && m_scan.depth() < m_open.back().first) {
+                    m_open.pop_back();
+                }
             }
-            continue;
         }
-        const QString name = scan.name().toString();
-        if (path.empty() && name != u"GeneralSceneDescription") {
-            scan.refuse(QStringLiteral("its root element is <%1>, not <GeneralSceneDescription>.")
-                            .arg(name));
+        return std::move(m_fixtures);
+    }
+
+private:
+    void start(const QString& name) {
+        if (m_path.empty() && name != u"GeneralSceneDescription") {
+            m_scan.refuse(QStringLiteral("its root element is <%1>, not <GeneralSceneDescription>.")
+                              .arg(name));
         }
-        const QString parent = path.empty() ? QString() : path.back();
-        path.push_back(name);
+        const QString parent = m_path.empty() ? QString() : m_path.back();
+        m_path.push_back(name);
         if (name == u"Fixture") {
             SceneFixture fixture;
-            fixture.fixture.name = scan.attribute(u"name").toStdString();
-            fixture.fixture.line = scan.line();
-            fixtures.push_back(std::move(fixture));
-            open.emplace_back(scan.depth(), fixtures.size() - 1);
-            continue;
+            fixture.fixture.name = m_scan.attribute(u"name").toStdString();
+            fixture.fixture.line = m_scan.line();
+            m_fixtures.push_back(std::move(fixture));
+            m_open.emplace_back(m_scan.depth(), m_fixtures.size() - 1);
+        } else if (!m_open.empty()) {
+            child(name, parent, m_scan.depth() - m_open.back().first);
         }
-        if (open.empty()) {
-            continue;
-        }
-        SceneFixture& fixture = fixtures[open.back().second];
-        const int below = scan.depth() - open.back().first;
+    }
+
+    // An element below the innermost open fixture, by how far below it.
+    void child(const QString& name, const QString& parent, int below) {
+        SceneFixture& fixture = m_fixtures[m_open.back().second];
         QString* field = nullptr;
         if (below == 1) {
             field = name == u"GDTFSpec"     ? &fixture.spec
@@ -149,16 +158,20 @@ std::vector<SceneFixture> sceneFixtures(XmlScan& scan) {
                                             : nullptr;
         }
         if (field != nullptr) {
-            *field = scan.text();
-            path.pop_back();
+            *field = m_scan.text();
+            m_path.pop_back();
         } else if (below == 2 && name == u"Address" && parent == u"Addresses") {
-            const int dmxBreak = std::clamp(scan.attribute(u"break").toInt(), 0, kHighestBreak);
-            fixture.addresses.emplace_back(dmxBreak, scan.text());
-            path.pop_back();
+            const int dmxBreak = std::clamp(m_scan.attribute(u"break").toInt(), 0, kHighestBreak);
+            fixture.addresses.emplace_back(dmxBreak, m_scan.text());
+            m_path.pop_back();
         }
     }
-    return fixtures;
-}
+
+    XmlScan& m_scan;
+    std::vector<SceneFixture> m_fixtures;
+    std::vector<std::pair<int, std::size_t>> m_open; // depth and index of each open Fixture
+    std::vector<QString> m_path;                     // the elements open, outermost first
+};
 
 } // namespace
 
@@ -191,7 +204,7 @@ Rig MvrFile::read(const QByteArray& bytes, const QString& fileName) {
 Rig MvrFile::readScene(const QByteArray& scene, const QString& where, ZipArchive* archive,
                        std::int64_t& budget) {
     XmlScan scan(scene, where);
-    const std::vector<SceneFixture> fixtures = sceneFixtures(scan);
+    const std::vector<SceneFixture> fixtures = SceneReader(scan).read();
     Rig rig;
     Footprints footprints(archive, budget, rig);
     for (const SceneFixture& scened : fixtures) {

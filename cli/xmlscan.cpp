@@ -13,9 +13,16 @@ XmlScan::XmlScan(const QByteArray& bytes, QString where)
 QXmlStreamReader::TokenType XmlScan::step() {
     const QXmlStreamReader::TokenType token = m_reader.readNext();
     if (m_reader.hasError()) {
-        refuse(QStringLiteral("malformed XML at line %1: %2.")
-                   .arg(m_reader.lineNumber())
-                   .arg(m_reader.errorString()));
+        // Qt's message may quote the file, line breaks and all.
+        QString error = m_reader.errorString().simplified();
+        if (error.endsWith(u'.')) {
+            error.chop(1);
+        }
+        if (error.size() > 100) {
+            error = error.left(99) + u'\u2026';
+        }
+        refuse(
+            QStringLiteral("malformed XML at line %1: %2.").arg(m_reader.lineNumber()).arg(error));
     }
     if (token == QXmlStreamReader::StartElement && ++m_depth > kDeepest) {
         refuse(QStringLiteral("XML nested more than %1 elements deep at line %2; no show file "
@@ -66,7 +73,7 @@ QString XmlScan::text() {
 }
 
 void XmlScan::refuse(const QString& what) const {
-    throw ChartRefused((m_where + QStringLiteral(": ") + what).toStdString());
+    throw ChartRefused((m_where + QStringLiteral(": ") + what).simplified().toStdString());
 }
 
 } // namespace brisolant

@@ -100,10 +100,10 @@ std::optional<Placed> place(const SwitchChart::Fixture& fixture, std::size_t num
     return placed;
 }
 
-// Names every pair of rows in one universe whose channels overlap, once, in
-// the order of the list, and tells each row how many it shares with.
-void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
-                  std::vector<SwitchChart::Row>& rows, std::vector<std::string>& warnings) {
+// Tells each row how many others share channels with it, and with whom
+// first; returns the pairs (the first of them, in no order) and their count.
+std::size_t sharePairs(std::vector<SwitchChart::Row>& rows,
+                       std::vector<std::pair<std::size_t, std::size_t>>& pairs) {
     // By universe and first channel, so that only neighbours are compared.
     std::vector<std::size_t> order(rows.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -115,8 +115,15 @@ void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
     };
     std::sort(order.begin(), order.end(),
               [&span](std::size_t a, std::size_t b) { return span(a) < span(b); });
-    std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    std::size_t pairCount = 0;
+    const auto share = [&rows](std::size_t row, std::size_t partner) {
+        if (rows[row].sharing++ == 0) {
+            const SwitchChart::Row& with = rows[partner];
+            rows[row].sharedWith = with.name.empty() && with.fixtureNumber.empty()
+                                       ? "Fixture " + std::to_string(with.number)
+                                       : with.label();
+        }
+    };
+    std::size_t count = 0;
     std::vector<std::size_t> open; // rows whose channels may still reach the next one
     for (const std::size_t current : order) {
         const int universe = std::get<0>(span(current));
@@ -125,26 +132,27 @@ void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
             return std::get<0>(span(other)) != universe || std::get<2>(span(other)) < first;
         });
         for (const std::size_t other : open) {
-            ++pairCount;
+            ++count;
             if (pairs.size() < kMostWarnings * 4) {
                 pairs.emplace_back(std::min(other, current), std::max(other, current));
             }
-            for (const auto& [row, partner] : {std::pair{current, other}, {other, current}}) {
-                if (rows[row].sharing++ == 0) {
-                    const SwitchChart::Row& with = rows[partner];
-                    rows[row].sharedWith = with.name.empty() && with.fixtureNumber.empty()
-                                               ? "Fixture " + std::to_string(with.number)
-                                               : with.label();
-                }
-            }
+            share(current, other);
+            share(other, current);
         }
         open.push_back(current);
     }
+    return count;
+}
+
+// Names every pair of rows in one universe whose channels overlap, once, in
+// the order of the list.
+void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
+                  std::vector<SwitchChart::Row>& rows, std::vector<std::string>& warnings) {
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    const std::size_t count = sharePairs(rows, pairs);
     std::sort(pairs.begin(), pairs.end());
+    pairs.resize(std::min(pairs.size(), kMostWarnings));
     for (const auto& [a, b] : pairs) {
-        if (warnings.size() == kMostWarnings) {
-            break;
-        }
         const SwitchChart::Row& one = rows[a];
         const SwitchChart::Row& two = rows[b];
         const int from = std::max(one.startAddress, two.startAddress);
@@ -157,8 +165,8 @@ void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
                            plainName(fixtures[two.number - 1], two.number) + " share " + shared +
                            " of universe " + std::to_string(one.universe) + ".");
     }
-    if (pairCount > warnings.size()) {
-        warnings.push_back("warning: " + std::to_string(pairCount - warnings.size()) +
+    if (count > pairs.size()) {
+        warnings.push_back("warning: " + std::to_string(count - pairs.size()) +
                            " more pairs of fixtures share channels.");
     }
 }

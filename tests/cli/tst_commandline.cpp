@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <zip.h>
+
 #include <map>
 
 namespace {
@@ -139,7 +141,8 @@ private Q_SLOTS:
             "Spot 1    1  100000000  ON: 1\nSpot 2   17  100010000  ON: 1 5\n");
         row("semicolons", patch, "Fixture;Mode;DMX\nBühne links;16ch;100\n", 0,
             "Bühne links  100  001001100  ON: 3 6 7\n");
-        row("quotes", patch, "\"Name\",\"Start address\"\n\"Wash \"\"A\"\"; left\",33\n", 0,
+        row("title, quotes", patch,
+            "Patch of the show\n\n\"Name\",\"Start address\"\n\"Wash \"\"A\"\"; left\",33\n", 0,
             "Wash \"A\"; left   33  100001000  ON: 1 6\n");
         row("BOM, CRLF, extra columns, blank row", patch,
             "\xEF\xBB\xBF"
@@ -151,9 +154,9 @@ private Q_SLOTS:
             "Fixture \"B\" (line 4): start address \"x1\" is in none of the notations 17, 2/17, "
             "2.17, 2-17, 2:17 or 2/17<32.");
         row("universe not whole", patch, "Name,Universe,Address\nA,B,1\n", 2,
-            "Fixture \"A\" (line 2): universe \"B\" is not a whole number.");
+            R"(Fixture "A" (line 2): universe "B" is not a whole number.)");
         row("channels not whole", patch, "Name,Address,Chans\nA,1,x\n", 2,
-            "Fixture \"A\" (line 2): channel count \"x\" is not a whole number.");
+            R"(Fixture "A" (line 2): channel count "x" is not a whole number.)");
         row("channels past 512", patch, "Name,Address,Footprint\nA,1\nB,2/498,16\n", 2,
             "Fixture \"B\" (line 3): its 16 channels run from 498 to 513, past 512.");
         row("nothing left", patch, "Name,DMX\nA,\nB,0\n", 2,
@@ -241,7 +244,7 @@ private Q_SLOTS:
             "Wash 1 (line 5) left out: 512 needs a tenth switch.\n");
         row("windows-1252.csv",
             "1,Bühne links,1,1,1,100000000,1\n2,Bühne rechts,1,9,1,100100000,1 4\n"
-            "3,Gegenlicht Straße,1,100,1,001001100,3 6 7\n");
+            "3,Gegenlicht Straße – Mitte,1,100,1,001001100,3 6 7\n");
         row("footprints.csv",
             "1,Spot A,1,1,38,100000000,1\n2,Spot B,1,20,38,001010000,3 5\n"
             "3,Dimmer 1,1,100,1,001001100,3 6 7\n4,Dimmer 2,1,100,1,001001100,3 6 7\n",
@@ -261,6 +264,158 @@ private Q_SLOTS:
         QCOMPARE(result.err, notes.replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
         QCOMPARE(run(output, "cat").out,
                  "Number,Name,Universe,Address,Channels,Switches,ON\n" + rows);
+    }
+    // Show files built here as their programs write them, MVRs zipped with their GDTF files.
+    void showFiles_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected"); // the chart as CSV rows, or the refusal
+        QTest::addColumn<QString>("notes");
+        const auto row = [](const char* name, const QByteArray& file, int status,
+                            const char* expected, const char* notes = "") {
+            QTest::newRow(name) << file << status << QString::fromUtf8(expected)
+                                << QString::fromUtf8(notes);
+        };
+        const QByteArray spot =
+            gdtf(R"(<DMXModes><DMXMode Name="16bit" Geometry="Body"><DMXChannels>
+            <DMXChannel DMXBreak="1" Offset="1,2" Geometry="Head"/><DMXChannel Offset="None"/>
+            <DMXChannel DMXBreak="1" Offset="15,16" Geometry="Head"/></DMXChannels></DMXMode>
+            <DMXMode Name="8bit" Geometry="Body"><DMXChannels><DMXChannel Offset="12"/>
+            </DMXChannels></DMXMode></DMXModes>)");
+        // Four cells, each repeated by a reference that gives it a channel in each break.
+        const QByteArray cyc =
+            gdtf(R"(<Geometries><Geometry Name="Cell"><Beam Name="Lamp"/></Geometry>
+            <Geometry Name="Bar"><GeometryReference Name="Cell 1" Geometry="Cell"><Break DMXBreak="1"
+            DMXOffset="1"/><Break DMXBreak="2" DMXOffset="1"/></GeometryReference><GeometryReference
+            Name="Cell 4" Geometry="Cell"><Break DMXBreak="1" DMXOffset="4"/><Break DMXBreak="2"
+            DMXOffset="7"/></GeometryReference></Geometry></Geometries><DMXModes><DMXMode Name="Cells"
+            Geometry="Bar"><DMXChannels><DMXChannel DMXBreak="1" Offset="1" Geometry="Lamp"/>
+            <DMXChannel DMXBreak="Overwrite" Offset="1,2" Geometry="Cell"/></DMXChannels></DMXMode>
+            </DMXModes>)");
+        const auto fixture = [](const char* name, const QString& inside) {
+            return QStringLiteral("<Fixture name=\"%1\" uuid=\"0\">%2</Fixture>\n")
+                .arg(name, inside);
+        };
+        const QString scene =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<GeneralSceneDescription verMajor=\"1\" "
+            "verMinor=\"6\"><Scene><Layers><Layer name=\"Rig\"><ChildList>\n<GroupObject "
+            "name=\"LX1\"><ChildList><Truss name=\"T\"><ChildList>\n" +
+            fixture("Spot 1", "<GDTFSpec>ACME@Spot</GDTFSpec><GDTFMode>16bit</GDTFMode><FixtureID>"
+                              "101</FixtureID><Addresses><Address break=\"0\">513</Address>"
+                              "</Addresses>") +
+            "</ChildList></Truss></ChildList></GroupObject>\n" +
+            fixture("Wash", "<GDTFSpec>ACME@Spot.gdtf</GDTFSpec><GDTFMode>8bit</GDTFMode>"
+                            "<UnitNumber>7</UnitNumber><Addresses><Address>3.17</Address>"
+                            "</Addresses><ChildList>" +
+                                fixture("Gobo", "<Addresses><Address>20</Address></Addresses>") +
+                                "</ChildList>") +
+            fixture("Cyc", "<GDTFSpec>ACME@Cyc.gdtf</GDTFSpec><GDTFMode>Cells</GDTFMode><Addresses>"
+                           "<Address break=\"0\">1.100</Address><Address break=\"1\">1025"
+                           "</Address></Addresses>") +
+            fixture("Spare", "<GDTFSpec>ACME@Spot.gdtf</GDTFSpec><Addresses><Address break=\"0\">0"
+                             "</Address></Addresses>") +
+            fixture("Odd", "<GDTFSpec>Gone.gdtf</GDTFSpec><Addresses><Address>600</Address>"
+                           "</Addresses>") +
+            fixture("Broken", "<GDTFSpec>Bad.gdtf</GDTFSpec><Addresses><Address>40</Address>"
+                              "</Addresses>") +
+            "</ChildList></Layer></Layers></Scene></GeneralSceneDescription>\n";
+        const QByteArray mvr = zipOf({{"GeneralSceneDescription.xml", scene.toUtf8()},
+                                      {"ACME@Spot.gdtf", spot},
+                                      {"ACME@Cyc.gdtf", cyc},
+                                      {"Bad.gdtf", "<not a zip>"}});
+        row("MVR", mvr, 0,
+            "1,Spot 1,2,1,16,100000000,1\n2,Wash,3,17,12,100010000,1 5\n"
+            "3,Gobo,1,20,1,001010000,3 5\n4,Cyc (break 1),1,100,4,001001100,3 6 7\n"
+            "5,Cyc (break 2),3,1,8,100000000,1\n7,Odd,2,88,1,000110100,4 5 7\n"
+            "8,Broken,1,40,1,000101000,4 6\n",
+            "note: a fixture names no GDTF file; its fixtures are charted with 1 channel a break.\n"
+            "note: the GDTF file \"Gone.gdtf\" is not in the MVR file; its fixtures are charted "
+            "with 1 channel a break.\nnote: the GDTF file \"Bad.gdtf\" cannot be read: Not a zip "
+            "archive; its fixtures are charted with 1 channel a break.\n"
+            "Spare (line 9) left out: not patched.\n");
+        row("MVR scene alone", scene.toUtf8().replace("Spot 1", "Spot\n1"), 0,
+            "1,Spot 1,2,1,1,100000000,1\n2,Wash,3,17,1,100010000,1 5\n3,Gobo,1,20,1,001010000,3 5\n"
+            "4,Cyc (break 1),1,100,1,001001100,3 6 7\n5,Cyc (break 2),3,1,1,100000000,1\n"
+            "7,Odd,2,88,1,000110100,4 5 7\n8,Broken,1,40,1,000101000,4 6\n",
+            "note: the GDTF file \"ACME@Spot.gdtf\" is not there, with the scene alone; its "
+            "fixtures are charted with 1 channel a break.\nnote: a fixture names no GDTF file; its "
+            "fixtures are charted with 1 channel a break.\nnote: the GDTF file \"ACME@Cyc.gdtf\" "
+            "is not there, with the scene alone; its fixtures are charted with 1 channel a "
+            "break.\nnote: the GDTF file \"Gone.gdtf\" is not there, with the scene alone; its "
+            "fixtures are charted with 1 channel a break.\nnote: the GDTF file \"Bad.gdtf\" is "
+            "not there, with the scene alone; its fixtures are charted with 1 channel a break.\n"
+            "Spare (line 10) left out: not patched.\n");
+        row("grandMA3",
+            "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<GMA3 DataVersion=\"2.1.1.5\"><Stage Name=\"Stage 1\"><Fixtures>\n"
+            "<Fixture Name=\"Spot 1\" FID=\"101\" Patch=\"1.001\"/>\n"
+            "<Fixture Name=\"Cyc\" FID=\"None\" CID=\"7\" Patch=\"2.100,3.001\"/>\n"
+            "<Fixture Name=\"Spare\" FID=\"103\" Patch=\"\"><Fixture Name=\"Part\" Patch=\"0.0\"/>"
+            "</Fixture>\n</Fixtures></Stage></GMA3>\n",
+            0,
+            "1,Spot 1,1,1,1,100000000,1\n2,Cyc (break 1),2,100,1,001001100,3 6 7\n"
+            "3,Cyc (break 2),3,1,1,100000000,1\n",
+            "Spare (line 5) left out: not patched.\nPart (line 5) left out: not patched.\n");
+        row("grandMA2",
+            "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<MA xmlns=\"http://schemas"
+            ".malighting.de/grandma2/xml/MA\" major_vers=\"3\" minor_vers=\"9\" stream_vers=\"60\">"
+            "<Layers><Layer index=\"1\" name=\"Movers\">\n<Fixture index=\"0\" name=\"Spot\" "
+            "fixture_id=\"1\"><SubFixture index=\"0\"><Patch><Address>1036</Address></Patch>"
+            "<Channel index=\"0\"/></SubFixture></Fixture>\n<Fixture index=\"1\" name=\"Bar\" "
+            "channel_id=\"5\"><SubFixture index=\"0\"><Patch><Address>1</Address></Patch>"
+            "</SubFixture><SubFixture index=\"1\"><Patch><Address>0</Address></Patch></SubFixture>"
+            "</Fixture>\n</Layer></Layers></MA>\n",
+            0, "1,Spot,3,12,1,001100000,3 4\n2,Bar (sub-fixture 1),1,1,1,100000000,1\n",
+            "Bar (sub-fixture 2) (line 4) left out: not patched.\n");
+        row("QLC+",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Workspace>\n<Workspace "
+            "xmlns=\"http://www.qlcplus.org/Workspace\" CurrentWindow=\"FixtureManager\">\n"
+            "<Engine>\n <Fixture>\n  <Manufacturer>Clay Paky</Manufacturer>\n  <Model>Sharpy"
+            "</Model>\n  <Mode>Standard</Mode>\n  <ID>0</ID>\n  <Name>Sharpy 1</Name>\n  "
+            "<Universe>1</Universe>\n  <Address>16</Address>\n  <Channels>16</Channels>\n "
+            "</Fixture>\n <Fixture>\n  <Name>Edge</Name>\n  <Universe>0</Universe>\n  "
+            "<CrossUniverse>"
+            "True</CrossUniverse>\n  <Address>508</Address>\n  <Channels>8</Channels>\n "
+            "</Fixture>\n"
+            " <Function ID=\"0\" "
+            "Type=\"EFX\"><Fixture><ID>0</ID><Head>0</Head></Fixture></Function>\n"
+            "</Engine>\n</Workspace>\n",
+            0, "1,Sharpy 1,2,17,16,100010000,1 5\n2,Edge,1,509,4,101111111,1 3 4 5 6 7 8 9\n");
+        row("cut short", mvr.left(mvr.size() / 2), 2,
+            "rig: not a zip archive, or one cut short or damaged (Not a zip archive).");
+        row("no scene", zipOf({{"Scene.xml", "<x/>"}}), 2,
+            "rig: no GeneralSceneDescription.xml in it, so it is no MVR file.");
+        row("malformed", zipOf({{"GeneralSceneDescription.xml", "<GeneralSceneDescription><a>"}}),
+            2,
+            "rig, GeneralSceneDescription.xml: malformed XML at line 1: Premature end of "
+            "document.");
+        row("past 64 MiB", zipOf({{"GeneralSceneDescription.xml", QByteArray(65 << 20, ' ')}}), 2,
+            "rig: GeneralSceneDescription.xml cannot be read: an entry inflates past 64 MiB.");
+        row("nested too deep", "<GMA3>" + QByteArray("<a>").repeated(100), 2,
+            "rig: XML nested more than 100 elements deep at line 1; no show file needs that.");
+        row("some other XML", "<html/>", 2,
+            "rig: XML with the root element <html>, which is none "
+            "of the rigs Brisolant reads (MVR, grandMA3, grandMA2, QLC+ workspace).");
+    }
+    void showFiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        QFETCH(QString, notes);
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        QFile rig(m_dir.filePath("rig"));
+        QVERIFY(rig.open(QIODevice::WriteOnly) && rig.write(file) == file.size());
+        rig.close();
+        const QString output = m_dir.filePath("chart.csv");
+        const Run result = run("--chart-patch " + rig.fileName() + " -o " + output);
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.err, QString(status == 0 ? notes : expected + "\n")
+                                 .replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
+        QCOMPARE(QFile::exists(output), status == 0);
+        QVERIFY(status != 0 ||
+                run(output, "cat").out ==
+                    "Number,Name,Universe,Address,Channels,Switches,ON\n" + expected);
     }
     void pdf_data() {
         QTest::addColumn<QString>("command");
@@ -318,6 +473,33 @@ private Q_SLOTS:
     }
 
 private:
+    // A zip archive of the entries, as show files and GDTF files are.
+    static QByteArray zipOf(const QList<QPair<QString, QByteArray>>& entries) {
+        zip_error_t error;
+        zip_source_t* source = zip_source_buffer_create(nullptr, 0, 0, &error);
+        zip_t* archive = zip_open_from_source(source, ZIP_TRUNCATE, &error);
+        zip_source_keep(source);
+        for (const auto& [name, bytes] : entries) {
+            zip_source_t* entry = zip_source_buffer(archive, bytes.constData(), bytes.size(), 0);
+            zip_file_add(archive, name.toUtf8().constData(), entry, ZIP_FL_ENC_UTF_8);
+        }
+        zip_close(archive);
+        QByteArray zipped;
+        zip_stat_t stat;
+        if (zip_source_stat(source, &stat) == 0 && zip_source_open(source) == 0) {
+            zipped.resize(qsizetype(stat.size));
+            zipped.resize(qsizetype(zip_source_read(source, zipped.data(), stat.size)));
+            zip_source_close(source);
+        }
+        zip_source_free(source);
+        return zipped;
+    }
+    // A GDTF file: a zip with description.xml.
+    static QByteArray gdtf(const char* fixtureType) {
+        return zipOf({{"description.xml", QByteArray("<?xml version=\"1.0\"?>\n<GDTF DataVersion="
+                                                     "\"1.2\"><FixtureType Name=\"T\">") +
+                                              fixtureType + "</FixtureType></GDTF>\n"}});
+    }
     // The levers of the first cell of page 1, read off the page's pixels: above
     // each switch number of the drawing, 1 where the upper half of its slot is
     // the darker one (a lever up, ON), else 0.

@@ -1,0 +1,120 @@
+// Writes one rig twice, as a patch list (rig.csv) and as an MVR show file with
+// a GDTF file per fixture type (rig.mvr), for the chart benchmarks:
+//   makerig FIXTURES TYPES DIRECTORY
+// Fixture i is of type i % TYPES, which takes 2 + 2 * type channels; the
+// fixtures are patched one after another, each that would run past 512 at
+// address 1 of the next universe, as a console patches a range.
+#include <zip.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Entry {
+    std::string name;
+    std::string bytes;
+};
+
+// The archive of the entries; GDTF files go in stored, as plot programs do.
+std::string zipOf(const std::vector<Entry>& entries) {
+    zip_error_t error;
+    zip_source_t* source = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t* archive = zip_open_from_source(source, ZIP_TRUNCATE, &error);
+    zip_source_keep(source);
+    for (const Entry& entry : entries) {
+        zip_source_t* data = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
+        const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), data, ZIP_FL_ENC_UTF_8);
+        if (entry.name.ends_with(".gdtf")) {
+            zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+        }
+    }
+    zip_close(archive);
+    zip_stat_t stat;
+    std::string zipped;
+    if (zip_source_stat(source, &stat) == 0 && zip_source_open(source) == 0) {
+        zipped.resize(stat.size);
+        zipped.resize(static_cast<std::size_t>(zip_source_read(source, zipped.data(), stat.size)));
+        zip_source_close(source);
+    }
+    zip_source_free(source);
+    return zipped;
+}
+
+std::string gdtfOf(int type, int channels) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+                      "<GDTF DataVersion=\"1.2\">\n  <FixtureType Name=\"Type " +
+                      std::to_string(type) +
+                      "\" Manufacturer=\"Bench\" FixtureTypeID=\"0\">\n    <Geometries>\n"
+                      "      <Geometry Name=\"Body\"><Beam Name=\"Beam\"/></Geometry>\n"
+                      "    </Geometries>\n    <DMXModes>\n"
+                      "      <DMXMode Name=\"Mode\" Geometry=\"Body\">\n        <DMXChannels>\n";
+    for (int slot = 1; slot <= channels; ++slot) {
+        xml += "          <DMXChannel DMXBreak=\"1\" Offset=\"" + std::to_string(slot) +
+               "\" Geometry=\"Beam\" InitialFunction=\"Beam_Dimmer.Dimmer.Dimmer\">\n"
+               "            <LogicalChannel Attribute=\"Dimmer\">\n"
+               "              <ChannelFunction Name=\"Dimmer\" DMXFrom=\"0/1\" Default=\"0/1\"/>\n"
+               "            </LogicalChannel>\n          </DMXChannel>\n";
+    }
+    xml += "        </DMXChannels>\n      </DMXMode>\n    </DMXModes>\n  </FixtureType>\n"
+           "</GDTF>\n";
+    return zipOf({{"description.xml", xml}});
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: makerig FIXTURES TYPES DIRECTORY\n");
+        return 2;
+    }
+    const int fixtures = std::atoi(argv[1]);
+    const int types = std::max(1, std::atoi(argv[2]));
+    const std::string directory = argv[3];
+
+    std::string csv = "Name,FID,Universe,Address,Channels\n";
+    std::string scene = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\n"
+                        "<GeneralSceneDescription verMajor=\"1\" verMinor=\"6\">\n  <Scene>\n"
+                        "    <Layers>\n      <Layer name=\"Rig\" uuid=\"0\">\n"
+                        "        <ChildList>\n";
+    int universe = 1;
+    int address = 1;
+    for (int i = 0; i < fixtures; ++i) {
+        const int type = i % types;
+        const int channels = 2 + 2 * type;
+        if (address + channels - 1 > 512) {
+            ++universe;
+            address = 1;
+        }
+        const std::string name =
+            "Bench Type " + std::to_string(type) + " #" + std::to_string(i + 1);
+        const std::string id = std::to_string(i + 1);
+        csv += name + "," + id + "," + std::to_string(universe) + "," + std::to_string(address) +
+               "," + std::to_string(channels) + "\n";
+        scene += "          <Fixture name=\"" + name + "\" uuid=\"" + id +
+                 "\">\n            <Matrix>{1,0,0}{0,1,0}{0,0,1}{0,0,6000}</Matrix>\n"
+                 "            <GDTFSpec>Bench@Type " +
+                 std::to_string(type) +
+                 ".gdtf</GDTFSpec>\n            <GDTFMode>Mode</GDTFMode>\n"
+                 "            <Addresses>\n              <Address break=\"0\">" +
+                 std::to_string((universe - 1) * 512 + address) +
+                 "</Address>\n            </Addresses>\n            <FixtureID>" + id +
+                 "</FixtureID>\n            <UnitNumber>" + id +
+                 "</UnitNumber>\n          </Fixture>\n";
+        address += channels;
+    }
+    scene += "        </ChildList>\n      </Layer>\n    </Layers>\n  </Scene>\n"
+             "</GeneralSceneDescription>\n";
+    std::vector<Entry> entries = {{"GeneralSceneDescription.xml", scene}};
+    for (int type = 0; type < types; ++type) {
+        entries.push_back(
+            {"Bench@Type " + std::to_string(type) + ".gdtf", gdtfOf(type, 2 + 2 * type)});
+    }
+    std::ofstream(directory + "/rig.csv", std::ios::binary) << csv;
+    std::ofstream(directory + "/rig.mvr", std::ios::binary) << zipOf(entries);
+    std::printf("%d fixtures of %d types in %d universes\n", fixtures, types, universe);
+    return 0;
+}
