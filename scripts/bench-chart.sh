@@ -1,31 +1,58 @@
 #!/bin/sh
-# Time of a PDF switch chart of every address 1 ... 511 (43 A4 pages) against
-# the time of "Brisolant --version", the floor of starting the program, and a
-# text chart of the same for comparison. Uses hyperfine; no display needed.
+# Chart timings against "Brisolant --version", the floor of starting the
+# program, all in one hyperfine run; no display needed:
+#   - every address 1 ... 511 as a PDF (43 A4 pages) and as text;
+#   - a patch list of 10,000 fixtures over 40 universes as text, CSV and PDF;
+#   - an MVR of 2,000 fixtures of 20 GDTF types as a PDF, against the same rig
+#     as a CSV patch list.
+# The rigs are made by bench/rigfiles/makerig.
 #
 #   scripts/bench-chart.sh [build-dir] [runs]
 #
-# build-dir defaults to build/release, runs to 30 per command.
+# build-dir defaults to build/release, runs to 10 per command.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build/release}
-runs=${2:-30}
+runs=${2:-10}
 case $build in /*) ;; *) build=$root/$build ;; esac
 program=$build/app/Brisolant
-if [ ! -x "$program" ]; then
-    echo "bench-chart: $program is missing; build $build first" >&2
-    exit 2
-fi
+makerig=$build/bench/rigfiles/makerig
+for tool in "$program" "$makerig"; do
+    if [ ! -x "$tool" ]; then
+        echo "bench-chart: $tool is missing; build $build first" >&2
+        exit 2
+    fi
+done
 command -v hyperfine >/dev/null || { echo "bench-chart: hyperfine is not installed" >&2; exit 2; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+mkdir "$work/big" "$work/show"
+"$makerig" 10000 1 "$work/big"
+"$makerig" 2000 20 "$work/show"
 
 # A bare environment, as over ssh with no display; A4 whatever the caller's locale.
-hyperfine --shell=none --warmup 3 --runs "$runs" --export-json "$work/times.json" \
-    -n version "env -i LANG=C.UTF-8 $program --version" \
-    -n "pdf 1-511" "env -i LANG=C.UTF-8 $program --chart-series 1,1,511 --output $work/chart.pdf" \
-    -n "text 1-511" "env -i LANG=C.UTF-8 $program --chart-series 1,1,511 --output $work/chart.txt"
+run="env -i LANG=C.UTF-8 $program"
+hyperfine --shell=none --warmup 2 --runs "$runs" --export-markdown "$work/times.md" \
+    -n version "$run --version" \
+    -n "pdf 1-511" "$run --chart-series 1,1,511 --output $work/series.pdf" \
+    -n "text 1-511" "$run --chart-series 1,1,511 --output $work/series.txt" \
+    -n "10000 to text" "$run --chart-patch $work/big/rig.csv --output $work/big.txt" \
+    -n "10000 to CSV" "$run --chart-patch $work/big/rig.csv --output $work/big.csv" \
+    -n "10000 to PDF" "$run --chart-patch $work/big/rig.csv --output $work/big.pdf" \
+    -n "2000 CSV to PDF" "$run --chart-patch $work/show/rig.csv --output $work/csv.pdf" \
+    -n "2000 MVR to PDF" "$run --chart-patch $work/show/rig.mvr --output $work/mvr.pdf"
+cat "$work/times.md"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "chart: $(pdfinfo "$work/chart.pdf" 2>/dev/null | sed -n 's/^Pages: *//p') pages, $(wc -c <"$work/chart.pdf") bytes"
+for chart in series big csv mvr; do
+    echo "$chart.pdf: $(pdfinfo "$work/$chart.pdf" 2>/dev/null | sed -n 's/^Pages: *//p') pages, $(wc -c <"$work/$chart.pdf") bytes"
+done
+$run --chart-patch "$work/show/rig.csv" --output "$work/from-csv.csv"
+$run --chart-patch "$work/show/rig.mvr" --output "$work/from-mvr.csv"
+if cmp -s "$work/from-csv.csv" "$work/from-mvr.csv"; then
+    echo "the MVR and the CSV patch list chart the same rig"
+else
+    echo "bench-chart: the MVR and the CSV patch list chart different rigs" >&2
+    exit 1
+fi

@@ -2,6 +2,7 @@
 #include "conversions.h"
 #include "headlessswitchbank.h"
 #include "modbinarydecimal.h"
+#include "patchaddress.h"
 #include "runtimeerror.h"
 
 #include <gtest/gtest.h>
@@ -237,6 +238,33 @@ TEST(ParseStartAddress, AcceptsOnlyWholeAddressesNineSwitchesCanSet) {
         message = error.what();
     }
     EXPECT_TRUE(message.starts_with('"' + std::string(23, 'a') + "...\" ")) << message;
+}
+
+TEST(PatchAddress, ReadsTheNotationsOfConsolesAndPlotPrograms) {
+    const struct {
+        const char* text;
+        const char* read; // universe/address<last as read, "-" for none, or "no"
+    } rows[] = {
+        // clang-format off
+        {"17", "-/17<-"}, {" 2/17 ", "2/17<-"}, {"12.32", "12/32<-"}, {"1-001", "1/1<-"},
+        {"2:17", "2/17<-"}, {"2 / 17", "2/17<-"}, {" 3/151<153", "3/151<153"},
+        {"3/151 < 153", "3/151<153"}, {"832", "-/832<-"}, {"-5", "-/-5<-"}, {"+7", "-/7<-"},
+        {"17<20", "-/17<20"}, {"99999999999", "-/1000000000<-"}, {"-1/5", "no"}, {"", "no"},
+        {" ", "no"}, {"1/", "no"}, {"/5", "no"}, {"1//5", "no"}, {"1/5/6", "no"}, {"1.5.2", "no"},
+        {"12a", "no"}, {"0x1F", "no"}, {"1/5<", "no"}, {"1,5", "no"}, {"1/-5", "no"}
+        // clang-format on
+    };
+    const auto text = [](const std::optional<int>& number) {
+        return number ? std::to_string(*number) : std::string("-");
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const std::optional<PatchAddress> patch = PatchAddress::read(row.text);
+        EXPECT_EQ(patch ? text(patch->universe) + "/" + std::to_string(patch->address) + "<" +
+                              text(patch->last)
+                        : "no",
+                  row.read);
+    }
 }
 
 } // namespace
