@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build/fuzz and fuzzes each one for
-# a bounded time, starting from a copy of its committed corpus (the corpus in
-# the tree is never written to). A target's first input byte chooses what it
-# checks, so one target covers the conversions and the Enter path; the other takes rig files
-# from other programs. Any crash, leak, sanitizer report or failed check fails the run and
+# a bounded time, side by side, starting from a copy of its committed corpus
+# (the corpus in the tree is never written to). fuzz_core takes typed addresses
+# and clicks at the window's switch bank; fuzz_rig takes rig files from other
+# programs. Any crash, leak, sanitizer report or failed check fails the run and
 # leaves the input in build/fuzz/artifacts/.
 #
 #   scripts/fuzz.sh [seconds per target]     default 15, at most 20
@@ -36,19 +36,27 @@ mkdir -p "$work" "$artifacts"
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-failed=()
+# The targets run side by side, one to a core.
+pids=()
 for target in "${targets[@]}"; do
     echo "== $target (${seconds}s)"
     cp -r "tests/fuzz/corpus/$target" "$work/$target"
-    if ! "$build/tests/fuzz/$target" "$work/$target" \
+    "$build/tests/fuzz/$target" "$work/$target" \
         -max_total_time="$seconds" -detect_leaks=1 -timeout=10 -rss_limit_mb=2048 \
         -max_len="${max_len[$target]}" -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
-        >"$work/$target.log" 2>&1; then
+        >"$work/$target.log" 2>&1 &
+    pids+=($!)
+done
+failed=()
+for i in "${!targets[@]}"; do
+    target=${targets[$i]}
+    if ! wait "${pids[$i]}"; then
         tail -n 40 "$work/$target.log"
         failed+=("$target")
         continue
     fi
-    grep -E '^Done|stat::number_of_executed_units|stat::new_units_added' "$work/$target.log" || true
+    echo "$target: $(grep -E '^Done' "$work/$target.log" || true)" \
+        "$(grep -E 'stat::new_units_added' "$work/$target.log" | tr -s ' ' || true)"
 done
 
 if [ ${#failed[@]} -ne 0 ]; then
