@@ -6,7 +6,7 @@ namespace brisolant {
 
 namespace {
 
-constexpr long long kClamp = 1'000'000'000;
+constexpr long long kLargestNumber = 1'000'000'000;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -23,7 +23,7 @@ std::optional<int> digits(std::string_view& text) {
     long long value = 0;
     std::size_t count = 0;
     while (count < text.size() && text[count] >= '0' && text[count] <= '9') {
-        value = std::min(value * 10 + (text[count] - '0'), kClamp);
+        value = std::min(value * 10 + (text[count] - '0'), kLargestNumber);
         ++count;
     }
     if (count == 0) {

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build/fuzz and fuzzes each one for
-# a bounded time, side by side, starting from a copy of its committed corpus
+# Builds the libFuzzer targets (with clang, in the sanitize build) and fuzzes
+# each one for a bounded time, side by side, starting from a copy of its committed corpus
 # (the corpus in the tree is never written to). fuzz_core takes typed addresses
 # and clicks at the window's switch bank; fuzz_rig takes rig files from other
 # programs. Any crash, leak, sanitizer report or failed check fails the run and
-# leaves the input in build/fuzz/artifacts/.
+# leaves the input in build/sanitize/artifacts/.
 #
 #   scripts/fuzz.sh [seconds per target]     default 15, at most 20
 set -euo pipefail
@@ -19,14 +19,9 @@ fi
 targets=(fuzz_core fuzz_rig)
 # Typed addresses are short; rig files need room for a header, rows and zips.
 declare -A max_len=([fuzz_core]=256 [fuzz_rig]=8192)
-build=build/fuzz
+build=build/sanitize
 
-if cmake --list-presets 2>/dev/null | grep -q '"fuzz"'; then
-    cmake --preset fuzz >/dev/null
-else
-    cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRISOLANT_WITH_PROGRAM=OFF -DBRISOLANT_FUZZ=ON -DBUILD_TESTING=ON >/dev/null
-fi
+cmake --preset sanitize >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 work="$build/fuzz-run"

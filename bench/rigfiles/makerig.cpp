@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -44,23 +46,28 @@ std::string zipOf(const std::vector<Entry>& entries) {
     return zipped;
 }
 
-std::string gdtfOf(int type, int channels) {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
-                      "<GDTF DataVersion=\"1.2\">\n  <FixtureType Name=\"Type " +
-                      std::to_string(type) +
-                      "\" Manufacturer=\"Bench\" FixtureTypeID=\"0\">\n    <Geometries>\n"
-                      "      <Geometry Name=\"Body\"><Beam Name=\"Beam\"/></Geometry>\n"
-                      "    </Geometries>\n    <DMXModes>\n"
-                      "      <DMXMode Name=\"Mode\" Geometry=\"Body\">\n        <DMXChannels>\n";
-    for (int slot = 1; slot <= channels; ++slot) {
-        xml += "          <DMXChannel DMXBreak=\"1\" Offset=\"" + std::to_string(slot) +
-               "\" Geometry=\"Beam\" InitialFunction=\"Beam_Dimmer.Dimmer.Dimmer\">\n"
-               "            <LogicalChannel Attribute=\"Dimmer\">\n"
-               "              <ChannelFunction Name=\"Dimmer\" DMXFrom=\"0/1\" Default=\"0/1\"/>\n"
-               "            </LogicalChannel>\n          </DMXChannel>\n";
+// Appends the pieces to text.
+void add(std::string& text, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        text.append(piece);
     }
-    xml += "        </DMXChannels>\n      </DMXMode>\n    </DMXModes>\n  </FixtureType>\n"
-           "</GDTF>\n";
+}
+
+std::string gdtfOf(int type, int channels) {
+    std::string xml;
+    add(xml, {R"(<?xml version="1.0" encoding="UTF-8" standalone="no"?>)", "\n",
+              R"(<GDTF DataVersion="1.2"><FixtureType Name="Type )", std::to_string(type),
+              R"(" Manufacturer="Bench" FixtureTypeID="0">)", "\n",
+              R"(<Geometries><Geometry Name="Body"><Beam Name="Beam"/></Geometry></Geometries>)",
+              "\n", R"(<DMXModes><DMXMode Name="Mode" Geometry="Body"><DMXChannels>)", "\n"});
+    for (int slot = 1; slot <= channels; ++slot) {
+        add(xml, {R"(  <DMXChannel DMXBreak="1" Offset=")", std::to_string(slot),
+                  R"(" Geometry="Beam" InitialFunction="Beam_Dimmer.Dimmer.Dimmer">)", "\n",
+                  R"(    <LogicalChannel Attribute="Dimmer">)", "\n",
+                  R"(      <ChannelFunction Name="Dimmer" DMXFrom="0/1" Default="0/1"/>)", "\n",
+                  "    </LogicalChannel>\n  </DMXChannel>\n"});
+    }
+    add(xml, {"</DMXChannels></DMXMode></DMXModes></FixtureType></GDTF>\n"});
     return zipOf({{"description.xml", xml}});
 }
 
@@ -76,10 +83,10 @@ int main(int argc, char* argv[]) {
     const std::string directory = argv[3];
 
     std::string csv = "Name,FID,Universe,Address,Channels\n";
-    std::string scene = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\" ?>\n"
-                        "<GeneralSceneDescription verMajor=\"1\" verMinor=\"6\">\n  <Scene>\n"
-                        "    <Layers>\n      <Layer name=\"Rig\" uuid=\"0\">\n"
-                        "        <ChildList>\n";
+    std::string scene;
+    add(scene, {R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)", "\n",
+                R"(<GeneralSceneDescription verMajor="1" verMinor="6"><Scene><Layers>)", "\n",
+                R"(<Layer name="Rig" uuid="0"><ChildList>)", "\n"});
     int universe = 1;
     int address = 1;
     for (int i = 0; i < fixtures; ++i) {
@@ -89,25 +96,21 @@ int main(int argc, char* argv[]) {
             ++universe;
             address = 1;
         }
-        const std::string name =
-            "Bench Type " + std::to_string(type) + " #" + std::to_string(i + 1);
         const std::string id = std::to_string(i + 1);
-        csv += name + "," + id + "," + std::to_string(universe) + "," + std::to_string(address) +
-               "," + std::to_string(channels) + "\n";
-        scene += "          <Fixture name=\"" + name + "\" uuid=\"" + id +
-                 "\">\n            <Matrix>{1,0,0}{0,1,0}{0,0,1}{0,0,6000}</Matrix>\n"
-                 "            <GDTFSpec>Bench@Type " +
-                 std::to_string(type) +
-                 ".gdtf</GDTFSpec>\n            <GDTFMode>Mode</GDTFMode>\n"
-                 "            <Addresses>\n              <Address break=\"0\">" +
-                 std::to_string((universe - 1) * 512 + address) +
-                 "</Address>\n            </Addresses>\n            <FixtureID>" + id +
-                 "</FixtureID>\n            <UnitNumber>" + id +
-                 "</UnitNumber>\n          </Fixture>\n";
+        std::string name = "Bench Type ";
+        add(name, {std::to_string(type), " #", id});
+        add(csv, {name, ",", id, ",", std::to_string(universe), ",", std::to_string(address), ",",
+                  std::to_string(channels), "\n"});
+        add(scene, {R"(  <Fixture name=")", name, R"(" uuid=")", id, "\">\n",
+                    "    <Matrix>{1,0,0}{0,1,0}{0,0,1}{0,0,6000}</Matrix>\n",
+                    "    <GDTFSpec>Bench@Type ", std::to_string(type), ".gdtf</GDTFSpec>\n",
+                    "    <GDTFMode>Mode</GDTFMode>\n", R"(    <Addresses><Address break="0">)",
+                    std::to_string((universe - 1) * 512 + address), "</Address></Addresses>\n",
+                    "    <FixtureID>", id, "</FixtureID><UnitNumber>", id, "</UnitNumber>\n",
+                    "  </Fixture>\n"});
         address += channels;
     }
-    scene += "        </ChildList>\n      </Layer>\n    </Layers>\n  </Scene>\n"
-             "</GeneralSceneDescription>\n";
+    add(scene, {"</ChildList></Layer></Layers></Scene></GeneralSceneDescription>\n"});
     std::vector<Entry> entries = {{"GeneralSceneDescription.xml", scene}};
     for (int type = 0; type < types; ++type) {
         entries.push_back(

@@ -459,6 +459,8 @@ private Q_SLOTS:
         QCOMPARE(match.captured(1) + " " + match.captured(2), pages);
         const QString raw = run("-raw " + output + " -", "pdftotext").out;
         QVERIFY2(raw.contains(text), qPrintable(raw));
+        // Text measured for the page, not the screen, is not cut where it fits.
+        QVERIFY2(!raw.section(u'\n', 0, 0).contains(u'\u2026'), qPrintable(raw));
         QCOMPARE(leversDrawn(output), levers);
     }
     // A chart that cannot reach standard output is no success.
