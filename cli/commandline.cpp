@@ -62,9 +62,14 @@ const char* const kDescription =
     "Headname, Head name, Purpose, Instrument Type, Type); the fixture's\n"
     "number (Channel, FID, Fixture ID, Unit Number, Unit#, Spot, Headno, Head\n"
     "no); its channel count (Channels, Num Channels, DMX Channels, # of Data\n"
-    "Channels, Chans, DMX Qty, Footprint). A fixture not patched, or at 512,\n"
-    "which needs a tenth switch, is left out and named on standard error;\n"
-    "fixtures that share channels are named there as a warning.\n"
+    "Channels, Chans, DMX Qty, Footprint, DMX Footprint).\n"
+    "\n"
+    "Show files: MVR (with the channel counts of its GDTF files), grandMA3 and\n"
+    "grandMA2 XML exports, QLC+ workspaces; told apart by their content.\n"
+    "\n"
+    "A fixture not patched, or at 512, which needs a tenth switch, is left out\n"
+    "and named on standard error; fixtures that share channels are named there\n"
+    "as a warning.\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written or the display\n"
     "could not be opened, 2 a usage error or a chart refused.";
@@ -100,8 +105,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         QStringLiteral("first,channels,count"));
     const QCommandLineOption patch(
         QStringLiteral("chart-patch"),
-        QStringLiteral("Chart a patch list exported by a console, plot program or "
-                       "spreadsheet (see below)."),
+        QStringLiteral("Chart a patch list or show file exported by a console, plot "
+                       "program or spreadsheet (see above)."),
         QStringLiteral("file"));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},

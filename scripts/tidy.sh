@@ -36,11 +36,18 @@ else
     configure "$build"
 fi
 
-# Tests that include their own "tst_x.moc" need moc to have run. Ninja's
-# *_autogen targets would first build every library the target links (a
-# minute here); moc needs none of them, so the step those targets run is run
-# directly, and the targets are only the fallback.
-mapfile -t autogen < <(find "$build" -path '*/CMakeFiles/*_autogen.dir/AutogenInfo.json' | sort)
+# Tests that include their own "tst_x.moc" need moc to have run, and only
+# they: no other file includes what moc writes. Ninja's *_autogen targets would
+# first build every library the target links (a minute here); moc needs none
+# of them, so the step those targets run is run directly, and the targets are
+# only the fallback.
+mapfile -t autogen < <(
+    grep -rlE '^#include "[a-z_]+\.moc"' --include='*.cpp' app bench cli core platform tests tools ui |
+        xargs -r -n 1 basename | sed 's/\.cpp$//' |
+        while read -r target; do
+            find "$build" -path "*/CMakeFiles/${target}_autogen.dir/AutogenInfo.json"
+        done
+)
 config="$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")"
 for info in "${autogen[@]}"; do
     if ! (cd "$(dirname "$(dirname "$(dirname "$info")")")" &&

@@ -148,6 +148,11 @@ private Q_SLOTS:
             "\xEF\xBB\xBF"
             "address,Notes\r\n49,\"x;y\"\r\n,\r\n",
             0, "1   49  100011000  ON: 1 5 6\n");
+        const QString unicodeText = QStringLiteral("Name\tDMX\r\nBühne\t7\r\n"); // Excel's
+        row("UTF-16, as spreadsheets save Unicode text", patch,
+            "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(unicodeText.utf16()),
+                                    unicodeText.size() * 2),
+            0, "Bühne    7  111000000  ON: 1 2 3\n");
         row("universe column beside a number across universes", patch,
             "FID,Name,Universe,Address\n7,A,2,513\n", 0, "7 A  2/1    100000000  ON: 1\n");
         row("patch line", patch, "Name;DMX\nA;1\n\nB;x1\n", 2,
