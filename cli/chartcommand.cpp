@@ -38,16 +38,13 @@ Format formatOf(const QString& output) {
 
 std::vector<SwitchChart::Fixture> listFixtures(const QString& value) {
     static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
-    Rig rig;
-    std::vector<SwitchChart::Fixture>& fixtures = rig.fixtures;
+    std::vector<SwitchChart::Fixture> fixtures;
     for (const QString& text : value.split(separators, Qt::SkipEmptyParts)) {
         SwitchChart::Fixture fixture;
         const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());
         if (!patch) {
-            throw ChartRefused(SwitchChart::refusalName(fixture, fixtures.size() + 1) +
-                               ": start address \"" + text.toStdString() +
-                               "\" is in none of the notations 17, 2/17, 2.17, 2-17, 2:17 or "
-                               "2/17<32.");
+            throw ChartRefused(SwitchChart::refusalName(fixture, fixtures.size() + 1) + ": " +
+                               PatchAddress::notAnAddress(text.toStdString()));
         }
         fixture.universe = patch->universe;
         fixture.address = patch->address;

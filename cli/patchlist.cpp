@@ -235,9 +235,8 @@ public:
         };
         const std::optional<PatchAddress> patch = PatchAddress::read(address.toStdString());
         if (!patch) {
-            refuse(QStringLiteral("start address \"%1\" is in none of the notations 17, 2/17, "
-                                  "2.17, 2-17, 2:17 or 2/17<32.")
-                       .arg(quoted(address)));
+            refuse(
+                QString::fromStdString(PatchAddress::notAnAddress(quoted(address).toStdString())));
         }
         if (patch->address == 0) {
             return fixture; // not patched, as 0/0 or 0.0 say

@@ -77,4 +77,11 @@ std::optional<PatchAddress> PatchAddress::read(std::string_view text) {
     return patch;
 }
 
+std::string PatchAddress::notAnAddress(std::string_view text) {
+    std::string what = "start address \"";
+    what.append(text).append(
+        "\" is in none of the notations 17, 2/17, 2.17, 2-17, 2:17 or 2/17<32.");
+    return what;
+}
+
 } // namespace brisolant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace brisolant {
@@ -22,6 +23,9 @@ struct PatchAddress {
     // Nothing for anything else, the empty text included. Numbers larger than
     // any patch are clamped to 1e9.
     [[nodiscard]] static std::optional<PatchAddress> read(std::string_view text);
+
+    // What a refusal says of a start address written in none of the notations.
+    [[nodiscard]] static std::string notAnAddress(std::string_view text);
 };
 
 } // namespace brisolant

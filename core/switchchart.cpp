@@ -5,7 +5,6 @@
 #include "modapp.h"
 
 #include <algorithm>
-#include <map>
 #include <tuple>
 
 namespace brisolant {
@@ -44,8 +43,8 @@ std::string addressText(const SwitchChart::Fixture& fixture, int address) {
 }
 
 // Where a fixture goes on the chart: its universe and address, or nothing
-// when it is to be left out (with the reason in leftOut). Throws ChartRefused
-// for what is plainly wrong.
+// when it is to be left out, with the reason in whyLeftOut. Throws
+// ChartRefused for what is plainly wrong.
 struct Placed {
     int universe = 1;
     int address = 0;
