@@ -62,17 +62,20 @@ QFont fittedFont(const QPainter& painter, const QString& text, qreal points, qre
     return fontOf(std::clamp(points * width / natural, smallest, points), true);
 }
 
+// The switch drawing: nine slots side by side in a body.
+constexpr qreal kSlotWidth = 10;
+constexpr qreal kSlotGap = 3.5;
+constexpr qreal kInset = 6;
+constexpr auto kSlots = static_cast<int>(std::tuple_size_v<decltype(SwitchChart::Row::on)>);
+constexpr qreal kBlockWidth = kSlots * kSlotWidth + (kSlots - 1) * kSlotGap + 2 * kInset;
+
 // The nine-switch block as it looks on a fixture: switch 1 on the left, each
 // lever black, up for ON, the numbers of the ON switches in bold.
 void drawSwitchBlock(QPainter& painter, const QRectF& area, const SwitchChart::Row& row) {
-    constexpr qreal kSlotWidth = 10;
-    constexpr qreal kSlotGap = 3.5;
     constexpr qreal kSlotHeight = 38;
-    constexpr qreal kInset = 6;
-    constexpr auto kSlots = static_cast<int>(std::tuple_size_v<decltype(SwitchChart::Row::on)>);
-    const qreal width = kSlots * kSlotWidth + (kSlots - 1) * kSlotGap + 2 * kInset;
     const qreal height = kInset + 11 + kSlotHeight + 3 + 11 + kInset;
-    const QRectF body(area.right() - width, area.center().y() - height / 2, width, height);
+    const QRectF body(area.right() - kBlockWidth, area.center().y() - height / 2, kBlockWidth,
+                      height);
 
     painter.setPen(QPen(kInk, 1));
     painter.setBrush(kBody);
@@ -144,7 +147,6 @@ void drawFixture(QPainter& painter, const QRectF& cell, const SwitchChart::Row& 
     }
 
     // The drawing keeps its width; the address takes what is left of the cell.
-    constexpr qreal kBlockWidth = 9 * 10 + 8 * 3.5 + 12;
     const qreal leftWidth = inner.width() - kBlockWidth - 4;
     const qreal top = inner.top() + 22;
     drawText(painter, QRectF(inner.left(), top, leftWidth, 10), fontOf(7, false), kGrey,
