@@ -236,7 +236,7 @@ private Q_SLOTS:
         row("vectorworks-instruments.txt", instruments, "Spare (line 10) left out: not patched.\n");
         row("vectorworks-resaved.csv", instruments, "Spare (line 10) left out: not patched.\n");
         row("vectorworks-2024.txt",
-            "1,Fronts,1,1,1,100000000,1\n2,LED Wash,2,1,22,100000000,1\n"
+            "1,,1,1,1,100000000,1\n2,LED Wash,2,1,22,100000000,1\n"
             "4,LED Wash,3,491,22,110101111,1 2 4 6 7 8 9\n",
             "LED Wash (line 4) left out: not patched.\n");
         row("lightwright-export.txt",
