@@ -65,9 +65,8 @@ public:
         while (m_scan.next()) {
             if (m_scan.isStart()) {
                 start(m_scan.name().toString());
-            } else {
-                m_path.pop_back();
-                m_geometriesDepth = m_scan.depth() < m_geometriesDepth ? 0 : m_geometriesDepth;
+            } else if (m_scan.depth() < m_geometriesDepth) {
+                m_geometriesDepth = 0;
             }
         }
         return std::move(m_description);
@@ -75,8 +74,6 @@ public:
 
 private:
     void start(const QString& name) {
-        const QString parent = m_path.empty() ? QString() : m_path.back();
-        m_path.push_back(name);
         if (name == u"Geometries") {
             m_geometriesDepth = m_scan.depth();
         } else if (m_geometriesDepth > 0) {
@@ -84,7 +81,7 @@ private:
         } else if (name == u"DMXMode") {
             m_description.modes.push_back(
                 {m_scan.attribute(u"Name"), m_scan.attribute(u"Geometry"), {}});
-        } else if (name == u"DMXChannel" && parent == u"DMXChannels" &&
+        } else if (name == u"DMXChannel" && m_scan.parent() == u"DMXChannels" &&
                    !m_description.modes.empty()) {
             m_description.modes.back().channels.push_back({m_scan.attribute(u"DMXBreak"),
                                                            highestOf(m_scan.attribute(u"Offset")),
@@ -115,8 +112,7 @@ private:
 
     XmlScan& m_scan;
     Description m_description;
-    std::vector<QString> m_path; // the elements open, outermost first
-    int m_geometriesDepth = 0;   // of <Geometries>, while inside it
+    int m_geometriesDepth = 0; // of <Geometries>, while inside it
     QString m_top;
 };
 

@@ -41,22 +41,18 @@ void addFixture(Rig& rig, const SwitchChart::Fixture& fixture,
 Rig Grandma2Export::read(const QByteArray& bytes, const QString& fileName) {
     XmlScan scan(bytes, fileName);
     Rig rig;
-    std::vector<QString> path;
     int fixtureDepth = 0; // of the Fixture open, or 0
     SwitchChart::Fixture fixture;
     std::vector<SubFixture> subFixtures;
     while (scan.next()) {
         if (!scan.isStart()) {
-            path.pop_back();
             if (fixtureDepth > 0 && scan.depth() < fixtureDepth) {
                 addFixture(rig, fixture, subFixtures);
                 fixtureDepth = 0;
             }
             continue;
         }
-        const QString name = scan.name().toString();
-        const QString parent = path.empty() ? QString() : path.back();
-        path.push_back(name);
+        const QStringView name = scan.name();
         if (name == u"Fixture" && fixtureDepth == 0) {
             fixtureDepth = scan.depth();
             const QString id = scan.attribute(u"fixture_id");
@@ -69,12 +65,11 @@ Rig Grandma2Export::read(const QByteArray& bytes, const QString& fileName) {
             subFixtures.clear();
         } else if (fixtureDepth > 0 && name == u"SubFixture") {
             subFixtures.emplace_back();
-        } else if (fixtureDepth > 0 && name == u"Address" && parent == u"Patch") {
+        } else if (fixtureDepth > 0 && name == u"Address" && scan.parent() == u"Patch") {
             if (subFixtures.empty()) {
                 subFixtures.emplace_back(); // patched without sub-fixtures
             }
             subFixtures.back().addresses.push_back(scan.text());
-            path.pop_back();
         }
     }
     return rig;

@@ -117,11 +117,8 @@ public:
         while (m_scan.next()) {
             if (m_scan.isStart()) {
                 start(m_scan.name().toString());
-            } else {
-                m_path.pop_back();
-                if (!m_open.empty() && m_scan.depth() < m_open.back().first) {
-                    m_open.pop_back();
-                }
+            } else if (!m_open.empty() && m_scan.depth() < m_open.back().first) {
+                m_open.pop_back();
             }
         }
         return std::move(m_fixtures);
@@ -129,12 +126,10 @@ public:
 
 private:
     void start(const QString& name) {
-        if (m_path.empty() && name != u"GeneralSceneDescription") {
+        if (m_scan.depth() == 1 && name != u"GeneralSceneDescription") {
             m_scan.refuse(QStringLiteral("its root element is <%1>, not <GeneralSceneDescription>.")
                               .arg(name));
         }
-        const QString parent = m_path.empty() ? QString() : m_path.back();
-        m_path.push_back(name);
         if (name == u"Fixture") {
             SceneFixture fixture;
             fixture.fixture.name = m_scan.attribute(u"name").toStdString();
@@ -142,12 +137,12 @@ private:
             m_fixtures.push_back(std::move(fixture));
             m_open.emplace_back(m_scan.depth(), m_fixtures.size() - 1);
         } else if (!m_open.empty()) {
-            child(name, parent, m_scan.depth() - m_open.back().first);
+            child(name, m_scan.depth() - m_open.back().first);
         }
     }
 
     // An element below the innermost open fixture, by how far below it.
-    void child(const QString& name, const QString& parent, int below) {
+    void child(const QString& name, int below) {
         SceneFixture& fixture = m_fixtures[m_open.back().second];
         QString* field = nullptr;
         if (below == 1) {
@@ -159,18 +154,15 @@ private:
         }
         if (field != nullptr) {
             *field = m_scan.text();
-            m_path.pop_back();
-        } else if (below == 2 && name == u"Address" && parent == u"Addresses") {
+        } else if (below == 2 && name == u"Address" && m_scan.parent() == u"Addresses") {
             const int dmxBreak = std::clamp(m_scan.attribute(u"break").toInt(), 0, kHighestBreak);
             fixture.addresses.emplace_back(dmxBreak, m_scan.text());
-            m_path.pop_back();
         }
     }
 
     XmlScan& m_scan;
     std::vector<SceneFixture> m_fixtures;
     std::vector<std::pair<int, std::size_t>> m_open; // depth and index of each open Fixture
-    std::vector<QString> m_path;                     // the elements open, outermost first
 };
 
 } // namespace

@@ -50,13 +50,11 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
 Rig QlcWorkspace::read(const QByteArray& bytes, const QString& fileName) {
     XmlScan scan(bytes, fileName);
     Rig rig;
-    std::vector<QString> path;
     int fixtureDepth = 0; // of the Fixture open, or 0
     int line = 0;
     std::map<QString, QString> fields;
     while (scan.next()) {
         if (!scan.isStart()) {
-            path.pop_back();
             if (fixtureDepth > 0 && scan.depth() < fixtureDepth) {
                 rig.fixtures.push_back(fixtureOf(fields, line, rig.fixtures.size() + 1));
                 fixtureDepth = 0;
@@ -64,16 +62,13 @@ Rig QlcWorkspace::read(const QByteArray& bytes, const QString& fileName) {
             continue;
         }
         const QString name = scan.name().toString();
-        const QString parent = path.empty() ? QString() : path.back();
-        path.push_back(name);
         // Functions name the fixtures they drive in Fixture elements of their own.
-        if (name == u"Fixture" && parent == u"Engine") {
+        if (name == u"Fixture" && scan.parent() == u"Engine") {
             fixtureDepth = scan.depth();
             line = scan.line();
             fields.clear();
         } else if (fixtureDepth > 0 && scan.depth() == fixtureDepth + 1) {
             fields[name] = scan.text();
-            path.pop_back();
         }
     }
     return rig;

@@ -30,8 +30,11 @@ QXmlStreamReader::TokenType XmlScan::step() {
                    .arg(kDeepest)
                    .arg(m_reader.lineNumber()));
     }
-    if (token == QXmlStreamReader::EndElement) {
+    if (token == QXmlStreamReader::StartElement) {
+        m_path.push_back(m_reader.name().toString());
+    } else if (token == QXmlStreamReader::EndElement) {
         --m_depth;
+        m_path.pop_back();
     }
     return token;
 }
@@ -46,6 +49,10 @@ bool XmlScan::next() {
             return true;
         }
     }
+}
+
+QString XmlScan::parent() const {
+    return m_path.size() < 2 ? QString() : m_path[m_path.size() - 2];
 }
 
 QString XmlScan::attribute(QStringView name) const {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QXmlStreamReader>
 
+#include <vector>
+
 namespace brisolant {
 
 // Qt's streaming XML reader over a rig file from a stranger: malformed XML and
@@ -25,6 +27,8 @@ public:
     [[nodiscard]] QStringView namespaceUri() const { return m_reader.namespaceUri(); }
     // Elements open around the current one; the root is at depth 1.
     [[nodiscard]] int depth() const { return m_depth; }
+    // The name of the element the current start element is in; empty for the root.
+    [[nodiscard]] QString parent() const;
     [[nodiscard]] int line() const { return static_cast<int>(m_reader.lineNumber()); }
     // The attribute's value, with every run of white space one blank.
     [[nodiscard]] QString attribute(QStringView name) const;
@@ -40,6 +44,7 @@ private:
     QXmlStreamReader m_reader;
     QString m_where;
     int m_depth = 0;
+    std::vector<QString> m_path; // the names of the elements open, outermost first
 };
 
 } // namespace brisolant

@@ -201,6 +201,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file"); // laid out as the program named writes it
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("notes");
+        // Files of the exports folder, or of the source tree where named with their folder.
         const auto row = [](const char* file, const char* rows, const char* notes = "") {
             QTest::newRow(file) << file << rows << notes;
         };
@@ -257,14 +258,24 @@ private Q_SLOTS:
             "warning: Spot A (line 2) and Spot B (line 3) share channels 20\u201338 of universe "
             "1.\n"
             "warning: Dimmer 1 (line 4) and Dimmer 2 (line 5) share channel 100 of universe 1.\n");
+        row("docs/example-rig.mvr",
+            "1,Spot 300,1,1,16,100000000,1\n2,Spot 300,1,17,16,100010000,1 5\n"
+            "3,Spot 300,1,33,16,100001000,1 6\n4,Spot 300,1,49,16,100011000,1 5 6\n"
+            "6,Spot 300 floor,1,65,12,100000100,1 7\n7,Gobo fan,2,6,1,011000000,2 3\n"
+            "8,Dimmer,2,1,1,100000000,1\n9,Dimmer,2,5,1,101000000,1 3\n"
+            "10,Dimmer,2,2,1,010000000,2\n11,Dimmer,2,3,1,110000000,1 2\n"
+            "12,Dimmer,2,4,1,001000000,3\n13,Cyc Bar 4 Scroller (break 1),2,100,4,001001100,3 6 7\n"
+            "14,Cyc Bar 4 Scroller (break 2),3,1,4,100000000,1\n",
+            "Spot 300 spare (line 116) left out: not patched.\n");
     }
     void exports() {
         QFETCH(QString, file);
         QFETCH(QString, rows);
         QFETCH(QString, notes);
         const QString output = m_dir.filePath(QStringLiteral("chart.csv"));
-        const Run result =
-            run(prepare("--chart-patch " BRISOLANT_EXPORTS "/" + file + " -o " + output, {}));
+        const QString path = file.contains(u'/') ? QStringLiteral(BRISOLANT_SOURCE "/") + file
+                                                 : QStringLiteral(BRISOLANT_EXPORTS "/") + file;
+        const Run result = run(prepare("--chart-patch " + path + " -o " + output, {}));
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, notes.replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
         QCOMPARE(run(output, "cat").out,
