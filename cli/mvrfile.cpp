@@ -20,7 +20,7 @@ struct SceneFixture {
     SwitchChart::Fixture fixture; // its name and line
     QString fixtureId;
     QString unitNumber;
-    QString spec;
+    QString gdtfSpec;
     QString mode;
     std::vector<std::pair<int, QString>> addresses; // break (from 0) and the address
 };
@@ -34,14 +34,14 @@ public:
         , m_budget(budget)
         , m_rig(rig) {}
 
-    [[nodiscard]] int channels(const QString& spec, const QString& mode, int dmxBreak) {
-        QString file = spec;
+    [[nodiscard]] int channels(const QString& gdtfSpec, const QString& mode, int dmxBreak) {
+        QString file = gdtfSpec;
         if (!file.endsWith(QStringLiteral(".gdtf"), Qt::CaseInsensitive)) {
             file += QStringLiteral(".gdtf"); // as some programs name it
         }
         auto found = m_files.find(file);
         if (found == m_files.end()) {
-            found = m_files.emplace(file, load(spec, file)).first;
+            found = m_files.emplace(file, load(gdtfSpec, file)).first;
         }
         const Loaded& loaded = found->second;
         if (!loaded.gdtf) {
@@ -50,7 +50,7 @@ public:
         const std::optional<int> count = loaded.gdtf->channels(mode, dmxBreak);
         if (!count || *count > SwitchChart::kHighestChannel) {
             return makeDo(
-                spec, mode,
+                file, mode,
                 QStringLiteral("the GDTF file \"%1\" has %2 in DMX break %3 of mode \"%4\"")
                     .arg(file, count ? QStringLiteral("more than 512 channels")
                                      : QStringLiteral("no channels"))
@@ -66,8 +66,8 @@ private:
         QString problem;
     };
 
-    Loaded load(const QString& spec, const QString& file) {
-        if (spec.isEmpty()) {
+    Loaded load(const QString& gdtfSpec, const QString& file) {
+        if (gdtfSpec.isEmpty()) {
             return {nullptr, QStringLiteral("a fixture names no GDTF file")};
         }
         const QString named = QStringLiteral("the GDTF file \"%1\" ").arg(file);
@@ -146,7 +146,7 @@ private:
         SceneFixture& fixture = m_fixtures[m_open.back().second];
         QString* field = nullptr;
         if (below == 1) {
-            field = name == u"GDTFSpec"     ? &fixture.spec
+            field = name == u"GDTFSpec"     ? &fixture.gdtfSpec
                     : name == u"GDTFMode"   ? &fixture.mode
                     : name == u"FixtureID"  ? &fixture.fixtureId
                     : name == u"UnitNumber" ? &fixture.unitNumber
@@ -214,7 +214,7 @@ Rig MvrFile::readScene(const QByteArray& scene, const QString& where, ZipArchive
             }
             if (patch->address != 0) {
                 breaks.push_back({dmxBreak + 1, *patch,
-                                  footprints.channels(scened.spec, scened.mode, dmxBreak + 1)});
+                                  footprints.channels(scened.gdtfSpec, scened.mode, dmxBreak + 1)});
             }
         }
         rig.addBreaks(fixture, breaks);
