@@ -463,8 +463,9 @@ private Q_SLOTS:
         QFETCH(QString, pages);
         QFETCH(QString, text);
         QFETCH(QString, levers);
-        const QString output =
-            m_dir.filePath(QTest::currentDataTag()[0] == 's' ? "CHART.PDF" : "chart.pdf");
+        const QString output = m_dir.filePath(
+            QString::fromUtf8(QTest::currentDataTag()).contains("capitals") ? "CHART.PDF"
+                                                                            : "chart.pdf");
         const Run result =
             run(prepare(command + " -o " + output, "DMX,Name\n1,Bühne links\n511,Bühne rechts\n"));
         QCOMPARE(result.status, 0);
