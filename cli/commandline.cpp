@@ -14,11 +14,6 @@ namespace brisolant {
 
 namespace {
 
-void printLine(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = (text + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
 // Qt's own window options, so that they pass through to QApplication. Hidden
 // from the help, which is about Brisolant's options.
 void addQtOptions(QCommandLineParser& parser) {
@@ -130,11 +125,11 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         // Without an application object Qt cannot know the program's name.
         text.replace(QStringLiteral("<executable_name> [options]\n"),
                      QStringLiteral("Brisolant [options]\n\n"));
-        printLine(stdout, text.trimmed());
+        report::print(stdout, text.trimmed());
         return kSuccess;
     }
     if (parser.isSet(version)) {
-        printLine(stdout, QStringLiteral("Brisolant ") + QString::fromLatin1(version::kText));
+        report::print(stdout, QStringLiteral("Brisolant ") + QString::fromLatin1(version::kText));
         return kSuccess;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -17,8 +17,7 @@ void addFixture(Rig& rig, const SwitchChart::Fixture& fixture,
     for (std::size_t i = 0; i < subFixtures.size(); ++i) {
         SwitchChart::Fixture part = fixture;
         if (subFixtures.size() > 1) {
-            part.name += (part.name.empty() ? "sub-fixture " : " (sub-fixture ") +
-                         std::to_string(i + 1) + (part.name.empty() ? "" : ")");
+            part.name = Rig::partName(part.name, "sub-fixture", i + 1);
         }
         std::vector<Rig::Break> breaks;
         for (const QString& text : subFixtures[i].addresses) {

@@ -1,12 +1,14 @@
 #include "report.h"
 
-#include <cstdio>
-
 namespace brisolant::report {
 
+void print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = (text + u'\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
 void line(const QString& message) {
-    const QByteArray bytes = (QStringLiteral("Brisolant: ") + message + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    print(stderr, QStringLiteral("Brisolant: ") + message);
 }
 
 ExitStatus usageError(const QString& what) {

@@ -4,7 +4,12 @@
 
 #include <QString>
 
+#include <cstdio>
+
 namespace brisolant::report {
+
+// The text and a line break on the stream, in UTF-8.
+void print(std::FILE* stream, const QString& text);
 
 // One line on standard error: "Brisolant: " and the message.
 void line(const QString& message);

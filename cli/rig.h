@@ -4,6 +4,7 @@
 #include "switchchart.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brisolant {
@@ -25,6 +26,10 @@ struct Rig {
     // The fixture once per patched break, named with its break where it has
     // several, or once as not patched where it has none.
     void addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks);
+
+    // The name of one part of a fixture: "Cyc (break 2)", or "break 2" unnamed.
+    [[nodiscard]] static std::string partName(const std::string& name, std::string_view part,
+                                              std::size_t number);
 };
 
 } // namespace brisolant
