@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs clang-tidy over the project's own .cpp files (app, cli, core, platform, ui,
+# Runs clang-tidy over the project's own .cpp files (app, cli, core, platform, readers, ui, writers,
 # tests, bench, tools, packaging), two at a time, with every finding an error.
 # Generated sources (moc, qrc, anything under *_autogen) and headers outside
 # the checkout are not linted.
@@ -42,7 +42,7 @@ fi
 # of them, so the step those targets run is run directly, and the targets are
 # only the fallback.
 mapfile -t autogen < <(
-    grep -rlE '^#include "[a-z_]+\.moc"' --include='*.cpp' app bench cli core platform tests tools ui |
+    grep -rlE '^#include "[a-z_]+\.moc"' --include='*.cpp' app bench cli core platform readers tests tools ui writers |
         xargs -r -n 1 basename | sed 's/\.cpp$//' |
         while read -r target; do
             find "$build" -path "*/CMakeFiles/${target}_autogen.dir/AutogenInfo.json"
