@@ -1,12 +1,10 @@
 #include "patchaddress.h"
 
-#include <algorithm>
+#include "wholenumber.h"
 
 namespace brisolant {
 
 namespace {
-
-constexpr long long kLargestNumber = 1'000'000'000;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -18,21 +16,6 @@ void skipBlanks(std::string_view& text) {
     }
 }
 
-// Leading decimal digits of text, consumed; nothing when there are none.
-std::optional<int> digits(std::string_view& text) {
-    long long value = 0;
-    std::size_t count = 0;
-    while (count < text.size() && text[count] >= '0' && text[count] <= '9') {
-        value = std::min(value * 10 + (text[count] - '0'), kLargestNumber);
-        ++count;
-    }
-    if (count == 0) {
-        return std::nullopt;
-    }
-    text.remove_prefix(count);
-    return static_cast<int>(value);
-}
-
 } // namespace
 
 std::optional<PatchAddress> PatchAddress::read(std::string_view text) {
@@ -42,7 +25,7 @@ std::optional<PatchAddress> PatchAddress::read(std::string_view text) {
     if (isSigned) {
         text.remove_prefix(1);
     }
-    std::optional<int> first = digits(text);
+    std::optional<int> first = readDigits(text);
     if (!first) {
         return std::nullopt;
     }
@@ -54,7 +37,7 @@ std::optional<PatchAddress> PatchAddress::read(std::string_view text) {
         std::string_view("/.-:").find(text.front()) != std::string_view::npos) {
         text.remove_prefix(1);
         skipBlanks(text);
-        const std::optional<int> address = digits(text);
+        const std::optional<int> address = readDigits(text);
         if (!address) {
             return std::nullopt;
         }
@@ -65,7 +48,7 @@ std::optional<PatchAddress> PatchAddress::read(std::string_view text) {
     if (!text.empty() && text.front() == '<') {
         text.remove_prefix(1);
         skipBlanks(text);
-        patch.last = digits(text);
+        patch.last = readDigits(text);
         if (!patch.last) {
             return std::nullopt;
         }

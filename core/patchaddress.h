@@ -21,7 +21,7 @@ struct PatchAddress {
     //   N                       a plain whole number, with an optional sign;
     //   either one and "<E"     the last address as well.
     // Nothing for anything else, the empty text included. Numbers larger than
-    // any patch are clamped to 1e9.
+    // any patch are held at kBeyondAnyLimit.
     [[nodiscard]] static std::optional<PatchAddress> read(std::string_view text);
 
     // What a refusal says of a start address written in none of the notations.

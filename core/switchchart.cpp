@@ -1,8 +1,10 @@
 #include "switchchart.h"
 
 #include "chartrefused.h"
+#include "dmxlimits.h"
 #include "headlessswitchbank.h"
 #include "modapp.h"
+#include "wholenumber.h"
 
 #include <algorithm>
 #include <tuple>
@@ -11,21 +13,11 @@ namespace brisolant {
 
 namespace {
 
-constexpr int kClamp = 1'000'000'000;
 // Pairs that share channels are named up to this many; a rig where hundreds of
 // fixtures share one address would otherwise bury the rest of the output.
 constexpr std::size_t kMostWarnings = 1000;
 
 static_assert(std::tuple_size_v<decltype(SwitchChart::Row::on)> == SwitchBankView::kSwitchCount);
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // How a note or a warning names a fixture: Spot A (line 2), or Fixture 3.
 std::string plainName(const SwitchChart::Fixture& fixture, std::size_t number) {
@@ -65,16 +57,15 @@ std::optional<Placed> place(const SwitchChart::Fixture& fixture, std::size_t num
         throw ChartRefused(who + ": universe " + std::to_string(*fixture.universe) +
                            "; universes count from 1.");
     }
-    if (written < SwitchChart::kLowestAddress) {
+    if (written < dmx::kFirstChannel) {
         throw ChartRefused(who + ": start address " + addressText(fixture, written) +
                            " is below 1; DMX channels start at 1.");
     }
     Placed placed{fixture.universe.value_or(1), written};
     if (!fixture.universe) {
         // A number that counts across universes.
-        placed = {(written - 1) / SwitchChart::kHighestChannel + 1,
-                  (written - 1) % SwitchChart::kHighestChannel + 1};
-    } else if (written > SwitchChart::kHighestChannel) {
+        placed = {(written - 1) / dmx::kLastChannel + 1, (written - 1) % dmx::kLastChannel + 1};
+    } else if (written > dmx::kLastChannel) {
         throw ChartRefused(who + ": start address " + addressText(fixture, written) +
                            " lies past 512, the last channel of a universe.");
     }
@@ -83,7 +74,7 @@ std::optional<Placed> place(const SwitchChart::Fixture& fixture, std::size_t num
                            " channels; a fixture takes at least 1.");
     }
     const long long last = static_cast<long long>(placed.address) + fixture.channels - 1;
-    if (last > SwitchChart::kHighestChannel) {
+    if (last > dmx::kLastChannel) {
         throw ChartRefused(who + ": its " + std::to_string(fixture.channels) +
                            " channels run from " + std::to_string(placed.address) + " to " +
                            std::to_string(last) + ", past 512.");
@@ -269,43 +260,23 @@ std::vector<SwitchChart::Fixture> SwitchChart::series(const PatchAddress& first,
     for (int i = 0; i < made; ++i) {
         // The first stays where it was asked for, so that the chart refuses it
         // if it does not fit.
-        if (i > 0 && first.universe && address + channels - 1 > kHighestChannel) {
+        if (i > 0 && first.universe && address + channels - 1 > dmx::kLastChannel) {
             ++universe;
             address = 1;
         } else if (i > 0 && !first.universe &&
-                   (address - 1) % kHighestChannel + channels > kHighestChannel) {
-            address += kHighestChannel - (address - 1) % kHighestChannel;
+                   (address - 1) % dmx::kLastChannel + channels > dmx::kLastChannel) {
+            address += dmx::kLastChannel - (address - 1) % dmx::kLastChannel;
         }
         Fixture fixture;
-        fixture.universe = first.universe
-                               ? std::optional<int>(int(std::min<long long>(universe, kClamp)))
-                               : std::nullopt;
-        fixture.address = int(std::clamp<long long>(address, -kClamp, kClamp));
+        fixture.universe =
+            first.universe ? std::optional<int>(int(std::min<long long>(universe, kBeyondAnyLimit)))
+                           : std::nullopt;
+        fixture.address = int(std::clamp<long long>(address, -kBeyondAnyLimit, kBeyondAnyLimit));
         fixture.channels = channels;
         fixtures.push_back(std::move(fixture));
         address += channels;
     }
     return fixtures;
-}
-
-std::optional<int> SwitchChart::wholeNumber(std::string_view text) {
-    text = trimmed(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    long long value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = std::min<long long>(value * 10 + (c - '0'), kClamp);
-    }
-    return static_cast<int>(negative ? -value : value);
 }
 
 } // namespace brisolant

@@ -28,6 +28,13 @@ public:
         std::optional<int> address;
         int channels = 1;
         int line = 0; // where the source has it; 0 when not from a file
+        // The fields as the source wrote them, for messages; empty where the
+        // source gave none or a message should use the number.
+        struct Written {
+            std::string address;
+            std::string universe;
+            std::string channels;
+        } written;
     };
 
     struct Row {
@@ -67,9 +74,6 @@ public:
     // export holds such fixtures, and they are only left out.
     enum class Unsettable : std::uint8_t { Refuse, LeaveOut };
 
-    // Nine switches reach 511; DMX channels run from 1 to 512 in a universe.
-    static constexpr int kLowestAddress = 1;
-    static constexpr int kHighestChannel = 512;
     // Beyond this a series is no rig but a typing error.
     static constexpr int kLongestSeries = 10'000;
 
@@ -84,10 +88,6 @@ public:
     // taken as 0 ... kLongestSeries.
     [[nodiscard]] static std::vector<Fixture> series(const PatchAddress& first, int channels,
                                                      int count);
-
-    // Optional blanks, an optional sign and decimal digits; larger values
-    // than any address are clamped to +-1e9. Nothing for anything else.
-    [[nodiscard]] static std::optional<int> wholeNumber(std::string_view text);
 
     // How a refusal names a fixture: Fixture "Spot" (line 4), or Fixture 3.
     [[nodiscard]] static std::string refusalName(const Fixture& fixture, std::size_t number);

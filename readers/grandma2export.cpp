@@ -1,6 +1,7 @@
 #include "grandma2export.h"
 
 #include "chartrefused.h"
+#include "wholenumber.h"
 #include "xmlscan.h"
 
 namespace brisolant {
@@ -21,14 +22,17 @@ void addFixture(Rig& rig, const SwitchChart::Fixture& fixture,
         }
         std::vector<Rig::Break> breaks;
         for (const QString& text : subFixtures[i].addresses) {
-            const std::optional<int> address = SwitchChart::wholeNumber(text.toStdString());
+            const std::optional<int> address = readWholeNumber(text.toStdString());
             if (!address) {
                 throw ChartRefused(SwitchChart::refusalName(part, rig.fixtures.size() + 1) +
                                    ": address \"" + text.left(40).toStdString() +
                                    "\" is not a whole number.");
             }
             if (*address != 0) {
-                breaks.push_back({static_cast<int>(breaks.size()) + 1, {{}, *address, {}}, 1});
+                breaks.push_back({static_cast<int>(breaks.size()) + 1,
+                                  {{}, *address, {}},
+                                  1,
+                                  text.toStdString()});
             }
         }
         rig.addBreaks(part, breaks);
@@ -55,12 +59,10 @@ Rig Grandma2Export::read(const QByteArray& bytes, const QString& fileName) {
         if (name == u"Fixture" && fixtureDepth == 0) {
             fixtureDepth = scan.depth();
             const QString id = scan.attribute(u"fixture_id");
-            fixture = {scan.attribute(u"name").toStdString(),
-                       (id.isEmpty() ? scan.attribute(u"channel_id") : id).toStdString(),
-                       {},
-                       {},
-                       1,
-                       scan.line()};
+            fixture = {};
+            fixture.name = scan.attribute(u"name").toStdString();
+            fixture.number = (id.isEmpty() ? scan.attribute(u"channel_id") : id).toStdString();
+            fixture.line = scan.line();
             subFixtures.clear();
         } else if (fixtureDepth > 0 && name == u"SubFixture") {
             subFixtures.emplace_back();

@@ -42,7 +42,7 @@ Rig Grandma3Export::read(const QByteArray& bytes, const QString& fileName) {
                                    "\" is not Universe.Address.");
             }
             if (patch->address != 0) {
-                breaks.push_back({static_cast<int>(i) + 1, *patch, 1});
+                breaks.push_back({static_cast<int>(i) + 1, *patch, 1, text.toStdString()});
             }
         }
         rig.addBreaks(fixture, breaks);

@@ -1,6 +1,7 @@
 #include "mvrfile.h"
 
 #include "chartrefused.h"
+#include "dmxlimits.h"
 #include "gdtffile.h"
 #include "xmlscan.h"
 #include "ziparchive.h"
@@ -48,7 +49,7 @@ public:
             return makeDo(file, {}, loaded.problem); // once for all its modes
         }
         const std::optional<int> count = loaded.gdtf->channels(mode, dmxBreak);
-        if (!count || *count > SwitchChart::kHighestChannel) {
+        if (!count || *count > dmx::kLastChannel) {
             return makeDo(
                 file, mode,
                 QStringLiteral("the GDTF file \"%1\" has %2 in DMX break %3 of mode \"%4\"")
@@ -214,7 +215,8 @@ Rig MvrFile::readScene(const QByteArray& scene, const QString& where, ZipArchive
             }
             if (patch->address != 0) {
                 breaks.push_back({dmxBreak + 1, *patch,
-                                  footprints.channels(scened.gdtfSpec, scened.mode, dmxBreak + 1)});
+                                  footprints.channels(scened.gdtfSpec, scened.mode, dmxBreak + 1),
+                                  text.toStdString()});
             }
         }
         rig.addBreaks(fixture, breaks);

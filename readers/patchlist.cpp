@@ -1,6 +1,8 @@
 #include "patchlist.h"
 
 #include "chartrefused.h"
+#include "dmxlimits.h"
+#include "wholenumber.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -243,17 +245,19 @@ public:
         }
         fixture.address = patch->address;
         fixture.universe = patch->universe;
+        fixture.written.address = address.toStdString();
         if (const QString universe = value(record, m_universe);
             !fixture.universe && !universe.isEmpty()) {
-            const std::optional<int> number = SwitchChart::wholeNumber(universe.toStdString());
+            const std::optional<int> number = readWholeNumber(universe.toStdString());
             if (!number) {
                 refuse(
                     QStringLiteral("universe \"%1\" is not a whole number.").arg(quoted(universe)));
             }
             // Some programs write the number across universes beside the universe.
-            const bool across = patch->address > SwitchChart::kHighestChannel &&
-                                (patch->address - 1) / SwitchChart::kHighestChannel + 1 == *number;
+            const bool across = patch->address > dmx::kLastChannel &&
+                                (patch->address - 1) / dmx::kLastChannel + 1 == *number;
             fixture.universe = across ? std::nullopt : number;
+            fixture.written.universe = across ? std::string() : universe.toStdString();
         }
         if (patch->last) {
             if (*patch->last < patch->address) {
@@ -263,13 +267,14 @@ public:
             }
             fixture.channels = *patch->last - patch->address + 1;
         } else if (const QString channels = value(record, m_channels); !channels.isEmpty()) {
-            const std::optional<int> count = SwitchChart::wholeNumber(channels.toStdString());
+            const std::optional<int> count = readWholeNumber(channels.toStdString());
             if (!count) {
                 refuse(QStringLiteral("channel count \"%1\" is not a whole number.")
                            .arg(quoted(channels)));
             }
             // 0 is what some programs write for a count they do not know.
             fixture.channels = *count == 0 ? 1 : *count;
+            fixture.written.channels = *count == 0 ? std::string() : channels.toStdString();
         }
         return fixture;
     }

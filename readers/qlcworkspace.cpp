@@ -1,6 +1,8 @@
 #include "qlcworkspace.h"
 
 #include "chartrefused.h"
+#include "dmxlimits.h"
+#include "wholenumber.h"
 #include "xmlscan.h"
 
 #include <algorithm>
@@ -25,7 +27,7 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
         if (text.isEmpty()) {
             return otherwise;
         }
-        const std::optional<int> value = SwitchChart::wholeNumber(text.toStdString());
+        const std::optional<int> value = readWholeNumber(text.toStdString());
         if (!value) {
             throw ChartRefused(SwitchChart::refusalName(fixture, place) + ": " +
                                QString::fromUtf16(name).toLower().toStdString() + " \"" +
@@ -39,8 +41,7 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
     }
     fixture.channels = number(u"Channels", 1);
     if (fixture.address && field(u"CrossUniverse") == u"True") {
-        fixture.channels =
-            std::min(fixture.channels, SwitchChart::kHighestChannel - *fixture.address + 1);
+        fixture.channels = std::min(fixture.channels, dmx::kLastChannel - *fixture.address + 1);
     }
     return fixture;
 }

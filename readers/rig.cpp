@@ -15,6 +15,7 @@ void Rig::addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break
         part.universe = patched.address.universe;
         part.address = patched.address.address;
         part.channels = patched.channels;
+        part.written.address = patched.written;
         fixtures.push_back(std::move(part));
     }
 }

@@ -17,6 +17,7 @@ struct Rig {
         int number = 1;
         PatchAddress address;
         int channels = 1;
+        std::string written; // the address as the file has it
     };
 
     std::vector<SwitchChart::Fixture> fixtures;

@@ -7,6 +7,7 @@
 #include "rigfile.h"
 #include "switchchart.h"
 #include "textchart.h"
+#include "wholenumber.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +49,7 @@ std::vector<SwitchChart::Fixture> listFixtures(const QString& value) {
         }
         fixture.universe = patch->universe;
         fixture.address = patch->address;
+        fixture.written.address = text.toStdString();
         if (patch->last) {
             fixture.channels = *patch->last - patch->address + 1;
         }
@@ -69,8 +71,8 @@ std::optional<Series> seriesOf(const QString& value) {
         return std::nullopt;
     }
     const auto first = PatchAddress::read(parts.at(0).toStdString());
-    const auto channels = SwitchChart::wholeNumber(parts.at(1).toStdString());
-    const auto count = SwitchChart::wholeNumber(parts.at(2).toStdString());
+    const auto channels = readWholeNumber(parts.at(1).toStdString());
+    const auto count = readWholeNumber(parts.at(2).toStdString());
     if (!first || first->last || !channels || !count) {
         return std::nullopt;
     }
