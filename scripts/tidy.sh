@@ -64,7 +64,7 @@ done
 mapfile -t files < <(
     grep -o '"file": *"[^"]*"' "$build/compile_commands.json" |
         sed -E 's/^"file": *"(.*)"$/\1/' |
-        grep -E "^$root_re/(app|bench|cli|core|packaging|platform|tests|tools|ui)/.+\.cpp$" |
+        grep -E "^$root_re/(app|bench|cli|core|packaging|platform|readers|tests|tools|ui|writers)/.+\.cpp$" |
         grep -vE "_autogen/|/(moc|qrc)_[^/]*$|mocs_compilation" |
         sort -u |
         awk -v ui="$root/tests/ui/" 'index($0, ui) == 1 { print; next } { rest[++n] = $0 }
@@ -78,7 +78,7 @@ fi
 echo "clang-tidy: ${#files[@]} files from $build"
 
 # Anchored at this checkout, so nothing under build/ or /usr matches.
-header_filter="^$root_re/(app|bench|cli|core|packaging|platform|tests|tools|ui)/"
+header_filter="^$root_re/(app|bench|cli|core|packaging|platform|readers|tests|tools|ui|writers)/"
 
 # The two extra arguments let a g++ build dir be used too: clang knows neither
 # all of g++'s warnings nor its LTO flags.
