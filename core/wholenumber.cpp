@@ -6,7 +6,7 @@ namespace brisolant {
 
 namespace {
 
-bool isBlank(char c) {
+bool isNumberBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
@@ -27,10 +27,10 @@ std::optional<int> readDigits(std::string_view& text) {
 }
 
 std::optional<int> readWholeNumber(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
+    while (!text.empty() && isNumberBlank(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && isBlank(text.back())) {
+    while (!text.empty() && isNumberBlank(text.back())) {
         text.remove_suffix(1);
     }
     const bool negative = !text.empty() && text.front() == '-';
