@@ -3,6 +3,7 @@
 #include "modapp.h"
 #include "modbinarydecimal.h"
 #include "switchbank.h"
+#include "switchchart.h"
 
 #include <benchmark/benchmark.h>
 
@@ -79,6 +80,25 @@ void BM_DecimalToBinary(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DecimalToBinary)->Unit(benchmark::kMillisecond);
+
+// A ganged dimmer list: every fixture at address 1, so that every two of them
+// share a channel, n(n-1)/2 pairs. Counting them must not mean listing them:
+// the goal is 100,000 fixtures charted in well under a second.
+void BM_ChartAllOnOneAddress(benchmark::State& state) {
+    SwitchChart::Fixture dimmer;
+    dimmer.address = 1;
+    const std::vector<SwitchChart::Fixture> rig(static_cast<std::size_t>(state.range(0)), dimmer);
+    for ([[maybe_unused]] auto _ : state) {
+        const SwitchChart::Chart chart = SwitchChart::make(rig, SwitchChart::Unsettable::LeaveOut);
+        benchmark::DoNotOptimize(chart.warnings.back().count);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ChartAllOnOneAddress)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 } // namespace
 } // namespace brisolant

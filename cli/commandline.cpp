@@ -6,6 +6,7 @@
 #include "report.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -36,38 +37,47 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
-const char* const kDescription =
-    "Shows the nine DIP switches that set a DMX512 fixture's start address.\n"
-    "With a chart option it prints a switch chart for a whole rig instead, with\n"
-    "no window: every fixture's name, universe, start address and switches.\n"
-    "\n"
-    "  Brisolant --chart 1,17,33,49\n"
-    "  Brisolant --chart-series 2/1,16,12 --output rig.pdf\n"
-    "  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter\n"
-    "\n"
-    "Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number\n"
-    "above 512 counts across universes (513 is 2/1); 3/151<153 gives the\n"
-    "first and last address.\n"
-    "\n"
-    "Patch lists: CSV or tab-separated exports of consoles, plot programs and\n"
-    "spreadsheets (UTF-8, UTF-16 or Windows-1252). The header row, among the\n"
-    "first 20 lines, names the address column: Address, Start address, DMX,\n"
-    "DMX Address, Dmxno, DMX#, Patch or Patch Address. Also read: Universe\n"
-    "(Patch Universe, DMX Line, Line); the name (Name, Fixture, Label,\n"
-    "Headname, Head name, Purpose, Instrument Type, Type); the fixture's\n"
-    "number (Channel, FID, Fixture ID, Unit Number, Unit#, Spot, Headno, Head\n"
-    "no); its channel count (Channels, Num Channels, DMX Channels, # of Data\n"
-    "Channels, Chans, DMX Qty, Footprint, DMX Footprint).\n"
-    "\n"
-    "Show files: MVR (with the channel counts of its GDTF files), grandMA3 and\n"
-    "grandMA2 XML exports, QLC+ workspaces; told apart by their content.\n"
-    "\n"
-    "A fixture not patched, or at 512, which needs a tenth switch, is left out\n"
-    "and named on standard error; fixtures that share channels are named there\n"
-    "as a warning.\n"
-    "\n"
-    "Exit status: 0 done, 1 a file could not be read or written or the display\n"
-    "could not be opened, 2 a usage error or a chart refused.";
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "CommandLine", "Shows the nine DIP switches that set a DMX512 fixture's start address.\n"
+                   "With a chart option it prints a switch chart for a whole rig instead, with\n"
+                   "no window: every fixture's name, universe, start address and switches.\n"
+                   "\n"
+                   "  Brisolant --chart 1,17,33,49\n"
+                   "  Brisolant --chart-series 2/1,16,12 --output rig.pdf\n"
+                   "  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter\n"
+                   "\n"
+                   "Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number\n"
+                   "above 512 counts across universes (513 is 2/1); 3/151<153 gives the\n"
+                   "first and last address. Universes count from 1 to 63999.\n"
+                   "\n"
+                   "Patch lists: CSV or tab-separated exports of consoles, plot programs and\n"
+                   "spreadsheets (UTF-8, UTF-16 or Windows-1252). The header row, among the\n"
+                   "first 20 lines, names the address column: Address, Start address, DMX,\n"
+                   "DMX Address, Dmxno, DMX#, Patch or Patch Address. Also read: Universe\n"
+                   "(Patch Universe, DMX Line, Line); the name (Name, Fixture, Label,\n"
+                   "Headname, Head name, Purpose, Instrument Type, Type); the fixture's\n"
+                   "number (Channel, FID, Fixture ID, Unit Number, Unit#, Spot, Headno, Head\n"
+                   "no); its channel count (Channels, Num Channels, DMX Channels, # of Data\n"
+                   "Channels, Chans, DMX Qty, Footprint, DMX Footprint).\n"
+                   "\n"
+                   "Show files: MVR (with the channel counts of its GDTF files), grandMA3 and\n"
+                   "grandMA2 XML exports, QLC+ workspaces; told apart by their content.\n"
+                   "\n"
+                   "A fixture not patched, or at 512, which needs a tenth switch, is left out\n"
+                   "and named on standard error; fixtures that share channels are named there\n"
+                   "as a warning. A fixture is named by its number in the file and its name,\n"
+                   "with neither by its place in the list; \"None\" and a 0 that every fixture\n"
+                   "of the file has are no numbers.\n"
+                   "\n"
+                   "Output: text, or the form the --output name (.csv, .pdf) or --format\n"
+                   "says; \"-\" is standard output. On a terminal the text chart starts with a\n"
+                   "heading and fits the width, long names shortened in the middle; into a\n"
+                   "file or a pipe it has neither, for scripts. The CSV has the columns\n"
+                   "Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as\n"
+                   "0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.\n"
+                   "\n"
+                   "Exit status: 0 done, 1 a file could not be read or written or the display\n"
+                   "could not be opened, 2 a usage error or a chart refused.");
 
 } // namespace
 
@@ -84,37 +94,54 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     QCommandLineParser parser;
     // Qt's options are single-dash words ("-platform"); take ours either way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", kDescription));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
     const QCommandLineOption list(
         QStringLiteral("chart"),
-        QStringLiteral("Chart the fixtures at these start addresses, separated by commas."),
+        QCoreApplication::translate(
+            "CommandLine", "Chart the fixtures at these start addresses, separated by commas."),
         QStringLiteral("addresses"));
     const QCommandLineOption series(
         QStringLiteral("chart-series"),
-        QStringLiteral("Chart COUNT fixtures (up to 10000) of CHANNELS channels each, the first "
-                       "at FIRST; one that would run past 512 starts the next universe."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Chart COUNT fixtures (up to 10000) of CHANNELS channels each, the first "
+            "at FIRST; one that would run past 512 starts the next universe."),
         QStringLiteral("first,channels,count"));
     const QCommandLineOption patch(
         QStringLiteral("chart-patch"),
-        QStringLiteral("Chart a patch list or show file exported by a console, plot "
-                       "program or spreadsheet (see above)."),
+        QCoreApplication::translate("CommandLine",
+                                    "Chart a patch list or show file exported by a console, plot "
+                                    "program or spreadsheet (see above)."),
         QStringLiteral("file"));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("Write the chart to this file: a PDF when it ends in .pdf, CSV "
-                       "(Number,Name,Universe,Address,Channels,Switches,ON) when it ends in "
-                       ".csv, else text. Without it, text on standard output."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Write the chart to this file: a PDF when it ends in .pdf, CSV when it ends in "
+            ".csv, else text. \"-\", or none, is standard output. A file is replaced only by "
+            "a complete chart; a device or a pipe (/dev/stdout) is written straight."),
         QStringLiteral("file"));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "The chart's form where the output's name does not tell it: text, csv or pdf "
+            "(not onto a terminal). A name ending in .csv or .pdf and a --format that "
+            "differs are refused."),
+        QStringLiteral("form"));
     const QCommandLineOption pageSize(
         QStringLiteral("page-size"),
-        QStringLiteral("Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter "
-                       "or A4, after the locale's paper (LC_PAPER)."),
+        QCoreApplication::translate(
+            "CommandLine", "Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter "
+                           "or A4, after the locale's paper (LC_PAPER)."),
         QStringLiteral("size"));
-    parser.addOptions({help, version, list, series, patch, output, pageSize});
+    parser.addOptions({help, version, list, series, patch, output, format, pageSize});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -133,8 +160,9 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         return kSuccess;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return report::usageError(QStringLiteral("unexpected argument \"%1\".")
-                                      .arg(parser.positionalArguments().constFirst()));
+        return report::usageError(
+            QCoreApplication::translate("CommandLine", "unexpected argument \"%1\".")
+                .arg(parser.positionalArguments().constFirst()));
     }
 
     const QStringList lists = parser.values(list);
@@ -142,16 +170,17 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     const QStringList patches = parser.values(patch);
     const qsizetype sources = lists.size() + serieses.size() + patches.size();
     if (sources == 0) {
-        if (parser.isSet(output) || parser.isSet(pageSize)) {
-            return report::usageError(
-                QStringLiteral("--output and --page-size need a chart: --chart, "
+        if (parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize)) {
+            return report::usageError(QCoreApplication::translate(
+                "CommandLine", "--output, --format and --page-size need a chart: --chart, "
                                "--chart-series or --chart-patch."));
         }
         return std::nullopt;
     }
     if (sources > 1) {
-        return report::usageError(QStringLiteral("give one chart: --chart, --chart-series or "
-                                                 "--chart-patch, once."));
+        return report::usageError(
+            QCoreApplication::translate("CommandLine", "give one chart: --chart, --chart-series or "
+                                                       "--chart-patch, once."));
     }
     ChartRequest request;
     if (!lists.isEmpty()) {
@@ -164,6 +193,7 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         request.value = patches.constFirst();
     }
     request.output = parser.value(output);
+    request.format = parser.value(format);
     request.pageSize = parser.value(pageSize);
     return ChartCommand(request).run();
 }

@@ -60,6 +60,19 @@ std::optional<PatchAddress> PatchAddress::read(std::string_view text) {
     return patch;
 }
 
+std::string_view PatchAddress::universeText(std::string_view text) {
+    const std::optional<PatchAddress> patch = read(text);
+    if (!patch || !patch->universe) {
+        return {};
+    }
+    skipBlanks(text);
+    std::size_t digits = 0;
+    while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
+        ++digits;
+    }
+    return text.substr(0, digits);
+}
+
 std::string PatchAddress::notAnAddress(std::string_view text) {
     std::string what = "start address \"";
     what.append(text).append(

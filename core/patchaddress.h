@@ -24,7 +24,12 @@ struct PatchAddress {
     // any patch are held at kBeyondAnyLimit.
     [[nodiscard]] static std::optional<PatchAddress> read(std::string_view text);
 
-    // What a refusal says of a start address written in none of the notations.
+    // The universe as the text writes it ("02" of " 02/17"); empty where the
+    // text names none or is no address.
+    [[nodiscard]] static std::string_view universeText(std::string_view text);
+
+    // What a reader's refusal says of a start address written in none of the
+    // notations. (The chart's own refusals are ChartMessage::NotANotation.)
     [[nodiscard]] static std::string notAnAddress(std::string_view text);
 };
 

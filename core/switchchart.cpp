@@ -4,34 +4,56 @@
 #include "dmxlimits.h"
 #include "headlessswitchbank.h"
 #include "modapp.h"
+#include "overlapindex.h"
 #include "wholenumber.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace brisolant {
 
 namespace {
 
-// Pairs that share channels are named up to this many; a rig where hundreds of
-// fixtures share one address would otherwise bury the rest of the output.
-constexpr std::size_t kMostWarnings = 1000;
+using Kind = ChartMessage::Kind;
 
 static_assert(std::tuple_size_v<decltype(SwitchChart::Row::on)> == SwitchBankView::kSwitchCount);
 
-// How a note or a warning names a fixture: Spot A (line 2), or Fixture 3.
-std::string plainName(const SwitchChart::Fixture& fixture, std::size_t number) {
-    std::string who = fixture.name.empty() ? "Fixture " + std::to_string(number) : fixture.name;
-    if (fixture.line > 0) {
-        who += " (line " + std::to_string(fixture.line) + ")";
-    }
-    return who;
+ChartMessage aboutFixture(Kind kind, const FixtureRef& fixture, std::string text = {}) {
+    ChartMessage message;
+    message.kind = kind;
+    message.fixture = fixture;
+    message.text = std::move(text);
+    return message;
 }
 
-// "17", or "2/17" where the source names the universe.
-std::string addressText(const SwitchChart::Fixture& fixture, int address) {
-    const std::string text = std::to_string(address);
-    return fixture.universe ? std::to_string(*fixture.universe) + "/" + text : text;
+[[noreturn]] void refuse(Kind kind, const FixtureRef& fixture, std::string text = {}) {
+    throw ChartRefused(aboutFixture(kind, fixture, std::move(text)));
+}
+
+// The start address as the source wrote it, with the universe where that is
+// a column of its own: "2/17".
+std::string writtenAddress(const SwitchChart::Fixture& fixture) {
+    const SwitchChart::Fixture::Written& written = fixture.written;
+    if (written.address.empty()) {
+        const std::string address = std::to_string(*fixture.address);
+        return fixture.universe ? std::to_string(*fixture.universe) + "/" + address : address;
+    }
+    return ChartMessage::quote(written.universe.empty() ? written.address
+                                                        : written.universe + "/" + written.address);
+}
+
+// The universe as the source wrote it: a column of its own, or the part of
+// the address that names it.
+std::string writtenUniverse(const SwitchChart::Fixture& fixture) {
+    if (!fixture.written.universe.empty()) {
+        return ChartMessage::quote(fixture.written.universe);
+    }
+    const std::string_view named = PatchAddress::universeText(fixture.written.address);
+    return named.empty() ? std::to_string(*fixture.universe) : ChartMessage::quote(named);
+}
+
+std::string writtenChannels(const SwitchChart::Fixture& fixture) {
+    return fixture.written.channels.empty() ? std::to_string(fixture.channels)
+                                            : ChartMessage::quote(fixture.written.channels);
 }
 
 // Where a fixture goes on the chart: its universe and address, or nothing
@@ -41,123 +63,131 @@ struct Placed {
     int universe = 1;
     int address = 0;
 };
-std::optional<Placed> place(const SwitchChart::Fixture& fixture, std::size_t number,
-                            SwitchChart::Unsettable unsettable, std::string& whyLeftOut) {
-    const std::string who = SwitchChart::refusalName(fixture, number);
+std::optional<Placed> place(const SwitchChart::Fixture& fixture, const FixtureRef& who,
+                            SwitchChart::Unsettable unsettable, Kind& whyLeftOut) {
     const bool leaveOut = unsettable == SwitchChart::Unsettable::LeaveOut;
     if (!fixture.address) {
         if (!leaveOut) {
-            throw ChartRefused(who + ": no start address.");
+            refuse(Kind::NoStartAddress, who);
         }
-        whyLeftOut = "not patched";
+        whyLeftOut = Kind::NotPatched;
         return std::nullopt;
     }
-    const int written = *fixture.address;
-    if (fixture.universe && *fixture.universe < 1) {
-        throw ChartRefused(who + ": universe " + std::to_string(*fixture.universe) +
-                           "; universes count from 1.");
+    if (fixture.universe && *fixture.universe < dmx::kFirstUniverse) {
+        refuse(Kind::UniverseBelowFirst, who, writtenUniverse(fixture));
     }
+    if (fixture.universe && *fixture.universe > dmx::kLastUniverse) {
+        refuse(Kind::UniverseAboveLast, who, writtenUniverse(fixture));
+    }
+    const int written = *fixture.address;
     if (written < dmx::kFirstChannel) {
-        throw ChartRefused(who + ": start address " + addressText(fixture, written) +
-                           " is below 1; DMX channels start at 1.");
+        refuse(Kind::AddressBelowFirst, who, writtenAddress(fixture));
     }
     Placed placed{fixture.universe.value_or(1), written};
     if (!fixture.universe) {
         // A number that counts across universes.
         placed = {(written - 1) / dmx::kLastChannel + 1, (written - 1) % dmx::kLastChannel + 1};
+        if (placed.universe > dmx::kLastUniverse) {
+            refuse(Kind::AddressPastUniverses, who, writtenAddress(fixture));
+        }
     } else if (written > dmx::kLastChannel) {
-        throw ChartRefused(who + ": start address " + addressText(fixture, written) +
-                           " lies past 512, the last channel of a universe.");
+        refuse(Kind::AddressPastUniverse, who, writtenAddress(fixture));
     }
     if (fixture.channels < 1) {
-        throw ChartRefused(who + ": " + std::to_string(fixture.channels) +
-                           " channels; a fixture takes at least 1.");
+        refuse(Kind::ChannelsBelowOne, who, writtenChannels(fixture));
     }
     const long long last = static_cast<long long>(placed.address) + fixture.channels - 1;
     if (last > dmx::kLastChannel) {
-        throw ChartRefused(who + ": its " + std::to_string(fixture.channels) +
-                           " channels run from " + std::to_string(placed.address) + " to " +
-                           std::to_string(last) + ", past 512.");
+        ChartMessage message =
+            aboutFixture(Kind::ChannelsPastUniverse, who, writtenChannels(fixture));
+        message.first = placed.address;
+        // A count held at the reader's limit gives no true last channel.
+        message.last = fixture.channels < kBeyondAnyLimit ? static_cast<int>(last) : 0;
+        throw ChartRefused(std::move(message));
     }
     if (placed.address > kHighestAddress) {
         if (!leaveOut) {
-            throw ChartRefused(who + ": start address " + addressText(fixture, written) +
-                               " is above 511, the highest nine switches can set.");
+            refuse(Kind::AddressAboveSwitches, who, writtenAddress(fixture));
         }
-        whyLeftOut = "512 needs a tenth switch";
+        whyLeftOut = Kind::NeedsTenthSwitch;
         return std::nullopt;
     }
     return placed;
 }
 
-// Tells each row how many others share channels with it, and with whom
-// first; returns the pairs (the first of them, in no order) and their count.
-std::size_t sharePairs(std::vector<SwitchChart::Row>& rows,
-                       std::vector<std::pair<std::size_t, std::size_t>>& pairs) {
-    // By universe and first channel, so that only neighbours are compared.
-    std::vector<std::size_t> order(rows.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-    }
-    const auto span = [&rows](std::size_t i) {
-        const SwitchChart::Row& row = rows[i];
-        return std::tuple(row.universe, int(row.startAddress), row.startAddress + row.channels - 1);
-    };
-    std::sort(order.begin(), order.end(),
-              [&span](std::size_t a, std::size_t b) { return span(a) < span(b); });
-    const auto share = [&rows](std::size_t row, std::size_t partner) {
-        if (rows[row].sharing++ == 0) {
-            const SwitchChart::Row& with = rows[partner];
-            rows[row].sharedWith = with.name.empty() && with.fixtureNumber.empty()
-                                       ? "Fixture " + std::to_string(with.number)
-                                       : with.label();
-        }
-    };
-    std::size_t count = 0;
-    std::vector<std::size_t> open; // rows whose channels may still reach the next one
-    for (const std::size_t current : order) {
-        const int universe = std::get<0>(span(current));
-        const int first = std::get<1>(span(current));
-        std::erase_if(open, [&](std::size_t other) {
-            return std::get<0>(span(other)) != universe || std::get<2>(span(other)) < first;
+// How each fixture of the list is known. Some programs write 0 for every
+// fixture they never numbered: a 0 that all of them have is no number.
+std::vector<FixtureRef> namesOf(const std::vector<SwitchChart::Fixture>& fixtures) {
+    const bool zeroForAll =
+        fixtures.size() > 1 && std::all_of(fixtures.begin(), fixtures.end(), [](const auto& f) {
+            return readWholeNumber(f.number) == 0;
         });
-        for (const std::size_t other : open) {
-            ++count;
-            if (pairs.size() < kMostWarnings * 4) {
-                pairs.emplace_back(std::min(other, current), std::max(other, current));
-            }
-            share(current, other);
-            share(other, current);
+    std::vector<FixtureRef> names;
+    names.reserve(fixtures.size());
+    for (std::size_t i = 0; i < fixtures.size(); ++i) {
+        names.push_back(SwitchChart::nameOf(fixtures[i], i + 1));
+        if (zeroForAll) {
+            names.back().number.clear();
         }
-        open.push_back(current);
     }
-    return count;
+    return names;
 }
 
-// Names every pair of rows in one universe whose channels overlap, once, in
-// the order of the list.
-void findOverlaps(const std::vector<SwitchChart::Fixture>& fixtures,
-                  std::vector<SwitchChart::Row>& rows, std::vector<std::string>& warnings) {
-    std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    const std::size_t count = sharePairs(rows, pairs);
-    std::sort(pairs.begin(), pairs.end());
-    pairs.resize(std::min(pairs.size(), kMostWarnings));
-    for (const auto& [a, b] : pairs) {
-        const SwitchChart::Row& one = rows[a];
-        const SwitchChart::Row& two = rows[b];
-        const int from = std::max(one.startAddress, two.startAddress);
-        const int to =
-            std::min(one.startAddress + one.channels, two.startAddress + two.channels) - 1;
-        const std::string shared =
-            from == to ? "channel " + std::to_string(from)
-                       : "channels " + std::to_string(from) + "\u2013" + std::to_string(to);
-        warnings.push_back("warning: " + plainName(fixtures[one.number - 1], one.number) + " and " +
-                           plainName(fixtures[two.number - 1], two.number) + " share " + shared +
-                           " of universe " + std::to_string(one.universe) + ".");
+// Tells each row how many others share channels with it and which comes
+// first, and names the pairs in list order up to the limit, then how many
+// more there are.
+void findSharing(std::vector<SwitchChart::Row>& rows, const std::vector<FixtureRef>& names,
+                 std::vector<ChartMessage>& warnings) {
+    std::vector<OverlapIndex::Span> spans;
+    spans.reserve(rows.size());
+    for (const SwitchChart::Row& row : rows) {
+        spans.push_back({row.universe, row.startAddress, row.startAddress + row.channels - 1});
     }
-    if (count > pairs.size()) {
-        warnings.push_back("warning: " + std::to_string(count - pairs.size()) +
-                           " more pairs of fixtures share channels.");
+    const OverlapIndex index(spans);
+    const auto nameOfRow = [&](std::size_t i) -> const FixtureRef& {
+        return names[rows[i].number - 1];
+    };
+    std::size_t ends = 0; // each pair counted from both of its ends
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].sharing = index.count(i);
+        ends += rows[i].sharing;
+        index.forEach(i, [&](std::size_t other) {
+            rows[i].sharedWith = nameOfRow(other);
+            return false;
+        });
+    }
+    std::size_t named = 0;
+    std::vector<std::size_t> later;
+    for (std::size_t i = 0; i < rows.size() && named < SwitchChart::kMostSharedPairs; ++i) {
+        later.clear();
+        if (rows[i].sharing > 0) {
+            index.forEach(i, [&](std::size_t other) {
+                if (other > i) {
+                    later.push_back(other);
+                }
+                return true;
+            });
+        }
+        const std::size_t taken = std::min(later.size(), SwitchChart::kMostSharedPairs - named);
+        std::partial_sort(later.begin(), later.begin() + std::ptrdiff_t(taken), later.end());
+        for (std::size_t k = 0; k < taken; ++k) {
+            const SwitchChart::Row& one = rows[i];
+            const SwitchChart::Row& two = rows[later[k]];
+            ChartMessage message = aboutFixture(Kind::SharedChannels, nameOfRow(i));
+            message.other = nameOfRow(later[k]);
+            message.universe = one.universe;
+            message.first = std::max(one.startAddress, two.startAddress);
+            message.last =
+                std::min(one.startAddress + one.channels, two.startAddress + two.channels) - 1;
+            warnings.push_back(std::move(message));
+        }
+        named += taken;
+    }
+    if (ends / 2 > named) {
+        ChartMessage more;
+        more.kind = Kind::MoreSharedPairs;
+        more.count = ends / 2 - named;
+        warnings.push_back(std::move(more));
     }
 }
 
@@ -191,38 +221,67 @@ std::string SwitchChart::Row::label() const {
     return fixtureNumber + " " + name;
 }
 
+FixtureRef SwitchChart::nameOf(const Fixture& fixture, std::size_t place) {
+    std::string_view number = fixture.number;
+    while (!number.empty() && (number.front() == ' ' || number.front() == '\t')) {
+        number.remove_prefix(1);
+    }
+    while (!number.empty() && (number.back() == ' ' || number.back() == '\t')) {
+        number.remove_suffix(1);
+    }
+    // As some programs write a number never given, in any case.
+    const bool isNone =
+        number.size() == 4 && std::equal(number.begin(), number.end(), "none",
+                                         [](char c, char lower) { return (c | 0x20) == lower; });
+    return {isNone ? std::string() : std::string(number), fixture.name, place, fixture.line};
+}
+
 std::string SwitchChart::refusalName(const Fixture& fixture, std::size_t number) {
-    std::string who = fixture.name.empty() ? "Fixture " + std::to_string(number)
-                                           : "Fixture \"" + fixture.name + "\"";
-    if (fixture.line > 0) {
-        who += " (line " + std::to_string(fixture.line) + ")";
+    const FixtureRef known = nameOf(fixture, number);
+    std::string who = "Fixture";
+    if (!known.number.empty()) {
+        who.append(" ").append(known.number);
+    }
+    if (!known.name.empty()) {
+        who.append(" \"").append(known.name).append("\"");
+    }
+    if (known.number.empty() && known.name.empty()) {
+        who.append(" ").append(std::to_string(number));
+    }
+    if (known.line > 0) {
+        who.append(" (line ").append(std::to_string(known.line)).append(")");
     }
     return who;
 }
 
 SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unsettable unsettable) {
     if (fixtures.empty()) {
-        throw ChartRefused("Nothing to chart: no fixture was given.");
+        throw ChartRefused(ChartMessage{});
     }
+    const std::vector<FixtureRef> names = namesOf(fixtures);
     // Every fixture is checked before any is charted, so that a refusal
     // leaves nothing half made.
     Chart chart;
     std::vector<std::pair<std::size_t, Placed>> placed;
     placed.reserve(fixtures.size());
+    std::size_t notPatched = 0;
     for (std::size_t i = 0; i < fixtures.size(); ++i) {
-        std::string whyLeftOut;
-        if (const auto where = place(fixtures[i], i + 1, unsettable, whyLeftOut)) {
+        Kind whyLeftOut = Kind::NotPatched;
+        if (const auto where = place(fixtures[i], names[i], unsettable, whyLeftOut)) {
             placed.emplace_back(i, *where);
             chart.showsUniverses =
                 chart.showsUniverses || fixtures[i].universe.has_value() || where->universe != 1;
         } else {
-            chart.leftOut.push_back(plainName(fixtures[i], i + 1) + " left out: " + whyLeftOut +
-                                    ".");
+            notPatched += whyLeftOut == Kind::NotPatched ? 1 : 0;
+            chart.leftOut.push_back(aboutFixture(whyLeftOut, names[i]));
         }
     }
     if (placed.empty()) {
-        throw ChartRefused("Nothing to chart: none of the " + std::to_string(fixtures.size()) +
-                           " fixtures can be set with nine switches; " + chart.leftOut.front());
+        ChartMessage nothing;
+        nothing.kind = Kind::NothingSettable;
+        nothing.count = fixtures.size();
+        nothing.notPatched = notPatched;
+        throw ChartRefused(std::move(nothing));
     }
 
     // The switch positions come from the window's own bank, run headless.
@@ -235,7 +294,7 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
         Row row;
         row.number = index + 1;
         row.name = fixture.name;
-        row.fixtureNumber = fixture.number;
+        row.fixtureNumber = names[index].number;
         row.universe = where.universe;
         row.startAddress = static_cast<std::int16_t>(where.address);
         row.channels = fixture.channels;
@@ -245,7 +304,7 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
         }
         chart.rows.push_back(std::move(row));
     }
-    findOverlaps(fixtures, chart.rows, chart.warnings);
+    findSharing(chart.rows, names, chart.warnings);
     return chart;
 }
 
@@ -260,12 +319,11 @@ std::vector<SwitchChart::Fixture> SwitchChart::series(const PatchAddress& first,
     for (int i = 0; i < made; ++i) {
         // The first stays where it was asked for, so that the chart refuses it
         // if it does not fit.
-        if (i > 0 && first.universe && address + channels - 1 > dmx::kLastChannel) {
-            ++universe;
-            address = 1;
-        } else if (i > 0 && !first.universe &&
-                   (address - 1) % dmx::kLastChannel + channels > dmx::kLastChannel) {
-            address += dmx::kLastChannel - (address - 1) % dmx::kLastChannel;
+        const long long inUniverse =
+            first.universe ? address : (address - 1) % dmx::kLastChannel + 1;
+        if (i > 0 && inUniverse + channels - 1 > dmx::kLastChannel) {
+            universe += first.universe ? 1 : 0;
+            address = first.universe ? 1 : address + dmx::kLastChannel - inUniverse + 1;
         }
         Fixture fixture;
         fixture.universe =
@@ -273,6 +331,10 @@ std::vector<SwitchChart::Fixture> SwitchChart::series(const PatchAddress& first,
                            : std::nullopt;
         fixture.address = int(std::clamp<long long>(address, -kBeyondAnyLimit, kBeyondAnyLimit));
         fixture.channels = channels;
+        fixture.written.address = first.universe
+                                      ? std::to_string(universe) + "/" + std::to_string(address)
+                                      : std::to_string(address);
+        fixture.written.channels = std::to_string(channels);
         fixtures.push_back(std::move(fixture));
         address += channels;
     }

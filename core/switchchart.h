@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chartmessage.h"
+#include "fixtureref.h"
 #include "patchaddress.h"
 
 #include <array>
@@ -27,7 +29,9 @@ public:
         // Nothing: not patched.
         std::optional<int> address;
         int channels = 1;
-        int line = 0; // where the source has it; 0 when not from a file
+        // Where the source has it; 0 when not from a file, or where a line
+        // would not help (the XML inside a zip).
+        int line = 0;
         // The fields as the source wrote them, for messages; empty where the
         // source gave none or a message should use the number.
         struct Written {
@@ -38,18 +42,18 @@ public:
     };
 
     struct Row {
-        std::size_t number = 0; // place in the list, from 1
-        std::string name;       // empty when the source gives none
-        std::string fixtureNumber;
+        std::size_t number = 0;    // place in the list, from 1
+        std::string name;          // empty when the source gives none
+        std::string fixtureNumber; // the source's number, where it is one (FixtureRef)
         int universe = 1;
         std::int16_t startAddress = 0;
         int channels = 1;
         // on[i] is switch i + 1, of weight 2 to the power i.
         std::array<bool, 9> on{};
         // Other fixtures of the chart that share channels with this one, and
-        // how the first of them is known.
+        // the first of them by universe and first channel (then list order).
         std::size_t sharing = 0;
-        std::string sharedWith;
+        FixtureRef sharedWith;
 
         // The nine switches as "1" and "0", switch 1 first: 100 -> "001001100".
         [[nodiscard]] std::string switchDigits() const;
@@ -61,10 +65,12 @@ public:
 
     struct Chart {
         std::vector<Row> rows;
-        // One line each: a fixture left off the chart and why, in list order.
-        std::vector<std::string> leftOut;
-        // One line each: two fixtures that share channels.
-        std::vector<std::string> warnings;
+        // Each a fixture left off the chart and why (NotPatched,
+        // NeedsTenthSwitch), in list order.
+        std::vector<ChartMessage> leftOut;
+        // Each two fixtures that share channels (SharedChannels), pairs in list
+        // order up to kMostSharedPairs, then how many more (MoreSharedPairs).
+        std::vector<ChartMessage> warnings;
         // Some fixture is in a universe other than 1, or the source names universes.
         bool showsUniverses = false;
     };
@@ -76,20 +82,36 @@ public:
 
     // Beyond this a series is no rig but a typing error.
     static constexpr int kLongestSeries = 10'000;
+    // Pairs that share channels are named up to this many; a rig where
+    // hundreds of fixtures share one address would otherwise bury the rest.
+    static constexpr std::size_t kMostSharedPairs = 1000;
 
     // Checks every fixture and charts them in order, or throws ChartRefused
-    // for the first one that is plainly wrong: below address 1, past 512 of its
-    // universe, universe 0, fewer than 1 channel, or nothing left to chart.
+    // with a ChartMessage for the first one that is plainly wrong: below
+    // address 1, past 512 of its universe, a universe outside 1 ... 63,999,
+    // fewer than 1 channel, or nothing left to chart. Fixtures are named as
+    // nameOf() says, except that a number 0 that every fixture of the list
+    // has is none. Takes O(n log n) time, however many fixtures share channels.
     [[nodiscard]] static Chart make(const std::vector<Fixture>& fixtures, Unsettable unsettable);
 
     // COUNT fixtures of CHANNELS channels each, the first at FIRST, each next
     // one where the previous one's channels end, or at address 1 of the next
     // universe when it would run past 512, as consoles patch a range. COUNT is
-    // taken as 0 ... kLongestSeries.
+    // taken as 0 ... kLongestSeries. Each fixture's written texts are its
+    // exact universe, address and channel count, for messages; the caller
+    // gives the first the texts the user typed.
     [[nodiscard]] static std::vector<Fixture> series(const PatchAddress& first, int channels,
                                                      int count);
 
-    // How a refusal names a fixture: Fixture "Spot" (line 4), or Fixture 3.
+    // How the place'th fixture of a list is known, from the fixture alone:
+    // its number (where it is one: not empty, not "None" in any case), name
+    // and line.
+    [[nodiscard]] static FixtureRef nameOf(const Fixture& fixture, std::size_t place);
+
+    // How a reader's own refusal names a fixture, in English: Fixture 101
+    // "Spot" (line 4), Fixture "Spot", Fixture 101, or Fixture 3. Readers
+    // that throw ChartRefused(ChartMessage) with Kind::FixtureRefused and
+    // nameOf() have it worded in the user's language instead.
     [[nodiscard]] static std::string refusalName(const Fixture& fixture, std::size_t number);
 };
 

@@ -1,16 +1,21 @@
 #include "appinformation.h"
+#include "chartrefused.h"
 #include "conversions.h"
 #include "headlessswitchbank.h"
 #include "modbinarydecimal.h"
 #include "patchaddress.h"
 #include "runtimeerror.h"
+#include "switchchart.h"
+#include "wholenumber.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace brisolant {
@@ -269,6 +274,240 @@ TEST(PatchAddress, ReadsTheNotationsOfConsolesAndPlotPrograms) {
             read.append("<").append(text(patch->last));
         }
         EXPECT_EQ(read, row.read);
+    }
+}
+
+using Fixture = SwitchChart::Fixture;
+using Kind = ChartMessage::Kind;
+using K = Kind;
+constexpr auto kRefuse = SwitchChart::Unsettable::Refuse;
+constexpr auto kLeaveOut = SwitchChart::Unsettable::LeaveOut;
+
+// A refusal or a note as a row expects it: the kind, the value quoted, the channels.
+std::string is(Kind kind, const std::string& text = "", int first = 0, int last = 0) {
+    std::string said = std::to_string(int(kind)) + " " + text;
+    return first == 0 ? said : said + " " + std::to_string(first) + "-" + std::to_string(last);
+}
+
+// What the chart of the fixture, with one plain fixture after it, says of it:
+// "U/A" where it is charted, else the refusal or why it is left out.
+std::string outcome(const Fixture& fixture, SwitchChart::Unsettable unsettable) {
+    Fixture plain;
+    plain.address = 1;
+    try {
+        const SwitchChart::Chart chart = SwitchChart::make({fixture, plain}, unsettable);
+        if (!chart.leftOut.empty()) {
+            return is(chart.leftOut.front().kind);
+        }
+        return std::to_string(chart.rows.front().universe) + "/" +
+               std::to_string(chart.rows.front().startAddress);
+    } catch (const ChartRefused& refused) {
+        const ChartMessage& message = *refused.message();
+        return is(message.kind, message.text, message.first, message.last);
+    }
+}
+
+TEST(SwitchChart, EveryLimitAtItAndOnePastQuotingWhatWasWritten) {
+    constexpr int kHeld = kBeyondAnyLimit;
+    const std::optional<int> none;
+    const struct {
+        const char* name;
+        std::optional<int> universe;
+        std::optional<int> address;
+        int channels;
+        Fixture::Written written;
+        SwitchChart::Unsettable unsettable;
+        std::string expected;
+    } rows[] = {
+        // clang-format off
+        {"universe 1", 1, 5, 1, {}, kRefuse, "1/5"},
+        {"universe 0", 0, 5, 1, {}, kRefuse, is(K::UniverseBelowFirst, "0")},
+        {"universe 63999", 63999, 5, 1, {}, kRefuse, "63999/5"},
+        {"universe 64000", 64000, 5, 1, {}, kLeaveOut, is(K::UniverseAboveLast, "64000")},
+        {"universe column", 70000, 5, 1, {"5", " 070000", ""}, kRefuse,
+         is(K::UniverseAboveLast, "070000")},
+        {"universe of a notation", 70000, 1, 1, {" 70000/1", "", ""}, kRefuse,
+         is(K::UniverseAboveLast, "70000")},
+        {"universe held", kHeld, 1, 1, {"99999999999.1", "", ""}, kRefuse,
+         is(K::UniverseAboveLast, "99999999999")},
+        {"across, last universe", none, 32767487, 1, {}, kRefuse, "63999/511"},
+        {"across, one universe past", none, 32767489, 1, {}, kLeaveOut,
+         is(K::AddressPastUniverses, "32767489")},
+        {"across, held", none, kHeld, 1, {"2147483647", "", ""}, kRefuse,
+         is(K::AddressPastUniverses, "2147483647")},
+        {"address 1", none, 1, 1, {}, kRefuse, "1/1"},
+        {"address 0", none, 0, 1, {"0", "", ""}, kLeaveOut, is(K::AddressBelowFirst, "0")},
+        {"below 1 in a universe", 2, -5, 1, {}, kRefuse, is(K::AddressBelowFirst, "2/-5")},
+        {"address 511", none, 511, 1, {}, kRefuse, "1/511"},
+        {"address 512 typed", none, 512, 1, {}, kRefuse, is(K::AddressAboveSwitches, "512")},
+        {"address 512 from a file", 2, 512, 1, {}, kLeaveOut, is(K::NeedsTenthSwitch)},
+        {"address 513 across", none, 513, 1, {}, kRefuse, "2/1"},
+        {"address 513 in a universe", 2, 513, 1, {"513", "2", ""}, kLeaveOut,
+         is(K::AddressPastUniverse, "2/513")},
+        {"channels to 512", 1, 497, 16, {}, kRefuse, "1/497"},
+        {"channels past 512", 1, 498, 16, {}, kRefuse, is(K::ChannelsPastUniverse, "16", 498, 513)},
+        {"channels held", 1, 1, kHeld, {"", "", "99999999999"}, kRefuse,
+         is(K::ChannelsPastUniverse, "99999999999", 1, 0)},
+        {"channels 0", 1, 1, 0, {}, kRefuse, is(K::ChannelsBelowOne, "0")},
+        {"channels negative", 1, 1, -16, {"", "", "-16"}, kLeaveOut,
+         is(K::ChannelsBelowOne, "-16")},
+        {"not patched, typed", 1, none, 1, {}, kRefuse, is(K::NoStartAddress)},
+        {"not patched, from a file", 1, none, 1, {}, kLeaveOut, is(K::NotPatched)},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Fixture fixture;
+        fixture.universe = row.universe;
+        fixture.address = row.address;
+        fixture.channels = row.channels;
+        fixture.written = row.written;
+        EXPECT_EQ(outcome(fixture, row.unsettable), row.expected);
+    }
+}
+
+TEST(SwitchChart, QuotesAreOneLineCutOnACharacter) {
+    const std::string forty(40, 'a');
+    EXPECT_EQ(ChartMessage::quote(" \t2/17\r\n"), "2/17");
+    EXPECT_EQ(ChartMessage::quote("a\nb\tc"), "a b c");
+    EXPECT_EQ(ChartMessage::quote(forty), forty);
+    EXPECT_EQ(ChartMessage::quote(forty + "b"), forty + "\u2026");
+    EXPECT_EQ(ChartMessage::quote(forty.substr(1) + "\u00E9\u00E9"),
+              forty.substr(1) + "\u00E9\u2026");
+}
+
+TEST(SwitchChart, FixturesAreKnownByNumberAndNameElseByPlace) {
+    const struct {
+        const char* name;
+        std::vector<std::string> numbers;
+        std::string known; // each charted fixture's number, then the first's refusal name
+    } rows[] = {
+        {"numbers", {" 101 ", "7"}, "101,7, Fixture 101 \"Spot\" (line 4)"},
+        {"None in any case", {"None", "nONE"}, ",, Fixture \"Spot\" (line 4)"},
+        {"0 for every fixture", {"0", "00"}, ",, Fixture 0 \"Spot\" (line 4)"},
+        {"0 beside a number", {"0", "5"}, "0,5, Fixture 0 \"Spot\" (line 4)"},
+        {"0 alone", {"0"}, "0, Fixture 0 \"Spot\" (line 4)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<Fixture> fixtures;
+        for (const std::string& number : row.numbers) {
+            fixtures.emplace_back();
+            fixtures.back().number = number;
+            fixtures.back().address = int(fixtures.size());
+        }
+        std::string known;
+        for (const SwitchChart::Row& charted : SwitchChart::make(fixtures, kRefuse).rows) {
+            known += charted.fixtureNumber + ",";
+        }
+        fixtures.front().name = "Spot";
+        fixtures.front().line = 4;
+        EXPECT_EQ(known + " " + SwitchChart::refusalName(fixtures.front(), 1), row.known);
+    }
+    EXPECT_EQ(SwitchChart::refusalName(Fixture{}, 3), "Fixture 3");
+}
+
+// How a chart marks shared channels: each row's count of partners and its
+// first partner, then the pairs named and how many more.
+std::string sharing(const SwitchChart::Chart& chart) {
+    std::string said;
+    for (const SwitchChart::Row& row : chart.rows) {
+        said += std::to_string(row.sharing) + ":" + std::to_string(row.sharedWith.place) + " ";
+    }
+    for (const ChartMessage& warning : chart.warnings) {
+        said += warning.kind == Kind::MoreSharedPairs
+                    ? "+" + std::to_string(warning.count)
+                    : std::to_string(warning.fixture.place) + "-" +
+                          std::to_string(warning.other.place) + " ";
+    }
+    return said;
+}
+
+// The same, found pair by pair: the first partner by universe, first and last
+// channel, then list order; the pairs in list order up to the limit.
+std::string sharingPairByPair(const SwitchChart::Chart& chart) {
+    const auto span = [&](std::size_t i) {
+        const SwitchChart::Row& row = chart.rows[i];
+        return std::tuple(row.universe, int(row.startAddress), row.startAddress + row.channels - 1,
+                          row.number);
+    };
+    std::string said;
+    std::string pairs;
+    std::size_t named = 0;
+    std::size_t all = 0;
+    for (std::size_t i = 0; i < chart.rows.size(); ++i) {
+        std::size_t count = 0;
+        std::optional<std::size_t> first;
+        for (std::size_t j = 0; j < chart.rows.size(); ++j) {
+            if (j == i || std::get<0>(span(i)) != std::get<0>(span(j)) ||
+                std::get<1>(span(i)) > std::get<2>(span(j)) ||
+                std::get<1>(span(j)) > std::get<2>(span(i))) {
+                continue;
+            }
+            ++count;
+            first = !first || span(j) < span(*first) ? j : first;
+            all += j > i ? 1 : 0;
+            if (j > i && named < SwitchChart::kMostSharedPairs) {
+                ++named;
+                pairs += std::to_string(i + 1) + "-" + std::to_string(j + 1) + " ";
+            }
+        }
+        said += std::to_string(count) + ":" + std::to_string(first ? *first + 1 : 0) + " ";
+    }
+    return said + pairs + (all > named ? "+" + std::to_string(all - named) : "");
+}
+
+TEST(SwitchChart, SharedChannelsAreFoundAsPairByPairWouldFindThem) {
+    // Rigs with more pairs than are named, some in several universes.
+    std::mt19937 random(7);
+    for (const int universes : {1, 3}) {
+        SCOPED_TRACE(universes);
+        std::vector<Fixture> fixtures(400);
+        for (Fixture& fixture : fixtures) {
+            fixture.universe = std::uniform_int_distribution(1, universes)(random);
+            fixture.address = std::uniform_int_distribution(1, 480)(random);
+            fixture.channels = std::uniform_int_distribution(1, 32)(random);
+        }
+        const SwitchChart::Chart chart = SwitchChart::make(fixtures, kLeaveOut);
+        EXPECT_EQ(sharing(chart), sharingPairByPair(chart));
+    }
+    // A ganged dimmer list: every fixture at one address.
+    Fixture dimmer;
+    dimmer.address = 1;
+    const std::vector<Fixture> ganged(20'000, dimmer);
+    const SwitchChart::Chart chart = SwitchChart::make(ganged, kLeaveOut);
+    EXPECT_EQ(chart.rows.back().sharing, ganged.size() - 1);
+    EXPECT_EQ(chart.rows.back().sharedWith.place, 1);
+    EXPECT_EQ(chart.warnings.size(), SwitchChart::kMostSharedPairs + 1);
+    EXPECT_EQ(chart.warnings.back().count, 20'000ULL * 19'999 / 2 - SwitchChart::kMostSharedPairs);
+}
+
+TEST(SwitchChart, SeriesRunIntoTheNextUniverseAsConsolesPatchARange) {
+    const std::optional<int> none;
+    const struct {
+        const char* name;
+        PatchAddress first;
+        int channels;
+        int count;
+        std::string made; // how many, and the last two as written
+    } rows[] = {
+        {"past 512, no universe named", {none, 1, none}, 100, 6, "6: 401 513"},
+        {"the last ending on 512", {none, 481, none}, 16, 2, "2: 481 497"},
+        {"the next past 512", {none, 481, none}, 16, 3, "3: 497 513"},
+        {"a first that does not fit stays", {1, 510, none}, 16, 2, "2: 1/510 2/1"},
+        {"into the next universe", {2, 500, none}, 10, 2, "2: 2/500 3/1"},
+        {"the longest", {1, 1, none}, 16, 10'000, "10000: 313/225 313/241"},
+        {"longer than that", {1, 1, none}, 16, 10'001, "10000: 313/225 313/241"},
+        {"fewer than none", {none, 1, none}, 16, -1, "0:"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<Fixture> made = SwitchChart::series(row.first, row.channels, row.count);
+        std::string said = std::to_string(made.size()) + ":";
+        for (std::size_t i = std::max<std::size_t>(made.size(), 2) - 2; i < made.size(); ++i) {
+            said += " " + made[i].written.address;
+        }
+        EXPECT_EQ(said, row.made);
     }
 }
 

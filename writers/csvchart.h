@@ -7,11 +7,18 @@
 namespace brisolant {
 
 // The chart as CSV for scripts and spreadsheets: UTF-8, commas, one header row
-//   Number,Name,Universe,Address,Channels,Switches,ON
-// and a row per fixture: its place in the list, its name, universe (from 1),
-// start address, channel count, the nine switches as 1 and 0 with switch 1
-// first, and the ON switch numbers separated by blanks. A field with a comma,
-// a quote or a line break in it is quoted.
+//   Number,ID,Name,Universe,Address,Channels,Switches,ON
+// and a row per fixture: its place in the list, its number from the file
+// (empty where it has none), its name, universe (from 1), start address,
+// channel count, the nine switches as 1 and 0 with switch 1 first, separated
+// by blanks, and the ON switch numbers separated by blanks. A field with a
+// comma, a quote or a line break in it is quoted, its quotes doubled.
+//
+// The switches are "0 1 0 0 0 0 0 0 0", not "010000000": a spreadsheet's
+// default import takes nine digits for a number and drops the leading zeros
+// (address 2 would read as switch 1 ON), while with blanks between them every
+// spreadsheet keeps the cell as text, and a script splits it at the blanks as
+// it does the ON column.
 class CsvChart final {
 public:
     [[nodiscard]] static QByteArray render(const SwitchChart::Chart& chart);

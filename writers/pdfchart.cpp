@@ -1,6 +1,7 @@
 #include "pdfchart.h"
 
 #include "brisolant_version.h"
+#include "chartmessages.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -106,7 +107,7 @@ void drawSwitchBlock(QPainter& painter, const QRectF& area, const SwitchChart::R
 // with whom, so that nobody sets its switches without noticing.
 void drawSharing(QPainter& painter, const QRectF& cell, const SwitchChart::Row& row) {
     const QFont font = fontOf(7, true);
-    QString text = QStringLiteral("Shares channels with ") + QString::fromStdString(row.sharedWith);
+    QString text = QStringLiteral("Shares channels with ") + ChartMessages::name(row.sharedWith);
     if (row.sharing > 1) {
         text += QStringLiteral(" and %1 more").arg(row.sharing - 1);
     }

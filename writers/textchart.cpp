@@ -3,31 +3,106 @@
 #include <QString>
 
 #include <algorithm>
+#include <vector>
 
 namespace brisolant {
 
-QByteArray TextChart::render(const SwitchChart::Chart& chart) {
+namespace {
+
+// The chart's cells, one of each per row.
+struct TextCells {
     std::vector<QString> labels;
-    labels.reserve(chart.rows.size());
+    std::vector<QString> addresses;
+    std::vector<QString> switches;
+    std::vector<QString> on;
+};
+
+qsizetype widest(const std::vector<QString>& texts) {
     qsizetype width = 0;
+    for (const QString& text : texts) {
+        width = std::max(width, text.size());
+    }
+    return width;
+}
+
+TextCells cellsOf(const SwitchChart::Chart& chart) {
     qsizetype universeWidth = 0;
     for (const SwitchChart::Row& row : chart.rows) {
-        labels.push_back(QString::fromStdString(row.label()));
-        width = std::max(width, labels.back().size());
         universeWidth = std::max(universeWidth, QString::number(row.universe).size());
     }
-    QString text;
-    for (std::size_t i = 0; i < chart.rows.size(); ++i) {
-        const SwitchChart::Row& row = chart.rows[i];
+    TextCells cells;
+    for (const SwitchChart::Row& row : chart.rows) {
         const QString address = QString::number(row.startAddress);
         // Pieces joined, not QString::arg, so a name with "%1" in it stays as it is.
-        text +=
-            labels[i].leftJustified(width) + QStringLiteral("  ") +
-            (chart.showsUniverses ? QString::number(row.universe).rightJustified(universeWidth) +
-                                        u'/' + address.leftJustified(3)
-                                  : address.rightJustified(3)) +
-            QStringLiteral("  ") + QString::fromStdString(row.switchDigits()) +
-            QStringLiteral("  ON: ") + QString::fromStdString(row.onSwitches()) + u'\n';
+        cells.labels.push_back(QString::fromStdString(row.label()));
+        cells.addresses.push_back(
+            chart.showsUniverses ? QString::number(row.universe).rightJustified(universeWidth) +
+                                       u'/' + address.leftJustified(3)
+                                 : address.rightJustified(3));
+        cells.switches.push_back(QString::fromStdString(row.switchDigits()));
+        cells.on.push_back(QStringLiteral("ON: ") + QString::fromStdString(row.onSwitches()));
+    }
+    return cells;
+}
+
+QString chartLine(const QString& label, const QString& address, const QString& switches,
+                  const QString& on) {
+    return label + QStringLiteral("  ") + address + QStringLiteral("  ") + switches +
+           QStringLiteral("  ") + on + u'\n';
+}
+
+// The text cut to width characters in the middle, never inside a character of
+// two UTF-16 units. Two thirds are the end: where a name has what tells it from
+// its neighbours ("#2 Links"), while its start keeps the number.
+QString shortened(const QString& text, qsizetype width) {
+    if (text.size() <= width) {
+        return text;
+    }
+    qsizetype tail = (width - 1) * 2 / 3;
+    qsizetype head = width - 1 - tail;
+    head -= text.at(head).isLowSurrogate() ? 1 : 0;
+    tail -= text.at(text.size() - tail).isLowSurrogate() ? 1 : 0;
+    return text.left(head) + u'\u2026' + text.right(tail);
+}
+
+} // namespace
+
+QByteArray TextChart::render(const SwitchChart::Chart& chart) {
+    const TextCells cells = cellsOf(chart);
+    const qsizetype width = widest(cells.labels);
+    QString text;
+    for (std::size_t i = 0; i < chart.rows.size(); ++i) {
+        text += chartLine(cells.labels[i].leftJustified(width), cells.addresses[i],
+                          cells.switches[i], cells.on[i]);
+    }
+    return text.toUtf8();
+}
+
+QByteArray TextChart::renderForTerminal(const SwitchChart::Chart& chart, int columns) {
+    // A label never narrower than this, however narrow the terminal.
+    constexpr qsizetype kNarrowestLabel = 12;
+    const TextCells cells = cellsOf(chart);
+    const QString fixtureHeading = tr("Fixture");
+    //: Heads the column of start addresses, "17" or with the universe "2/17".
+    const QString addressHeading = tr("Address");
+    //: Heads the column of the nine switches, 1 for ON and 0 for OFF, switch 1 first.
+    const QString switchesHeading = tr("Switches 1\u20139");
+    //: Heads the column that lists the switches to turn ON.
+    const QString onHeading = tr("ON");
+    const qsizetype addressWidth = std::max(widest(cells.addresses), addressHeading.size());
+    const qsizetype switchesWidth = std::max(widest(cells.switches), switchesHeading.size());
+    const qsizetype rest =
+        addressWidth + switchesWidth + std::max(widest(cells.on), onHeading.size()) + 6;
+    const qsizetype labelWidth =
+        std::max({std::min(widest(cells.labels), columns - rest), fixtureHeading.size(),
+                  std::min(kNarrowestLabel, widest(cells.labels))});
+    QString text = chartLine(fixtureHeading.leftJustified(labelWidth),
+                             addressHeading.rightJustified(addressWidth),
+                             switchesHeading.leftJustified(switchesWidth), onHeading);
+    for (std::size_t i = 0; i < chart.rows.size(); ++i) {
+        text += chartLine(shortened(cells.labels[i], labelWidth).leftJustified(labelWidth),
+                          cells.addresses[i].rightJustified(addressWidth),
+                          cells.switches[i].leftJustified(switchesWidth), cells.on[i]);
     }
     return text.toUtf8();
 }

@@ -3,6 +3,7 @@
 #include "switchchart.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace brisolant {
 
@@ -13,8 +14,17 @@ namespace brisolant {
 //   Spot left  100  001001100  ON: 3 6 7
 //   Spot left  2/100  001001100  ON: 3 6 7
 class TextChart final {
+    Q_DECLARE_TR_FUNCTIONS(TextChart)
+
 public:
+    // For a file or a pipe, the same in every language, for scripts: no
+    // heading, and every label padded to the longest.
     [[nodiscard]] static QByteArray render(const SwitchChart::Chart& chart);
+
+    // For a terminal this many columns wide: a first line naming the columns,
+    // and labels too long for the width shortened in the middle, keeping their
+    // end (where numbers and sides are), so that no line wraps.
+    [[nodiscard]] static QByteArray renderForTerminal(const SwitchChart::Chart& chart, int columns);
 };
 
 } // namespace brisolant

@@ -1,5 +1,7 @@
 #include "chartcommand.h"
 
+#include "chartmessages.h"
+#include "chartoutput.h"
 #include "chartrefused.h"
 #include "csvchart.h"
 #include "pdfchart.h"
@@ -13,28 +15,36 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <optional>
 #include <utility>
 
 namespace brisolant {
 
 namespace {
 
-enum class Format : std::uint8_t { Text, Csv, Pdf };
+using Format = ChartFormat;
 
-Format formatOf(const QString& output) {
+// The form an output's name tells: .pdf or .csv, in any case.
+std::optional<Format> formatNamed(const QString& output) {
     if (output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         return Format::Pdf;
     }
     if (output.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
         return Format::Csv;
     }
-    return Format::Text;
+    return std::nullopt;
+}
+
+// --format's value: text, csv or pdf, in any case.
+std::optional<Format> formatCalled(const QString& name) {
+    const QString lower = name.toLower();
+    return lower == u"text"  ? std::optional(Format::Text)
+           : lower == u"csv" ? std::optional(Format::Csv)
+           : lower == u"pdf" ? std::optional(Format::Pdf)
+                             : std::nullopt;
 }
 
 std::vector<SwitchChart::Fixture> listFixtures(const QString& value) {
@@ -44,8 +54,11 @@ std::vector<SwitchChart::Fixture> listFixtures(const QString& value) {
         SwitchChart::Fixture fixture;
         const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());
         if (!patch) {
-            throw ChartRefused(SwitchChart::refusalName(fixture, fixtures.size() + 1) + ": " +
-                               PatchAddress::notAnAddress(text.toStdString()));
+            ChartMessage message;
+            message.kind = ChartMessage::Kind::NotANotation;
+            message.fixture = SwitchChart::nameOf(fixture, fixtures.size() + 1);
+            message.text = ChartMessage::quote(text.toStdString());
+            throw ChartRefused(std::move(message));
         }
         fixture.universe = patch->universe;
         fixture.address = patch->address;
@@ -62,6 +75,9 @@ struct Series {
     PatchAddress first;
     int channels = 0;
     int count = 0;
+    // As typed, for messages.
+    std::string firstText;
+    std::string channelsText;
 };
 
 // FIRST,CHANNELS,COUNT: an address in any notation and two whole numbers.
@@ -76,7 +92,7 @@ std::optional<Series> seriesOf(const QString& value) {
     if (!first || first->last || !channels || !count) {
         return std::nullopt;
     }
-    return Series{*first, *channels, *count};
+    return Series{*first, *channels, *count, parts.at(0).toStdString(), parts.at(1).toStdString()};
 }
 
 // Fonts need a QGuiApplication; the offscreen platform needs no display, so
@@ -102,107 +118,143 @@ QByteArray renderPdf(const SwitchChart::Chart& chart, const QString& title,
     return bytes;
 }
 
-// Standard output may be a full disk or a closed pipe: that is a failure too.
-ExitStatus writeToStandardOutput(const QByteArray& bytes) {
-    const auto size = static_cast<std::size_t>(bytes.size());
-    if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0) {
-        return kSuccess;
-    }
-    report::line(QStringLiteral("cannot write the chart to standard output: %1.")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
-    return kFailure;
-}
-
 } // namespace
 
 ChartCommand::ChartCommand(ChartRequest request)
     : m_request(std::move(request)) {}
 
 ExitStatus ChartCommand::run() const {
-    const QString& value = m_request.value;
-    const Format format = formatOf(m_request.output);
-    QPageSize pageSize = PdfChart::localPageSize();
-    if (!m_request.pageSize.isEmpty()) {
-        if (format != Format::Pdf) {
-            return report::usageError(
-                QStringLiteral("--page-size is for a PDF chart (--output FILE.pdf)."));
-        }
-        const auto named = PdfChart::pageSizeNamed(m_request.pageSize);
-        if (!named) {
-            return report::usageError(
-                QStringLiteral("unknown page size \"%1\"; choose A3, A4, A5, Letter or Legal.")
-                    .arg(m_request.pageSize));
-        }
-        pageSize = *named;
+    Form form;
+    if (const std::optional<ExitStatus> refused = chooseForm(form)) {
+        return *refused;
     }
-
     Rig rig;
-    std::vector<SwitchChart::Fixture>& fixtures = rig.fixtures;
     // What the user typed is refused where it cannot be set; a file or a
     // series may hold fixtures that are only left out.
     SwitchChart::Unsettable unsettable = SwitchChart::Unsettable::LeaveOut;
-    QString title = QStringLiteral("start addresses ") + value;
+    QString title;
     try {
-        switch (m_request.source) {
-        case ChartRequest::Source::List:
-            fixtures = listFixtures(value);
-            unsettable = SwitchChart::Unsettable::Refuse;
-            break;
-        case ChartRequest::Source::Series: {
-            const auto series = seriesOf(value);
-            if (!series || series->count < 0) {
-                return report::usageError(
-                    QStringLiteral("--chart-series wants FIRST,CHANNELS,COUNT: an address and "
-                                   "two whole numbers, as in 1,16,12 or 2/1,16,12, not \"%1\".")
-                        .arg(value));
-            }
-            if (series->count > SwitchChart::kLongestSeries) {
-                return report::usageError(
-                    QStringLiteral("--chart-series makes at most %1 fixtures, not %2.")
-                        .arg(SwitchChart::kLongestSeries)
-                        .arg(series->count));
-            }
-            fixtures = SwitchChart::series(series->first, series->channels, series->count);
-            title = QStringLiteral("series ") + value + QStringLiteral(" (first, channels, count)");
-            break;
+        if (const std::optional<ExitStatus> failed = readSource(rig, unsettable, title)) {
+            return *failed;
         }
-        case ChartRequest::Source::Patch: {
-            QFile file(value);
-            if (!file.open(QIODevice::ReadOnly)) {
-                report::line(QStringLiteral("cannot read the patch list \"%1\": %2.")
-                                 .arg(value, file.errorString()));
-                return kFailure;
-            }
-            title = QFileInfo(value).fileName();
-            rig = RigFile::read(file.readAll(), title);
-            break;
-        }
-        }
-        const SwitchChart::Chart chart = SwitchChart::make(fixtures, unsettable);
-        const QByteArray bytes = format == Format::Pdf   ? renderPdf(chart, title, pageSize)
-                                 : format == Format::Csv ? CsvChart::render(chart)
-                                                         : TextChart::render(chart);
-        for (const auto* lines : {&std::as_const(rig).notes, &chart.leftOut, &chart.warnings}) {
-            for (const std::string& line : *lines) {
-                report::line(QString::fromStdString(line));
-            }
-        }
-
-        if (m_request.output.isEmpty()) {
-            return writeToStandardOutput(bytes);
-        }
-        // Written beside the target and renamed over it only when complete.
-        QSaveFile out(m_request.output);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-            report::line(QStringLiteral("cannot write \"%1\": %2.")
-                             .arg(m_request.output, out.errorString()));
-            return kFailure;
-        }
-        return kSuccess;
+        return write(SwitchChart::make(rig.fixtures, unsettable), rig.notes, form, title);
     } catch (const ChartRefused& refused) {
-        report::line(QString::fromStdString(refused.what()));
+        report::line(ChartMessages::refusal(refused));
         return kRefused;
     }
+}
+
+std::optional<ExitStatus> ChartCommand::chooseForm(Form& form) const {
+    const std::optional<Format> named = formatNamed(m_request.output);
+    form.format = named.value_or(Format::Text);
+    if (!m_request.format.isEmpty()) {
+        const std::optional<Format> chosen = formatCalled(m_request.format);
+        if (!chosen) {
+            return report::usageError(
+                tr("unknown format \"%1\"; choose text, csv or pdf.").arg(m_request.format));
+        }
+        if (named && *named != *chosen) {
+            return report::usageError(
+                tr("--format %1 and the output \"%2\" disagree; give one or the other.")
+                    .arg(m_request.format, m_request.output));
+        }
+        form.format = *chosen;
+    }
+    const bool pdf = form.format == Format::Pdf;
+    form.pageSize = PdfChart::localPageSize();
+    if (!m_request.pageSize.isEmpty()) {
+        if (!pdf) {
+            return report::usageError(
+                tr("--page-size is for a PDF chart (--output FILE.pdf or --format pdf)."));
+        }
+        const auto size = PdfChart::pageSizeNamed(m_request.pageSize);
+        if (!size) {
+            return report::usageError(
+                tr("unknown page size \"%1\"; choose A3, A4, A5, Letter or Legal.")
+                    .arg(m_request.pageSize));
+        }
+        form.pageSize = *size;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExitStatus> ChartCommand::readSource(Rig& rig, SwitchChart::Unsettable& unsettable,
+                                                   QString& title) const {
+    const QString& value = m_request.value;
+    std::vector<SwitchChart::Fixture>& fixtures = rig.fixtures;
+    //: The title of a PDF chart of the start addresses the user typed.
+    title = tr("start addresses %1").arg(value);
+    switch (m_request.source) {
+    case ChartRequest::Source::List:
+        fixtures = listFixtures(value);
+        unsettable = SwitchChart::Unsettable::Refuse;
+        break;
+    case ChartRequest::Source::Series: {
+        const auto series = seriesOf(value);
+        if (!series) {
+            return report::usageError(
+                tr("--chart-series wants FIRST,CHANNELS,COUNT: an address and two whole numbers, "
+                   "as in 1,16,12 or 2/1,16,12, not \"%1\".")
+                    .arg(value));
+        }
+        if (series->count < 0) {
+            return report::usageError(
+                tr("--chart-series wants a COUNT of 0 or more, not %1.").arg(series->count));
+        }
+        if (series->count > SwitchChart::kLongestSeries) {
+            return report::usageError(tr("--chart-series makes at most %1 fixtures, not %2.")
+                                          .arg(SwitchChart::kLongestSeries)
+                                          .arg(series->count));
+        }
+        fixtures = SwitchChart::series(series->first, series->channels, series->count);
+        // The first as typed, so that a refusal of it quotes the user.
+        if (!fixtures.empty()) {
+            fixtures.front().written.address = series->firstText;
+            fixtures.front().written.channels = series->channelsText;
+        }
+        //: The title of a PDF chart of a series the user typed.
+        title = tr("series %1 (first, channels, count)").arg(value);
+        break;
+    }
+    case ChartRequest::Source::Patch: {
+        QFile file(value);
+        if (!file.open(QIODevice::ReadOnly)) {
+            report::line(QStringLiteral("cannot read the patch list \"%1\": %2.")
+                             .arg(value, file.errorString()));
+            return kFailure;
+        }
+        title = QFileInfo(value).fileName();
+        rig = RigFile::read(file.readAll(), title);
+        break;
+    }
+    }
+    return std::nullopt;
+}
+
+ExitStatus ChartCommand::write(const SwitchChart::Chart& chart,
+                               const std::vector<std::string>& readerNotes, const Form& form,
+                               const QString& title) const {
+    ChartOutput output(m_request.output);
+    if (const ExitStatus opened = output.open(); opened != kSuccess) {
+        return opened;
+    }
+    const std::optional<int> terminalColumns = output.terminalColumns();
+    if (form.format == Format::Pdf && terminalColumns) {
+        return report::usageError(tr("a PDF chart is not for a terminal; give --output FILE.pdf, "
+                                     "or send it into a pipe or a file."));
+    }
+    const QByteArray bytes = form.format == Format::Pdf   ? renderPdf(chart, title, form.pageSize)
+                             : form.format == Format::Csv ? CsvChart::render(chart)
+                             : terminalColumns
+                                 ? TextChart::renderForTerminal(chart, *terminalColumns)
+                                 : TextChart::render(chart);
+    for (const std::string& note : readerNotes) {
+        report::line(QString::fromStdString(note));
+    }
+    for (const QString& note : ChartMessages::notes(chart)) {
+        report::line(note);
+    }
+    return output.write(bytes);
 }
 
 } // namespace brisolant

@@ -2,14 +2,30 @@
 
 #include "chartrequest.h"
 #include "exitstatus.h"
+#include "rig.h"
+#include "switchchart.h"
+
+#include <QCoreApplication>
+#include <QPageSize>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace brisolant {
 
+enum class ChartFormat : std::uint8_t { Text, Csv, Pdf };
+
 // Makes a switch chart with no window: reads the fixtures from the request's
-// source, has the core check and chart them, and writes text, CSV or a PDF. Nothing
-// is written unless every fixture is charted, and an existing output file is
-// replaced only by a complete new one.
+// source, has the core check and chart them, and writes text, CSV or a PDF
+// (ChartOutput says where). Nothing is written unless the chart is made, and
+// an existing output file is replaced only by a complete new one. Text for a
+// terminal has a heading and fits its width; into a file or a pipe it is the
+// same in every language, for scripts.
 class ChartCommand final {
+    Q_DECLARE_TR_FUNCTIONS(ChartCommand)
+
 public:
     explicit ChartCommand(ChartRequest request);
 
@@ -20,6 +36,24 @@ public:
     [[nodiscard]] ExitStatus run() const;
 
 private:
+    // The chart's form (text, CSV or PDF) and paper.
+    struct Form {
+        ChartFormat format = ChartFormat::Text;
+        QPageSize pageSize;
+    };
+
+    // Each returns nothing on success, or the exit status of a failure it has
+    // reported.
+    [[nodiscard]] std::optional<ExitStatus> chooseForm(Form& form) const;
+    [[nodiscard]] std::optional<ExitStatus>
+    readSource(Rig& rig, SwitchChart::Unsettable& unsettable, QString& title) const;
+
+    // Renders the chart for where it goes, says what it has to say on standard
+    // error, and writes it.
+    [[nodiscard]] ExitStatus write(const SwitchChart::Chart& chart,
+                                   const std::vector<std::string>& readerNotes, const Form& form,
+                                   const QString& title) const;
+
     ChartRequest m_request;
 };
 

@@ -12,8 +12,10 @@ struct ChartRequest {
     Source source = Source::List;
     // The option's value: the addresses, FIRST,CHANNELS,COUNT, or the file.
     QString value;
-    // Empty: text on standard output.
+    // Empty or "-": standard output.
     QString output;
+    // text, csv or pdf; empty: as the output's name says, else text.
+    QString format;
     // Empty: after the locale.
     QString pageSize;
 };

@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include <QCoreApplication>
+
 namespace brisolant::report {
 
 void print(std::FILE* stream, const QString& text) {
@@ -12,7 +14,7 @@ void line(const QString& message) {
 }
 
 ExitStatus usageError(const QString& what) {
-    line(what + QStringLiteral(" See \"Brisolant --help\"."));
+    line(what + u' ' + QCoreApplication::translate("report", "See \"Brisolant --help\"."));
     return kRefused;
 }
 

@@ -7,8 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
 #include <zip.h>
 
+#include <array>
 #include <map>
 
 namespace {
@@ -65,6 +67,16 @@ private Q_SLOTS:
         row("page size unknown", "--chart 1 -o c.pdf --page-size B7", 2, "page size \"B7\"");
         row("page size of text", "--chart 1 --page-size A4", 2, "--page-size is for a PDF chart");
         row("output, no chart", "-o c.txt", 2, "need a chart");
+        row("output -", "--chart 1 -o -", 0, "1    1  100000000  ON: 1\n");
+        row("output /dev/stdout", "--chart 1 -o /dev/stdout", 0, "1    1  100000000  ON: 1\n");
+        row("CSV by --format", "--chart 2 --format csv", 0,
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON\n1,,,1,2,1,0 1 0 0 0 0 0 0 "
+            "0,2\n");
+        row("PDF into a pipe", "--chart 1 -o - --format PDF", 0, "%PDF-1.4");
+        row("format and name disagree", "--chart 1 -o c.pdf --format csv", 2,
+            "--format csv and the output \"c.pdf\" disagree");
+        row("format unknown", "--chart 1 --format xml", 2, "unknown format \"xml\"");
+        row("format, no chart", "--format csv", 2, "need a chart");
         row("no display", "", 1, "no display was found");
         row("no display, another Qt option", "-style fusion", 1, "no display was found");
         row("Wayland, but Qt would use X11", "WAYLAND_DISPLAY=wayland-0", 1, "DISPLAY is not set");
@@ -119,8 +131,8 @@ private Q_SLOTS:
         row("first of a series past 512", "--chart-series 500,16,2", {}, 2,
             "Fixture 1: its 16 channels run from 500 to 515, past 512.");
         row("CSV, overlapping", "--chart 3/151<153,3/152 -o %dir/chart.CSV", {}, 0,
-            "Number,Name,Universe,Address,Channels,Switches,ON\n"
-            "1,,3,151,3,111010010,1 2 3 5 8\n2,,3,152,1,000110010,4 5 8\n",
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON\n"
+            "1,,,3,151,3,1 1 1 0 1 0 0 1 0,1 2 3 5 8\n2,,,3,152,1,0 0 0 1 1 0 0 1 0,4 5 8\n",
             "warning: Fixture 1 and Fixture 2 share channel 152 of universe 3.\n");
         row("no notation", "--chart 1,x1", {}, 2,
             "Fixture 2: start address \"x1\" is in none of the notations 17, 2/17, 2.17, 2-17, "
@@ -165,11 +177,38 @@ private Q_SLOTS:
         row("channels past 512", patch, "Name,Address,Footprint\nA,1\nB,2/498,16\n", 2,
             "Fixture \"B\" (line 3): its 16 channels run from 498 to 513, past 512.");
         row("nothing left", patch, "Name,DMX\nA,\nB,0\n", 2,
-            "Nothing to chart: none of the 2 fixtures can be set with nine switches; A (line 2) "
-            "left out: not patched.");
+            "Nothing to chart: none of the 2 fixtures is patched.");
         row("no address column", patch, "Name,Channel\nA,1\n", 2,
             "patch.csv: no address column in its first 20 lines; looked for Address, Start "
             "address, DMX, DMX Address, Dmxno, DMX#, Patch or Patch Address.");
+        row("quoted as typed, not as held", "--chart 2147483647", {}, 2,
+            "Fixture 1: start address 2147483647 is above 511 and, counted across universes, lies "
+            "past universe 63999.");
+        row("series, quoted as typed", "--chart-series 2147483647,16,2", {}, 2,
+            "Fixture 1: start address 2147483647 is above 511 and, counted across universes, lies "
+            "past universe 63999.");
+        row("universe past the last", "--chart 63999/1,64000/1", {}, 2,
+            "Fixture 2: universe 64000; universes count up to 63999.");
+        row("universe column past the last", patch, "Name,Universe,DMX\nA,64000,1\n", 2,
+            "Fixture \"A\" (line 2): universe 64000; universes count up to 63999.");
+        row("series, channels below 1", "--chart-series 1,-16,3", {}, 2,
+            "Fixture 1: -16 channels; a fixture takes at least 1.");
+        row("series, count below 0", "--chart-series 1,16,-3", {}, 2,
+            "--chart-series wants a COUNT of 0 or more, not -3. See \"Brisolant --help\".");
+        row("series past the last universe", "--chart-series 63999/497,16,2", {}, 2,
+            "Fixture 2: universe 64000; universes count up to 63999.");
+        row("numbered, unnamed, left out", patch, "Channel,Label,Address\n601,,\n602,Spot,1\n", 0,
+            "602 Spot    1  100000000  ON: 1\n", "Fixture 601 (line 2) left out: not patched.\n");
+        row("number and name in a refusal", patch, "FID,Name,DMX\n7,Spot,x1\n", 2,
+            "Fixture 7 \"Spot\" (line 2): start address \"x1\" is in none of the notations 17, "
+            "2/17, 2.17, 2-17, 2:17 or 2/17<32.");
+        row("nothing left, two reasons", patch, "Name,Universe,DMX\nA,1,\nB,1,512\n", 2,
+            "Nothing to chart: none of the 2 fixtures can be set with nine switches: 1 not "
+            "patched, 1 at address 512, which needs a tenth switch.");
+        row("CSV, quotes doubled", "--chart-patch %dir/patch.csv -o %dir/chart.CSV",
+            "Name,DMX\n\"12\"\" Fresnel \"\"Front\"\"\",1\n", 0,
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON\n"
+            "1,,\"12\"\" Fresnel \"\"Front\"\"\",1,1,1,1 0 0 0 0 0 0 0 0,1\n");
         row("unreadable", "--chart-patch %dir/none.csv", {}, 1,
             "cannot read the patch list \"%dir/none.csv\": No such file or directory.");
     }
@@ -206,67 +245,82 @@ private Q_SLOTS:
             QTest::newRow(file) << file << rows << notes;
         };
         row("eos-export.csv",
-            "1,DS Wash L,1,1,1,100000000,1\n2,DS Wash R,1,2,1,010000000,2\n"
-            "3,\"SR Boom, low\",1,97,1,100001100,1 6 7\n4,\"SR Boom, high\",1,98,1,010001100,2 6 "
-            "7\n"
-            "5,Cyc top,1,276,1,001010001,3 5 9\n6,Spot 1,2,1,1,100000000,1\n"
-            "7,Practical lamp,3,151,3,111010010,1 2 3 5 8\n9,House light,2,320,1,000000101,7 9\n",
-            "Spare (line 10) left out: not patched.\n");
-        row("magicq-heads.csv", "1,Spots,1,1,1,100000000,1\n2,Finger L,1,5,1,101000000,1 3\n"
-                                "3,Aura,1,101,1,101001100,1 3 6 7\n4,Wash,2,1,1,100000000,1\n"
-                                "5,Cyc,12,500,1,001011111,3 5 6 7 8 9\n");
-        row("magicq-print.csv", "1,Spot SL,1,1,34,100000000,1\n2,Spot SR,1,35,34,110001000,1 2 6\n"
-                                "3,Wash 1,2,1,37,100000000,1\n4,Wash 2,2,38,37,011001000,2 3 6\n"
-                                "5,Hazer,2,511,2,111111111,1 2 3 4 5 6 7 8 9\n");
+            "1,1,DS Wash L,1,1,1,1 0 0 0 0 0 0 0 0,1\n2,2,DS Wash R,1,2,1,0 1 0 0 0 0 0 0 0,2\n"
+            "3,10,\"SR Boom, low\",1,97,1,1 0 0 0 0 1 1 0 0,1 6 7\n"
+            "4,10,\"SR Boom, high\",1,98,1,0 1 0 0 0 1 1 0 0,2 6 7\n"
+            "5,21,Cyc top,1,276,1,0 0 1 0 1 0 0 0 1,3 5 9\n6,101,Spot 1,2,1,1,1 0 0 0 0 0 0 0 0,1\n"
+            "7,201,Practical lamp,3,151,3,1 1 1 0 1 0 0 1 0,1 2 3 5 8\n"
+            "9,400,House light,2,320,1,0 0 0 0 0 0 1 0 1,7 9\n",
+            "301 Spare (line 10) left out: not patched.\n");
+        row("magicq-heads.csv", "1,0001,Spots,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
+                                "2,0003,Finger L,1,5,1,1 0 1 0 0 0 0 0 0,1 3\n"
+                                "3,0101,Aura,1,101,1,1 0 1 0 0 1 1 0 0,1 3 6 7\n"
+                                "4,0201,Wash,2,1,1,1 0 0 0 0 0 0 0 0,1\n"
+                                "5,0301,Cyc,12,500,1,0 0 1 0 1 1 1 1 1,3 5 6 7 8 9\n");
+        row("magicq-print.csv", "1,1,Spot SL,1,1,34,1 0 0 0 0 0 0 0 0,1\n"
+                                "2,2,Spot SR,1,35,34,1 1 0 0 0 1 0 0 0,1 2 6\n"
+                                "3,11,Wash 1,2,1,37,1 0 0 0 0 0 0 0 0,1\n"
+                                "4,12,Wash 2,2,38,37,0 1 1 0 0 1 0 0 0,2 3 6\n"
+                                "5,20,Hazer,2,511,2,1 1 1 1 1 1 1 1 1,1 2 3 4 5 6 7 8 9\n");
         row("capture-fixtures.csv",
-            "1,Martin Rush MH 3 Beam,1,1,19,100000000,1\n"
-            "2,Martin Rush MH 3 Beam,1,20,19,001010000,3 5\n"
-            "3,Robe Robin 300 LEDWash,12,32,37,000001000,6\n4,Wisdom LED "
-            "Blinder,3,1,6,100000000,1\n"
-            "6,Generic Hazer,3,510,2,011111111,2 3 4 5 6 7 8 9\n",
-            "Wisdom LED Blinder (line 6) left out: not patched.\n");
+            "1,21,Martin Rush MH 3 Beam,1,1,19,1 0 0 0 0 0 0 0 0,1\n"
+            "2,22,Martin Rush MH 3 Beam,1,20,19,0 0 1 0 1 0 0 0 0,3 5\n"
+            "3,11,Robe Robin 300 LEDWash,12,32,37,0 0 0 0 0 1 0 0 0,6\n"
+            "4,51,Wisdom LED Blinder,3,1,6,1 0 0 0 0 0 0 0 0,1\n"
+            "6,60,Generic Hazer,3,510,2,0 1 1 1 1 1 1 1 1,2 3 4 5 6 7 8 9\n",
+            "52 Wisdom LED Blinder (line 6) left out: not patched.\n");
         row("wysiwyg-data.csv",
-            "1,Front,1,1,1,100000000,1\n2,Wash,1,101,14,101001100,1 3 6 7\n"
-            "3,Back light,2,1,37,100000000,1\n5,\"Uplight, SL\",3,497,16,100011111,1 5 6 7 8 9\n",
-            "Spare (line 5) left out: not patched.\n");
-        const char* const instruments =
-            "1,Front,1,1,1,100000000,1\n2,Front,1,2,1,010000000,2\n3,Wash,2,1,14,100000000,1\n"
-            "4,Wash,2,15,14,111100000,1 2 3 4\n5,Back light,3,1,37,100000000,1\n"
-            "6,Spot,4,100,48,001001100,3 6 7\n7,Cyc,5,1,12,100000000,1\n"
-            "8,Side,6,450,7,010000111,2 7 8 9\n";
+            "1,1,Front,1,1,1,1 0 0 0 0 0 0 0 0,1\n2,101,Wash,1,101,14,1 0 1 0 0 1 1 0 0,1 3 6 7\n"
+            "3,201,Back light,2,1,37,1 0 0 0 0 0 0 0 0,1\n"
+            "5,301,\"Uplight, SL\",3,497,16,1 0 0 0 1 1 1 1 1,1 5 6 7 8 9\n",
+            "203 Spare (line 5) left out: not patched.\n");
+        const char* const instruments = "1,1,Front,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
+                                        "2,2,Front,1,2,1,0 1 0 0 0 0 0 0 0,2\n"
+                                        "3,101,Wash,2,1,14,1 0 0 0 0 0 0 0 0,1\n"
+                                        "4,102,Wash,2,15,14,1 1 1 1 0 0 0 0 0,1 2 3 4\n"
+                                        "5,201,Back light,3,1,37,1 0 0 0 0 0 0 0 0,1\n"
+                                        "6,301,Spot,4,100,48,0 0 1 0 0 1 1 0 0,3 6 7\n"
+                                        "7,401,Cyc,5,1,12,1 0 0 0 0 0 0 0 0,1\n"
+                                        "8,501,Side,6,450,7,0 1 0 0 0 0 1 1 1,2 7 8 9\n";
         row("vectorworks-instruments.txt", instruments, "Spare (line 10) left out: not patched.\n");
         row("vectorworks-resaved.csv", instruments, "Spare (line 10) left out: not patched.\n");
         row("vectorworks-2024.txt",
-            "1,,1,1,1,100000000,1\n2,LED Wash,2,1,22,100000000,1\n"
-            "4,LED Wash,3,491,22,110101111,1 2 4 6 7 8 9\n",
-            "LED Wash (line 4) left out: not patched.\n");
+            "1,1,,1,1,1,1 0 0 0 0 0 0 0 0,1\n2,201,LED Wash,2,1,22,1 0 0 0 0 0 0 0 0,1\n"
+            "4,204,LED Wash,3,491,22,1 1 0 1 0 1 1 1 1,1 2 4 6 7 8 9\n",
+            "203 LED Wash (line 4) left out: not patched.\n");
         row("lightwright-export.txt",
-            "1,SL,1,101,1,101001100,1 3 6 7\n2,SR LED BAX,1,406,5,011010011,2 3 5 8 9\n"
-            "3,WALL WASH,2,338,1,010010101,2 5 7 9\n4,SPOT,3,1,14,100000000,1\n",
+            "1,(11),SL,1,101,1,1 0 1 0 0 1 1 0 0,1 3 6 7\n"
+            "2,(402),SR LED BAX,1,406,5,0 1 1 0 1 0 0 1 1,2 3 5 8 9\n"
+            "3,(101),WALL WASH,2,338,1,0 1 0 0 1 0 1 0 1,2 5 7 9\n"
+            "4,(601),SPOT,3,1,14,1 0 0 0 0 0 0 0 0,1\n",
             "SPARE (line 6) left out: not patched.\n");
         row("absolute-addresses.csv",
-            "1,Spot 1,1,1,16,100000000,1\n2,Spot 2,2,1,16,100000000,1\n"
-            "3,Spot 3,3,16,16,000010000,5\n",
+            "1,,Spot 1,1,1,16,1 0 0 0 0 0 0 0 0,1\n2,,Spot 2,2,1,16,1 0 0 0 0 0 0 0 0,1\n"
+            "3,,Spot 3,3,16,16,0 0 0 0 1 0 0 0 0,5\n",
             "Wash 1 (line 5) left out: 512 needs a tenth switch.\n");
-        row("windows-1252.csv",
-            "1,Bühne links,1,1,1,100000000,1\n2,Bühne rechts,1,9,1,100100000,1 4\n"
-            "3,Gegenlicht Straße – Mitte,1,100,1,001001100,3 6 7\n");
+        row("windows-1252.csv", "1,,Bühne links,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
+                                "2,,Bühne rechts,1,9,1,1 0 0 1 0 0 0 0 0,1 4\n"
+                                "3,,Gegenlicht Straße – Mitte,1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n");
         row("footprints.csv",
-            "1,Spot A,1,1,38,100000000,1\n2,Spot B,1,20,38,001010000,3 5\n"
-            "3,Dimmer 1,1,100,1,001001100,3 6 7\n4,Dimmer 2,1,100,1,001001100,3 6 7\n",
+            "1,,Spot A,1,1,38,1 0 0 0 0 0 0 0 0,1\n2,,Spot B,1,20,38,0 0 1 0 1 0 0 0 0,3 5\n"
+            "3,,Dimmer 1,1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n"
+            "4,,Dimmer 2,1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n",
             "Strobe (line 6) left out: 512 needs a tenth switch.\n"
             "warning: Spot A (line 2) and Spot B (line 3) share channels 20\u201338 of universe "
             "1.\n"
             "warning: Dimmer 1 (line 4) and Dimmer 2 (line 5) share channel 100 of universe 1.\n");
         row("docs/example-rig.mvr",
-            "1,Spot 300,1,1,16,100000000,1\n2,Spot 300,1,17,16,100010000,1 5\n"
-            "3,Spot 300,1,33,16,100001000,1 6\n4,Spot 300,1,49,16,100011000,1 5 6\n"
-            "6,Spot 300 floor,1,65,12,100000100,1 7\n7,Gobo fan,2,6,1,011000000,2 3\n"
-            "8,Dimmer,2,1,1,100000000,1\n9,Dimmer,2,5,1,101000000,1 3\n"
-            "10,Dimmer,2,2,1,010000000,2\n11,Dimmer,2,3,1,110000000,1 2\n"
-            "12,Dimmer,2,4,1,001000000,3\n13,Cyc Bar 4 Scroller (break 1),2,100,4,001001100,3 6 7\n"
-            "14,Cyc Bar 4 Scroller (break 2),3,1,4,100000000,1\n",
-            "Spot 300 spare (line 116) left out: not patched.\n");
+            "1,101,Spot 300,1,1,16,1 0 0 0 0 0 0 0 0,1\n"
+            "2,102,Spot 300,1,17,16,1 0 0 0 1 0 0 0 0,1 5\n"
+            "3,103,Spot 300,1,33,16,1 0 0 0 0 1 0 0 0,1 6\n"
+            "4,104,Spot 300,1,49,16,1 0 0 0 1 1 0 0 0,1 5 6\n"
+            "6,106,Spot 300 floor,1,65,12,1 0 0 0 0 0 1 0 0,1 7\n"
+            "7,207,Gobo fan,2,6,1,0 1 1 0 0 0 0 0 0,2 3\n8,201,Dimmer,2,1,1,1 0 0 0 0 0 0 0 0,1\n"
+            "9,5,Dimmer,2,5,1,1 0 1 0 0 0 0 0 0,1 3\n10,202,Dimmer,2,2,1,0 1 0 0 0 0 0 0 0,2\n"
+            "11,203,Dimmer,2,3,1,1 1 0 0 0 0 0 0 0,1 2\n12,204,Dimmer,2,4,1,0 0 1 0 0 0 0 0 0,3\n"
+            "13,301,Cyc Bar 4 Scroller (break 1),2,100,4,0 0 1 0 0 1 1 0 0,3 6 7\n"
+            "14,301,Cyc Bar 4 Scroller (break 2),3,1,4,1 0 0 0 0 0 0 0 0,1\n",
+            "105 Spot 300 spare (line 116) left out: not patched.\n");
     }
     void exports() {
         QFETCH(QString, file);
@@ -279,7 +333,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, notes.replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
         QCOMPARE(run(output, "cat").out,
-                 "Number,Name,Universe,Address,Channels,Switches,ON\n" + rows);
+                 "Number,ID,Name,Universe,Address,Channels,Switches,ON\n" + rows);
     }
     // Show files built here as their programs write them, MVRs zipped with their GDTF files.
     void showFiles_data() {
@@ -340,19 +394,22 @@ private Q_SLOTS:
                                       {"ACME@Cyc.gdtf", cyc},
                                       {"Bad.gdtf", "<not a zip>"}});
         row("MVR", mvr, 0,
-            "1,Spot 1,2,1,16,100000000,1\n2,Wash,3,17,12,100010000,1 5\n"
-            "3,Gobo,1,20,1,001010000,3 5\n4,Cyc (break 1),1,100,4,001001100,3 6 7\n"
-            "5,Cyc (break 2),3,1,8,100000000,1\n7,Odd,2,88,1,000110100,4 5 7\n"
-            "8,Broken,1,40,1,000101000,4 6\n",
+            "1,101,Spot 1,2,1,16,1 0 0 0 0 0 0 0 0,1\n2,7,Wash,3,17,12,1 0 0 0 1 0 0 0 0,1 5\n"
+            "3,,Gobo,1,20,1,0 0 1 0 1 0 0 0 0,3 5\n"
+            "4,,Cyc (break 1),1,100,4,0 0 1 0 0 1 1 0 0,3 6 7\n"
+            "5,,Cyc (break 2),3,1,8,1 0 0 0 0 0 0 0 0,1\n7,,Odd,2,88,1,0 0 0 1 1 0 1 0 0,4 5 7\n"
+            "8,,Broken,1,40,1,0 0 0 1 0 1 0 0 0,4 6\n",
             "note: a fixture names no GDTF file; its fixtures are charted with 1 channel a break.\n"
             "note: the GDTF file \"Gone.gdtf\" is not in the MVR file; its fixtures are charted "
             "with 1 channel a break.\nnote: the GDTF file \"Bad.gdtf\" cannot be read: Not a zip "
             "archive; its fixtures are charted with 1 channel a break.\n"
             "Spare (line 9) left out: not patched.\n");
         row("MVR scene alone", scene.toUtf8().replace("Spot 1", "Spot\n1"), 0,
-            "1,Spot 1,2,1,1,100000000,1\n2,Wash,3,17,1,100010000,1 5\n3,Gobo,1,20,1,001010000,3 5\n"
-            "4,Cyc (break 1),1,100,1,001001100,3 6 7\n5,Cyc (break 2),3,1,1,100000000,1\n"
-            "7,Odd,2,88,1,000110100,4 5 7\n8,Broken,1,40,1,000101000,4 6\n",
+            "1,101,Spot 1,2,1,1,1 0 0 0 0 0 0 0 0,1\n2,7,Wash,3,17,1,1 0 0 0 1 0 0 0 0,1 5\n"
+            "3,,Gobo,1,20,1,0 0 1 0 1 0 0 0 0,3 5\n"
+            "4,,Cyc (break 1),1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n"
+            "5,,Cyc (break 2),3,1,1,1 0 0 0 0 0 0 0 0,1\n7,,Odd,2,88,1,0 0 0 1 1 0 1 0 0,4 5 7\n"
+            "8,,Broken,1,40,1,0 0 0 1 0 1 0 0 0,4 6\n",
             "note: the GDTF file \"ACME@Spot.gdtf\" is not there, with the scene alone; its "
             "fixtures are charted with 1 channel a break.\nnote: a fixture names no GDTF file; its "
             "fixtures are charted with 1 channel a break.\nnote: the GDTF file \"ACME@Cyc.gdtf\" "
@@ -369,9 +426,10 @@ private Q_SLOTS:
             "<Fixture Name=\"Spare\" FID=\"103\" Patch=\"\"><Fixture Name=\"Part\" Patch=\"0.0\"/>"
             "</Fixture>\n</Fixtures></Stage></GMA3>\n",
             0,
-            "1,Spot 1,1,1,1,100000000,1\n2,Cyc (break 1),2,100,1,001001100,3 6 7\n"
-            "3,Cyc (break 2),3,1,1,100000000,1\n",
-            "Spare (line 5) left out: not patched.\nPart (line 5) left out: not patched.\n");
+            "1,101,Spot 1,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
+            "2,7,Cyc (break 1),2,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n"
+            "3,7,Cyc (break 2),3,1,1,1 0 0 0 0 0 0 0 0,1\n",
+            "103 Spare (line 5) left out: not patched.\nPart (line 5) left out: not patched.\n");
         row("grandMA2",
             "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<MA xmlns=\"http://schemas"
             ".malighting.de/grandma2/xml/MA\" major_vers=\"3\" minor_vers=\"9\" stream_vers=\"60\">"
@@ -381,8 +439,10 @@ private Q_SLOTS:
             "channel_id=\"5\"><SubFixture index=\"0\"><Patch><Address>1</Address></Patch>"
             "</SubFixture><SubFixture index=\"1\"><Patch><Address>0</Address></Patch></SubFixture>"
             "</Fixture>\n</Layer></Layers></MA>\n",
-            0, "1,Spot,3,12,1,001100000,3 4\n2,Bar (sub-fixture 1),1,1,1,100000000,1\n",
-            "Bar (sub-fixture 2) (line 4) left out: not patched.\n");
+            0,
+            "1,1,Spot,3,12,1,0 0 1 1 0 0 0 0 0,3 4\n"
+            "2,5,Bar (sub-fixture 1),1,1,1,1 0 0 0 0 0 0 0 0,1\n",
+            "5 Bar (sub-fixture 2) (line 4) left out: not patched.\n");
         row("QLC+",
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Workspace>\n<Workspace "
             "xmlns=\"http://www.qlcplus.org/Workspace\" CurrentWindow=\"FixtureManager\">\n"
@@ -396,7 +456,9 @@ private Q_SLOTS:
             " <Function ID=\"0\" "
             "Type=\"EFX\"><Fixture><ID>0</ID><Head>0</Head></Fixture></Function>\n"
             "</Engine>\n</Workspace>\n",
-            0, "1,Sharpy 1,2,17,16,100010000,1 5\n2,Edge,1,509,4,101111111,1 3 4 5 6 7 8 9\n");
+            0,
+            "1,,Sharpy 1,2,17,16,1 0 0 0 1 0 0 0 0,1 5\n"
+            "2,,Edge,1,509,4,1 0 1 1 1 1 1 1 1,1 3 4 5 6 7 8 9\n");
         row("cut short", mvr.left(mvr.size() / 2), 2,
             "rig: not a zip archive, or one cut short or damaged (Not a zip archive).");
         row("no scene", zipOf({{"Scene.xml", "<x/>"}}), 2,
@@ -431,7 +493,7 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(output), status == 0);
         QVERIFY(status != 0 ||
                 run(output, "cat").out ==
-                    "Number,Name,Universe,Address,Channels,Switches,ON\n" + expected);
+                    "Number,ID,Name,Universe,Address,Channels,Switches,ON\n" + expected);
     }
     void pdf_data() {
         QTest::addColumn<QString>("command");
@@ -489,6 +551,77 @@ private Q_SLOTS:
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(process.readAllStandardError(), "Brisolant: cannot write the chart to standard "
                                                  "output: No space left on device.\n");
+    }
+
+    // The text chart on a terminal: script(1)'s pseudo-terminal, this many
+    // columns wide (0: a terminal that tells no width).
+    void terminal_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("screen");
+        const char* const rig = "--chart-patch %dir/patch.csv";
+        QTest::newRow("80 columns where none are told")
+            << 0 << rig << 0
+            << "Fixture                                  Address  Switches 1\u20139  ON\n"
+               "1 Moving head 48W RGBW #1 Rechts hinten    1/1    100000000     ON: 1\n"
+               "2 Moving head 48W RGBW #2 Links hinten    12/17   100010000     ON: 1 5\n";
+        QTest::newRow("60 columns")
+            << 60 << rig << 0
+            << "Fixture                       Address  Switches 1\u20139  ON\n"
+               "1 Moving \u2026W #1 Rechts hinten    1/1    100000000     ON: 1\n"
+               "2 Moving \u2026BW #2 Links hinten   12/17   100010000     ON: 1 5\n";
+        QTest::newRow("no PDF") << 80 << "--chart 1 --format pdf" << 2
+                                << "Brisolant: a PDF chart is not for a terminal; give --output "
+                                   "FILE.pdf, or send it into a pipe or a file. See \"Brisolant "
+                                   "--help\".\n";
+    }
+    void terminal() {
+        QFETCH(int, columns);
+        QFETCH(QString, command);
+        QFETCH(int, status);
+        QFETCH(QString, screen);
+        command =
+            prepare(command, "Channel,Name,Universe,Address\n1,Moving head 48W RGBW #1 "
+                             "Rechts hinten,1,1\n2,Moving head 48W RGBW #2 Links hinten,12,17\n");
+        const Run result = run(QStringLiteral("-qec stty\tcols\t%1;\texec\t%2\t%3 /dev/null")
+                                   .arg(columns)
+                                   .arg(BRISOLANT_PROGRAM, command.replace(u' ', u'\t')),
+                               QStringLiteral("script"));
+        QCOMPARE(result.status, status);
+        QCOMPARE(QString(result.out).remove(u'\r'), screen);
+    }
+    // The longest series is charted whole; one more is refused ("series too long").
+    void longestSeries() {
+        const Run result = run("--chart-series 1/1,16,10000");
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out.count(u'\n'), 10000);
+        QVERIFY(result.out.endsWith("\n10000  313/241  100011110  ON: 1 5 6 7 8\n"));
+    }
+    // A reader that has gone away is a failed write, not a death by SIGPIPE.
+    void closedPipe_data() {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("standard output")
+            << "-"
+            << "cannot write the chart to standard output: Broken pipe.";
+        QTest::newRow("/dev/stdout") << "/dev/stdout"
+                                     << "cannot write \"/dev/stdout\": Broken pipe.";
+    }
+    void closedPipe() {
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        std::array<int, 2> ends{};
+        QVERIFY(pipe(ends.data()) == 0);
+        close(ends[0]);
+        QProcess process;
+        process.setChildProcessModifier([&ends] { dup2(ends[1], STDOUT_FILENO); });
+        process.start(QStringLiteral(BRISOLANT_PROGRAM), {"--chart", "1", "-o", output});
+        QVERIFY(process.waitForFinished());
+        close(ends[1]);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), "Brisolant: " + error + "\n");
     }
 
 private:

@@ -46,9 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             FUZZ_CHECK(sum == row.startAddress);
         }
-        for (const auto* lines : {&rig.notes, &chart.leftOut, &chart.warnings}) {
-            for (const std::string& line : *lines) {
-                FUZZ_CHECK(isOneLine(line));
+        for (const std::string& line : rig.notes) {
+            FUZZ_CHECK(isOneLine(line));
+        }
+        for (const auto* messages : {&chart.leftOut, &chart.warnings}) {
+            for (const ChartMessage& message : *messages) {
+                FUZZ_CHECK(message.fixture.name.find_first_of("\r\n") == std::string::npos);
             }
         }
     } catch (const ChartRefused& refused) {

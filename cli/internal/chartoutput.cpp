@@ -1,0 +1,124 @@
+#include "chartoutput.h"
+
+#include "report.h"
+#include "terminal.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace brisolant {
+
+namespace {
+
+// Nothing can be renamed over a device or a descriptor; /dev/stdout is a link
+// that leads to whatever standard output is, a file included.
+bool isWrittenStraight(const QString& name) {
+    const QFileInfo info(name);
+    return name.startsWith(QStringLiteral("/dev/")) || name.startsWith(QStringLiteral("/proc/")) ||
+           (info.exists() && !info.isFile() && !info.isDir());
+}
+
+// A reader that went away is a failed write (exit status 1), not a signal
+// that ends the program before it can say so.
+void ignoreBrokenPipes() {
+#ifdef SIGPIPE
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+}
+
+// Opened to append, neither truncated nor sought: a file that standard output
+// was opened on with >> keeps what it had, and a pipe cannot seek. Returns why
+// it cannot be opened, or nothing.
+std::optional<QString> openStraight(QFile& file) {
+#ifdef _WIN32
+    return file.open(QIODevice::WriteOnly | QIODevice::Append) ? std::nullopt
+                                                               : std::optional(file.errorString());
+#else
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return std::nullopt;
+#endif
+}
+
+} // namespace
+
+ChartOutput::ChartOutput(const QString& name)
+    : m_name(name)
+    , m_kind(name.isEmpty() || name == u"-" ? Kind::StandardOutput
+             : isWrittenStraight(name)      ? Kind::Straight
+                                            : Kind::Replaced)
+    , m_straight(name)
+    , m_replaced(name) {}
+
+ExitStatus ChartOutput::open() {
+    switch (m_kind) {
+    case Kind::StandardOutput:
+        ignoreBrokenPipes();
+        return kSuccess;
+    case Kind::Straight:
+        ignoreBrokenPipes();
+        if (const std::optional<QString> why = openStraight(m_straight)) {
+            return failed(*why);
+        }
+        return kSuccess;
+    case Kind::Replaced:
+        return m_replaced.open(QIODevice::WriteOnly) ? kSuccess : failed(m_replaced.errorString());
+    }
+    return kFailure;
+}
+
+std::optional<int> ChartOutput::terminalColumns() const {
+    return terminal::columns(m_kind == Kind::StandardOutput ? fileno(stdout)
+                             : m_kind == Kind::Straight     ? m_straight.handle()
+                                                            : -1);
+}
+
+ExitStatus ChartOutput::write(const QByteArray& bytes) {
+    switch (m_kind) {
+    case Kind::StandardOutput: {
+        // Standard output may be a full disk or a closed pipe: that is a failure too.
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0) {
+            return kSuccess;
+        }
+        report::line(QCoreApplication::translate("ChartOutput",
+                                                 "cannot write the chart to standard output: %1.")
+                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return kFailure;
+    }
+    case Kind::Straight:
+        return m_straight.write(bytes) == bytes.size() && m_straight.flush()
+                   ? kSuccess
+                   : failed(m_straight.errorString());
+    case Kind::Replaced:
+        return m_replaced.write(bytes) == bytes.size() && m_replaced.commit()
+                   ? kSuccess
+                   : failed(m_replaced.errorString());
+    }
+    return kFailure;
+}
+
+ExitStatus ChartOutput::failed(const QString& why) const {
+    report::line(
+        QCoreApplication::translate("ChartOutput", "cannot write \"%1\": %2.").arg(m_name, why));
+    return kFailure;
+}
+
+} // namespace brisolant
