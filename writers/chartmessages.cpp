@@ -33,7 +33,7 @@ QString ChartMessages::refusalName(const FixtureRef& fixture) {
     const QString named = utf8(fixture.name);
     QString who;
     if (named.isEmpty()) {
-        who = tr("Fixture %1").arg(number.isEmpty() ? QString::number(fixture.place) : number);
+        who = name(fixture);
     } else if (number.isEmpty()) {
         //: A fixture known by its name, at the start of a refusal.
         who = tr("Fixture \"%1\"").arg(named);

@@ -187,16 +187,12 @@ private Q_SLOTS:
         row("series, quoted as typed", "--chart-series 2147483647,16,2", {}, 2,
             "Fixture 1: start address 2147483647 is above 511 and, counted across universes, lies "
             "past universe 63999.");
-        row("universe past the last", "--chart 63999/1,64000/1", {}, 2,
-            "Fixture 2: universe 64000; universes count up to 63999.");
         row("universe column past the last", patch, "Name,Universe,DMX\nA,64000,1\n", 2,
             "Fixture \"A\" (line 2): universe 64000; universes count up to 63999.");
         row("series, channels below 1", "--chart-series 1,-16,3", {}, 2,
             "Fixture 1: -16 channels; a fixture takes at least 1.");
         row("series, count below 0", "--chart-series 1,16,-3", {}, 2,
             "--chart-series wants a COUNT of 0 or more, not -3. See \"Brisolant --help\".");
-        row("series past the last universe", "--chart-series 63999/497,16,2", {}, 2,
-            "Fixture 2: universe 64000; universes count up to 63999.");
         row("numbered, unnamed, left out", patch, "Channel,Label,Address\n601,,\n602,Spot,1\n", 0,
             "602 Spot    1  100000000  ON: 1\n", "Fixture 601 (line 2) left out: not patched.\n");
         row("number and name in a refusal", patch, "FID,Name,DMX\n7,Spot,x1\n", 2,
@@ -561,11 +557,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("screen");
         const char* const rig = "--chart-patch %dir/patch.csv";
-        QTest::newRow("80 columns where none are told")
-            << 0 << rig << 0
-            << "Fixture                                  Address  Switches 1\u20139  ON\n"
-               "1 Moving head 48W RGBW #1 Rechts hinten    1/1    100000000     ON: 1\n"
-               "2 Moving head 48W RGBW #2 Links hinten    12/17   100010000     ON: 1 5\n";
         QTest::newRow("60 columns")
             << 60 << rig << 0
             << "Fixture                       Address  Switches 1\u20139  ON\n"
@@ -599,29 +590,19 @@ private Q_SLOTS:
         QVERIFY(result.out.endsWith("\n10000  313/241  100011110  ON: 1 5 6 7 8\n"));
     }
     // A reader that has gone away is a failed write, not a death by SIGPIPE.
-    void closedPipe_data() {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("standard output")
-            << "-"
-            << "cannot write the chart to standard output: Broken pipe.";
-        QTest::newRow("/dev/stdout") << "/dev/stdout"
-                                     << "cannot write \"/dev/stdout\": Broken pipe.";
-    }
     void closedPipe() {
-        QFETCH(QString, output);
-        QFETCH(QString, error);
         std::array<int, 2> ends{};
         QVERIFY(pipe(ends.data()) == 0);
         close(ends[0]);
         QProcess process;
         process.setChildProcessModifier([&ends] { dup2(ends[1], STDOUT_FILENO); });
-        process.start(QStringLiteral(BRISOLANT_PROGRAM), {"--chart", "1", "-o", output});
+        process.start(QStringLiteral(BRISOLANT_PROGRAM), {"--chart", "1"});
         QVERIFY(process.waitForFinished());
         close(ends[1]);
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), "Brisolant: " + error + "\n");
+        QCOMPARE(process.readAllStandardError(),
+                 "Brisolant: cannot write the chart to standard output: Broken pipe.\n");
     }
 
 private:
