@@ -78,6 +78,7 @@ struct Series {
     // As typed, for messages.
     std::string firstText;
     std::string channelsText;
+    QString countText;
 };
 
 // FIRST,CHANNELS,COUNT: an address in any notation and two whole numbers.
@@ -92,7 +93,12 @@ std::optional<Series> seriesOf(const QString& value) {
     if (!first || first->last || !channels || !count) {
         return std::nullopt;
     }
-    return Series{*first, *channels, *count, parts.at(0).toStdString(), parts.at(1).toStdString()};
+    return Series{*first,
+                  *channels,
+                  *count,
+                  parts.at(0).toStdString(),
+                  parts.at(1).toStdString(),
+                  parts.at(2).trimmed()};
 }
 
 // Fonts need a QGuiApplication; the offscreen platform needs no display, so
@@ -199,12 +205,12 @@ std::optional<ExitStatus> ChartCommand::readSource(Rig& rig, SwitchChart::Unsett
         }
         if (series->count < 0) {
             return report::usageError(
-                tr("--chart-series wants a COUNT of 0 or more, not %1.").arg(series->count));
+                tr("--chart-series wants a COUNT of 0 or more, not %1.").arg(series->countText));
         }
         if (series->count > SwitchChart::kLongestSeries) {
-            return report::usageError(tr("--chart-series makes at most %1 fixtures, not %2.")
-                                          .arg(SwitchChart::kLongestSeries)
-                                          .arg(series->count));
+            return report::usageError(
+                tr("--chart-series makes at most %1 fixtures, not %2.")
+                    .arg(QString::number(SwitchChart::kLongestSeries), series->countText));
         }
         fixtures = SwitchChart::series(series->first, series->channels, series->count);
         // The first as typed, so that a refusal of it quotes the user.

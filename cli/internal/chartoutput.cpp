@@ -20,12 +20,15 @@ namespace brisolant {
 
 namespace {
 
-// Nothing can be renamed over a device or a descriptor; /dev/stdout is a link
-// that leads to whatever standard output is, a file included.
+// Nothing can be renamed over a device, a pipe or a socket, nor over a
+// descriptor (/dev/stdout, /dev/fd/1, /proc/self/fd/1), which may lead to a
+// file the shell opened for this program.
 bool isWrittenStraight(const QString& name) {
     const QFileInfo info(name);
-    return name.startsWith(QStringLiteral("/dev/")) || name.startsWith(QStringLiteral("/proc/")) ||
-           (info.exists() && !info.isFile() && !info.isDir());
+    const bool descriptor =
+        name.startsWith(QStringLiteral("/proc/")) || name.startsWith(QStringLiteral("/dev/fd/")) ||
+        (info.isSymLink() && info.symLinkTarget().startsWith(QStringLiteral("/proc/")));
+    return descriptor || (info.exists() && !info.isFile() && !info.isDir());
 }
 
 // A reader that went away is a failed write (exit status 1), not a signal

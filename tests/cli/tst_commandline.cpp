@@ -191,8 +191,9 @@ private Q_SLOTS:
             "Fixture \"A\" (line 2): universe 64000; universes count up to 63999.");
         row("series, channels below 1", "--chart-series 1,-16,3", {}, 2,
             "Fixture 1: -16 channels; a fixture takes at least 1.");
-        row("series, count below 0", "--chart-series 1,16,-3", {}, 2,
-            "--chart-series wants a COUNT of 0 or more, not -3. See \"Brisolant --help\".");
+        row("series, count below 0", "--chart-series 1,16,-99999999999", {}, 2,
+            "--chart-series wants a COUNT of 0 or more, not -99999999999. See \"Brisolant "
+            "--help\".");
         row("numbered, unnamed, left out", patch, "Channel,Label,Address\n601,,\n602,Spot,1\n", 0,
             "602 Spot    1  100000000  ON: 1\n", "Fixture 601 (line 2) left out: not patched.\n");
         row("number and name in a refusal", patch, "FID,Name,DMX\n7,Spot,x1\n", 2,
