@@ -3,6 +3,7 @@
 #include "brisolant_version.h"
 #include "chartcommand.h"
 #include "chartrequest.h"
+#include "consoletranslations.h"
 #include "report.h"
 
 #include <QCommandLineParser>
@@ -91,6 +92,9 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
 
+    // --help and the usage errors in the user's language; a chart makes its own
+    // application object, so this ends before it starts.
+    std::optional<ConsoleTranslations> language(std::in_place);
     QCommandLineParser parser;
     // Qt's options are single-dash words ("-platform"); take ours either way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -150,8 +154,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     if (parser.isSet(help)) {
         QString text = parser.helpText();
         // Without an application object Qt cannot know the program's name.
-        text.replace(QStringLiteral("<executable_name> [options]\n"),
-                     QStringLiteral("Brisolant [options]\n\n"));
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("Brisolant"));
+        text.insert(text.indexOf(u'\n') + 1, u'\n');
         report::print(stdout, text.trimmed());
         return kSuccess;
     }
@@ -195,6 +199,7 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     request.output = parser.value(output);
     request.format = parser.value(format);
     request.pageSize = parser.value(pageSize);
+    language.reset();
     return ChartCommand(request).run();
 }
 

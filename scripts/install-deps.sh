@@ -7,6 +7,8 @@ packages=(
     # build
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libzip-dev
+    # translations: lupdate, lrelease and their CMake functions; Qt's own texts
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-dejavu-core libxcb1-dev

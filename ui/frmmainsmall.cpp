@@ -5,6 +5,7 @@
 #include "formlayout.h"
 #include "optionbutton.h"
 #include "programend.h"
+#include "runtimeerror.h"
 #include "showabout.h"
 
 #include <QAccessible>
@@ -127,8 +128,7 @@ void frmMainSmall::createControls() {
     QPalette red = lblAusgabe->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblAusgabe->setPalette(red);
-    lblAusgabe->setAccessibleDescription(
-        QStringLiteral("DMX start address. Press F2 to type an address."));
+    lblAusgabe->setAccessibleDescription(tr("DMX start address. Press F2 to type an address."));
     lblAusgabe->installEventFilter(this);
 
     const auto pictureButton = [this](const char* name, const QString& caption,
@@ -144,8 +144,10 @@ void frmMainSmall::createControls() {
         button->setFocusPolicy(Qt::StrongFocus);
         return button;
     };
-    cmdInfo = pictureButton("cmdInfo", QStringLiteral("Info"), QStringLiteral("info"));
-    cmdClose = pictureButton("cmdClose", QStringLiteral("Exit"), QStringLiteral("close"));
+    //: The button that shows the About message; the window's size is fixed, so keep it short.
+    cmdInfo = pictureButton("cmdInfo", tr("Info"), QStringLiteral("info"));
+    //: The button that ends the program; the window's size is fixed, so keep it short.
+    cmdClose = pictureButton("cmdClose", tr("Exit"), QStringLiteral("close"));
     connect(cmdInfo, &QToolButton::clicked, this, &frmMainSmall::cmdInfo_Click);
     connect(cmdClose, &QToolButton::clicked, this, &frmMainSmall::cmdClose_Click);
     m_focusRing = new FocusRing(this);
@@ -168,11 +170,14 @@ void frmMainSmall::createControls() {
         off->setObjectName(offName);
         on->setObjectName(onName);
         off->setText(weight);
-        on->setText(QStringLiteral("0"));
+        //: The caption of a switch's lower half, which selects ON; 25 pixels wide.
+        on->setText(tr("0"));
         off->setGeometry(pixelRect(placement(offName.toStdString())));
         on->setGeometry(pixelRect(placement(onName.toStdString())));
-        off->setAccessibleName(QStringLiteral("Switch %1 OFF").arg(weight));
-        on->setAccessibleName(QStringLiteral("Switch %1 ON").arg(weight));
+        //: A screen reader's name of a switch's upper half; %1 is the switch's weight.
+        off->setAccessibleName(tr("Switch %1 OFF").arg(weight));
+        //: A screen reader's name of a switch's lower half; %1 is the switch's weight.
+        on->setAccessibleName(tr("Switch %1 ON").arg(weight));
         OptionButton::bindPair(m_positions.at(digit), *off, *on);
         m_halves.at(digit) = {off, on};
         if (digit == 0) {
@@ -188,13 +193,15 @@ void frmMainSmall::createControls() {
 
 void frmMainSmall::createMenu() {
     // Never a menu bar: the menu exists only as the address display's pop-up.
-    mnuFile = new QMenu(QStringLiteral("&Datei"), this);
+    //: The title of the pop-up menu, never shown; German in every language so far.
+    mnuFile = new QMenu(tr("&Datei"), this);
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuReset = mnuFile->addAction(QStringLiteral("Reset"));
+    //: A menu item: all switches OFF.
+    mnuReset = mnuFile->addAction(tr("Reset"));
     mnuReset->setObjectName(QStringLiteral("mnuReset"));
     Line00 = mnuFile->addSeparator();
     Line00->setObjectName(QStringLiteral("Line00"));
-    mnuAbout = mnuFile->addAction(QStringLiteral("About..."));
+    mnuAbout = mnuFile->addAction(tr("About..."));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuReset, &QAction::triggered, this, &frmMainSmall::mnuReset_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMainSmall::mnuAbout_Click);
@@ -260,12 +267,11 @@ void frmMainSmall::describeSwitches(const QString& address) {
     for (int digit = 0; digit < kSwitchCount; ++digit) {
         const QString weight = weightText(digit);
         m_halves.at(digit)[0]->setAccessibleDescription(
-            QStringLiteral("Start address %1. Upper half of the switch of weight %2: selected "
-                           "while it is OFF.")
+            tr("Start address %1. Upper half of the switch of weight %2: selected while it is OFF.")
                 .arg(address, weight));
         m_halves.at(digit)[1]->setAccessibleDescription(
-            QStringLiteral("Start address %1. Lower half of the switch of weight %2: selected "
-                           "while it is ON and %2 counts in the address.")
+            tr("Start address %1. Lower half of the switch of weight %2: selected while it is ON "
+               "and %2 counts in the address.")
                 .arg(address, weight));
     }
 }
@@ -394,9 +400,9 @@ QLineEdit* frmMainSmall::addressEditor() {
     // its own top, which the table already puts level with the picture's.
     const QRect placed = formlayout::pixelRect(formlayout::placement("txtInput"));
     txtInput->setGeometry(Image1->x(), placed.y(), Image1->width(), Image1->height());
-    txtInput->setAccessibleName(QStringLiteral("Start address"));
+    txtInput->setAccessibleName(tr("Start address"));
     txtInput->setAccessibleDescription(
-        QStringLiteral("Type a start address from 0 to 511 and press Enter; Escape cancels."));
+        tr("Type a start address from 0 to 511 and press Enter; Escape cancels."));
     txtInput->installEventFilter(this);
     m_focusRing->watch(*txtInput, 1);
     txtInput->raise();
@@ -427,7 +433,7 @@ void frmMainSmall::lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& glob
 
 void frmMainSmall::txtInput_Enter() {
     const bool accepted = m_boundary.run([this] {
-        const std::int16_t address = parseStartAddress(txtInput->text().toStdString());
+        const std::int16_t address = typedAddress(txtInput->text());
         // The switches move first, so that opt1 takes the focus with the new
         // address already in what a screen reader speaks of it.
         m_bank.EnterStartAddress(address);
@@ -441,6 +447,44 @@ void frmMainSmall::txtInput_Enter() {
         txtInput->setFocus(Qt::OtherFocusReason);
         txtInput->selectAll();
     }
+}
+
+std::int16_t frmMainSmall::typedAddress(const QString& typed) {
+    // The core decides what is an address; its error's number tells the
+    // window which refusal to word in the user's language.
+    try {
+        return parseStartAddress(typed.toStdString());
+    } catch (const RuntimeError& error) {
+        throw RuntimeError(error.number(), refusal(error, typed).toStdString());
+    }
+}
+
+QString frmMainSmall::refusal(const RuntimeError& error, const QString& typed) {
+    // Quoted as typed, not as the number it rounds to; a pasted novel is cut
+    // short, at as many bytes of UTF-8 as the core's own messages allow.
+    constexpr qsizetype kLongest = 24;
+    QString quoted = typed;
+    if (const QByteArray bytes = typed.toUtf8(); bytes.size() > kLongest) {
+        qsizetype cut = kLongest;
+        while (cut > 0 && (static_cast<uchar>(bytes.at(cut)) & 0xC0U) == 0x80U) {
+            --cut;
+        }
+        quoted = QString::fromUtf8(bytes.first(cut)) + QStringLiteral("...");
+    }
+    //: Ends every refusal of a typed address.
+    const QString accepted = tr("Type a whole start address from 0 to 511.");
+    switch (error.number()) {
+    case ErrorNumber::TypeMismatch:
+        //: %1 is the text typed (cut short when long); %2 says what is accepted.
+        return tr("\"%1\" is not a whole number. %2").arg(quoted, accepted);
+    case ErrorNumber::Overflow:
+        //: %1 is the number typed (cut short when long); %2 says what is accepted.
+        return tr("\"%1\" is far too large for a start address. %2").arg(quoted, accepted);
+    case ErrorNumber::InvalidAddress:
+        //: %1 is the number typed, below 0 or above 511; %2 says what is accepted.
+        return tr("\"%1\" is not an address nine switches can set. %2").arg(quoted, accepted);
+    }
+    return QString::fromStdString(error.what());
 }
 
 void frmMainSmall::txtInput_Cancel() {

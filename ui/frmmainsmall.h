@@ -21,6 +21,7 @@ class QToolButton;
 namespace brisolant {
 
 class FocusRing;
+class RuntimeError;
 class OptionButton;
 
 // The program's one window: the address display, the nine switches, "Info"
@@ -68,6 +69,9 @@ private:
     void lblAusgabe_DblClick();
     void lblAusgabe_MouseUp(Qt::MouseButton button, const QPoint& globalPosition);
     void txtInput_Enter();
+    // The typed address, or a RuntimeError whose text refuses it in the user's language.
+    [[nodiscard]] static std::int16_t typedAddress(const QString& typed);
+    [[nodiscard]] static QString refusal(const RuntimeError& error, const QString& typed);
     void txtInput_Cancel();
     void mnuReset_Click();
     void mnuAbout_Click();

@@ -1,5 +1,6 @@
 #include "displaycheck.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <string_view>
@@ -47,8 +48,10 @@ missingDisplayReason(const std::function<const char*(const char*)>& environment,
         argumentValue("platform", argc, argv)) {
         return std::nullopt;
     }
-    return "Brisolant needs a graphical desktop, but no display was found "
-           "(DISPLAY and WAYLAND_DISPLAY are not set).";
+    return QCoreApplication::translate("brisolant::DisplayCheck",
+                                       "Brisolant needs a graphical desktop, but no display was "
+                                       "found (DISPLAY and WAYLAND_DISPLAY are not set).")
+        .toStdString();
 #else
     (void)environment;
     (void)argc;
@@ -76,7 +79,10 @@ X11DisplayProbe::X11DisplayProbe(const std::function<const char*(const char*)>& 
     }
     const std::string display = argumentValue("display", argc, argv).value_or(variable("DISPLAY"));
     if (display.empty()) {
-        m_reason = "Brisolant cannot open an X11 display: DISPLAY is not set.";
+        m_reason =
+            QCoreApplication::translate("brisolant::DisplayCheck",
+                                        "Brisolant cannot open an X11 display: DISPLAY is not set.")
+                .toStdString();
         return;
     }
     int screen = 0;
@@ -86,20 +92,29 @@ X11DisplayProbe::X11DisplayProbe(const std::function<const char*(const char*)>& 
     if (error == 0 && screen >= xcb_setup_roots_length(xcb_get_setup(m_connection))) {
         error = XCB_CONN_CLOSED_INVALID_SCREEN;
     }
-    const std::string named = "Brisolant cannot open the X11 display \"" + display + "\": ";
+    QString reason;
     switch (error) {
     case 0:
         return;
     case XCB_CONN_CLOSED_PARSE_ERR:
-        m_reason = named + "that is no display name.";
+        //: %1 is the display's name as given (DISPLAY or -display).
+        reason = QCoreApplication::translate(
+            "brisolant::DisplayCheck",
+            "Brisolant cannot open the X11 display \"%1\": that is no display name.");
         break;
     case XCB_CONN_CLOSED_INVALID_SCREEN:
-        m_reason = named + "it has no such screen.";
+        reason = QCoreApplication::translate(
+            "brisolant::DisplayCheck",
+            "Brisolant cannot open the X11 display \"%1\": it has no such screen.");
         break;
     default:
-        m_reason = named + "no X server answers there, or it refused the connection.";
+        reason = QCoreApplication::translate("brisolant::DisplayCheck",
+                                             "Brisolant cannot open the X11 display \"%1\": no "
+                                             "X server answers there, or it refused the "
+                                             "connection.");
         break;
     }
+    m_reason = reason.arg(QString::fromLocal8Bit(display.c_str())).toStdString();
     close();
 #else
     (void)environment;

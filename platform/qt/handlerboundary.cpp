@@ -56,16 +56,21 @@ std::string HandlerBoundary::describeCurrentException() {
         throw;
     } catch (const RuntimeError& error) {
         const std::string name = RuntimeError::standardDescription(error.number());
+        //: %1 is the error's number, which users quote to the developers; %2 its name.
         std::string number =
-            "Run-time error " + conv::toDecimalText(error.code()) + ": " + name + ".";
+            tr("Run-time error %1: %2.")
+                .arg(QString::number(error.code()),
+                     QCoreApplication::translate("brisolant::RuntimeError", name.c_str()))
+                .toStdString();
         if (name == error.what()) {
             return number;
         }
         return std::string(error.what()) + conv::kCarriageReturn + conv::kCarriageReturn + number;
     } catch (const std::exception& error) {
-        return std::string("Unexpected error: ") + error.what();
+        //: %1 is the error's own text, in English.
+        return tr("Unexpected error: %1").arg(QString::fromUtf8(error.what())).toStdString();
     } catch (...) {
-        return "Unexpected error.";
+        return tr("Unexpected error.").toStdString();
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "messagebox.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <string>
 
@@ -13,6 +15,8 @@ namespace brisolant {
 // Qt's event loop. Handlers nested inside another (a Click raised by code)
 // pass their errors on to the outermost one, as the routines themselves do.
 class HandlerBoundary final {
+    Q_DECLARE_TR_FUNCTIONS(HandlerBoundary)
+
 public:
     explicit HandlerBoundary(MessageBox& messageBox);
 
@@ -20,7 +24,7 @@ public:
     bool run(const std::function<void()>& handler);
 
     // The report shown for the error being handled: what went wrong and the
-    // run-time error's number and name.
+    // run-time error's number and name, in the user's language.
     [[nodiscard]] static std::string describeCurrentException();
 
 private:

@@ -1,5 +1,7 @@
 #include "runtimeerror.h"
 
+#include "translatable.h"
+
 namespace brisolant {
 
 RuntimeError::RuntimeError(ErrorNumber number)
@@ -12,11 +14,11 @@ RuntimeError::RuntimeError(ErrorNumber number, const std::string& description)
 std::string RuntimeError::standardDescription(ErrorNumber number) {
     switch (number) {
     case ErrorNumber::Overflow:
-        return "Overflow";
+        return translatable("brisolant::RuntimeError", "Overflow");
     case ErrorNumber::TypeMismatch:
-        return "Type mismatch";
+        return translatable("brisolant::RuntimeError", "Type mismatch");
     case ErrorNumber::InvalidAddress:
-        return "Invalid start address";
+        return translatable("brisolant::RuntimeError", "Invalid start address");
     }
     return "Run-time error " + std::to_string(static_cast<int>(number));
 }

@@ -23,7 +23,8 @@ public:
     [[nodiscard]] ErrorNumber number() const noexcept { return m_number; }
     [[nodiscard]] int code() const noexcept { return static_cast<int>(m_number); }
 
-    // The plain English name of an error number: "Overflow", "Type mismatch".
+    // The plain English name of an error number: "Overflow", "Type mismatch";
+    // marked for translation in the context "brisolant::RuntimeError".
     [[nodiscard]] static std::string standardDescription(ErrorNumber number);
 
 private:

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "translations.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace brisolant {
+
+// The user's language for what the program prints before it has an
+// application object of its own (--help, a usage error, a display it cannot
+// open): translations are found and used through one, so this makes one, but
+// only when the user asks for a language other than English, which then
+// costs nothing. Only one application object may exist at a time: end this
+// before another is made.
+class ConsoleTranslations final {
+public:
+    ConsoleTranslations();
+    ~ConsoleTranslations();
+    ConsoleTranslations(const ConsoleTranslations&) = delete;
+    ConsoleTranslations& operator=(const ConsoleTranslations&) = delete;
+
+private:
+    int m_argc = 1;
+    std::array<char, 10> m_name{"Brisolant"};
+    std::array<char*, 2> m_argv{m_name.data(), nullptr};
+    std::string m_cLocale;
+    std::unique_ptr<QCoreApplication> m_application;
+    std::unique_ptr<Translations> m_translations;
+};
+
+} // namespace brisolant
