@@ -67,7 +67,8 @@ package)
     for pair in "applications/$app_id.desktop|$desktop" "metainfo/$app_id.metainfo.xml|$metainfo" \
         "icons/hicolor/64x64/apps/$app_id.png|$source/ui/pictures/brisolant-64.png" \
         "icons/hicolor/scalable/apps/$app_id.svg|$source/ui/pictures/brisolant.svg" \
-        "doc/brisolant/changelog.gz|" "man/man1/Brisolant.1.gz|" "doc/brisolant/copyright|"; do
+        "doc/brisolant/changelog.gz|" "man/man1/Brisolant.1.gz|" "doc/brisolant/copyright|" \
+        "brisolant/translations/brisolant_de.qm|"; do
         IFS='|' read -r packaged original <<<"$pair"
         [ -f "$share/$packaged" ] || fail "package lacks /usr/share/$packaged"
         [ -z "$original" ] || cmp -s "$share/$packaged" "$original" || fail "$packaged differs"
@@ -77,6 +78,8 @@ package)
     program=$root/usr/bin/Brisolant
     ! readelf -d "$program" | grep -E 'R(UN)?PATH' || fail "the program keeps a run path"
     [ "$(env -i "$program" --version)" = "Brisolant $version" ] || fail "--version"
+    # Installed, the program finds its translations beside it.
+    env -i LANG=de_DE.UTF-8 "$program" --help | grep -q '^Aufruf: Brisolant' || fail "German --help"
     # The manual page is of this version and names every option of --help.
     page=$(MANWIDTH=200 man -l "$share/man/man1/Brisolant.1.gz" 2>/dev/null)
     grep -qF "Brisolant $version" <<<"$page" || fail "manual page is not of $version"
