@@ -6,7 +6,6 @@
 
 #include <array>
 #include <memory>
-#include <string>
 
 namespace brisolant {
 
@@ -19,16 +18,13 @@ namespace brisolant {
 class ConsoleTranslations final {
 public:
     ConsoleTranslations();
-    ~ConsoleTranslations();
-    ConsoleTranslations(const ConsoleTranslations&) = delete;
-    ConsoleTranslations& operator=(const ConsoleTranslations&) = delete;
 
 private:
     int m_argc = 1;
     std::array<char, 10> m_name{"Brisolant"};
     std::array<char*, 2> m_argv{m_name.data(), nullptr};
-    std::string m_cLocale;
     std::unique_ptr<QCoreApplication> m_application;
+    // Declared after the application object, so that it ends first.
     std::unique_ptr<Translations> m_translations;
 };
 
