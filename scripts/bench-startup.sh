@@ -13,6 +13,8 @@
 #
 # Environment: SETTLE_MS (default 250) is how long the program may paint after
 # mapping before it is ended, so that its peak memory includes the first paint.
+# The programs start in the caller's language: LANG=de_DE.UTF-8 measures
+# Brisolant with its German translation and Qt's loaded.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -101,7 +103,8 @@ m_min=$(sort -g "$work/minimal" | head -n 1 | cut -d' ' -f1)
 awk -v runs="$runs" -v load="$(cut -d' ' -f1-3 /proc/loadavg)" \
     -v bms="$b_ms" -v mms="$m_ms" -v bkib="$b_kib" -v mkib="$m_kib" \
     -v bmin="$b_min" -v mmin="$m_min" -v bcpu="$b_cpu" -v mcpu="$m_cpu" 'BEGIN {
-    printf "Start-up to window mapped, %d runs each in turns (load average %s)\n", runs, load
+    printf "Start-up to window mapped, %d runs each in turns (load average %s, LANG=%s)\n", runs,
+        load, ENVIRON["LANG"]
     printf "%-10s %14s %10s %16s %18s\n", "program", "median ms", "min ms", "median CPU ms",
         "median peak KiB"
     printf "%-10s %14.1f %10.1f %16.1f %18d\n", "Brisolant", bms, bmin, bcpu, bkib
