@@ -2,6 +2,327 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ChartCommand</name>
+    <message>
+        <source>unknown format &quot;%1&quot;; choose text, csv or pdf.</source>
+        <translation>unbekanntes Format „%1“; text, csv oder pdf wählen.</translation>
+    </message>
+    <message>
+        <source>--format %1 and the output &quot;%2&quot; disagree; give one or the other.</source>
+        <translation>--format %1 und die Ausgabe „%2“ passen nicht zusammen; bitte nur eines angeben.</translation>
+    </message>
+    <message>
+        <source>--page-size is for a PDF chart (--output FILE.pdf or --format pdf).</source>
+        <translation>--page-size gilt nur für eine PDF-Tabelle (--output DATEI.pdf oder --format pdf).</translation>
+    </message>
+    <message>
+        <source>unknown page size &quot;%1&quot;; choose A3, A4, A5, Letter or Legal.</source>
+        <translation>unbekanntes Papierformat „%1“; A3, A4, A5, Letter oder Legal wählen.</translation>
+    </message>
+    <message>
+        <source>start addresses %1</source>
+        <extracomment>The title of a PDF chart of the start addresses the user typed.</extracomment>
+        <translation>Startadressen %1</translation>
+    </message>
+    <message>
+        <source>--chart-series wants FIRST,CHANNELS,COUNT: an address and two whole numbers, as in 1,16,12 or 2/1,16,12, not &quot;%1&quot;.</source>
+        <translation>--chart-series erwartet ERSTE,KANÄLE,ANZAHL: eine Adresse und zwei ganze Zahlen wie 1,16,12 oder 2/1,16,12, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--chart-series wants a COUNT of 0 or more, not %1.</source>
+        <translation>--chart-series erwartet eine ANZAHL von 0 oder mehr, nicht %1.</translation>
+    </message>
+    <message>
+        <source>--chart-series makes at most %1 fixtures, not %2.</source>
+        <translation>--chart-series erzeugt höchstens %1 Geräte, nicht %2.</translation>
+    </message>
+    <message>
+        <source>series %1 (first, channels, count)</source>
+        <extracomment>The title of a PDF chart of a series the user typed.</extracomment>
+        <translation>Reihe %1 (erste, Kanäle, Anzahl)</translation>
+    </message>
+    <message>
+        <source>a PDF chart is not for a terminal; give --output FILE.pdf, or send it into a pipe or a file.</source>
+        <translation>eine PDF-Tabelle gehört nicht ins Terminal; --output DATEI.pdf angeben oder sie in eine Pipe oder Datei leiten.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartMessages</name>
+    <message>
+        <source>Fixture %1</source>
+        <extracomment>A fixture known only by its number in the file, or with no number by its place in the list.</extracomment>
+        <translation>Gerät %1</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>Fixture &quot;%1&quot;</source>
+        <extracomment>A fixture known by its name, at the start of a refusal.</extracomment>
+        <translation>Gerät „%1“</translation>
+    </message>
+    <message>
+        <source>Fixture %1 &quot;%2&quot;</source>
+        <extracomment>A fixture known by its number and name, at the start of a refusal.</extracomment>
+        <translation>Gerät %1 „%2“</translation>
+    </message>
+    <message>
+        <source>Nothing to chart: the only fixture is not patched.</source>
+        <translation>Nichts zu tabellieren: Das einzige Gerät ist nicht gepatcht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to chart: none of the %n fixtures is patched.</source>
+        <translation>
+            <numerusform>Nichts zu tabellieren: Das %n Gerät ist nicht gepatcht.</numerusform>
+            <numerusform>Nichts zu tabellieren: Keines der %n Geräte ist gepatcht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to chart: the only fixture is at address 512, which needs a tenth switch.</source>
+        <translation>Nichts zu tabellieren: Das einzige Gerät liegt auf Adresse 512, die einen zehnten Schalter braucht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to chart: all %n fixtures are at address 512, which needs a tenth switch.</source>
+        <translation>
+            <numerusform>Nichts zu tabellieren: Das %n Gerät liegt auf Adresse 512, die einen zehnten Schalter braucht.</numerusform>
+            <numerusform>Nichts zu tabellieren: Alle %n Geräte liegen auf Adresse 512, die einen zehnten Schalter braucht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to chart: none of the %n fixtures can be set with nine switches: %1 not patched, %2 at address 512, which needs a tenth switch.</source>
+        <extracomment>%1 fixtures not patched and %2 at address 512, together the %n fixtures of the list.</extracomment>
+        <translation>
+            <numerusform>Nichts zu tabellieren: Das %n Gerät lässt sich nicht mit neun Schaltern einstellen: %1 nicht gepatcht, %2 auf Adresse 512, die einen zehnten Schalter braucht.</numerusform>
+            <numerusform>Nichts zu tabellieren: Keines der %n Geräte lässt sich mit neun Schaltern einstellen: %1 nicht gepatcht, %2 auf Adresse 512, die einen zehnten Schalter braucht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: start address &quot;%2&quot; is in none of the notations 17, 2/17, 2.17, 2-17, 2:17 or 2/17&lt;32.</source>
+        <translation>%1: Startadresse „%2“ ist in keiner der Schreibweisen 17, 2/17, 2.17, 2-17, 2:17 oder 2/17&lt;32.</translation>
+    </message>
+    <message>
+        <source>%1: no start address.</source>
+        <translation>%1: keine Startadresse.</translation>
+    </message>
+    <message>
+        <source>%1: universe %2; universes count from 1.</source>
+        <translation>%1: Universe %2; Universes zählen ab 1.</translation>
+    </message>
+    <message>
+        <source>%1: universe %2; universes count up to %3.</source>
+        <translation>%1: Universe %2; Universes zählen bis %3.</translation>
+    </message>
+    <message>
+        <source>%1: start address %2 is below 1; DMX channels start at 1.</source>
+        <translation>%1: Startadresse %2 liegt unter 1; DMX-Kanäle beginnen bei 1.</translation>
+    </message>
+    <message>
+        <source>%1: start address %2 lies past 512, the last channel of a universe.</source>
+        <translation>%1: Startadresse %2 liegt hinter 512, dem letzten Kanal eines Universe.</translation>
+    </message>
+    <message>
+        <source>%1: start address %2 is above 511 and, counted across universes, lies past universe %3.</source>
+        <translation>%1: Startadresse %2 liegt über 511 und, über Universes hinweg gezählt, hinter Universe %3.</translation>
+    </message>
+    <message>
+        <source>%1: start address %2 is above 511, the highest nine switches can set.</source>
+        <translation>%1: Startadresse %2 liegt über 511, der höchsten, die neun Schalter einstellen können.</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels; a fixture takes at least 1.</source>
+        <translation>%1: %2 Kanäle; ein Gerät belegt mindestens 1.</translation>
+    </message>
+    <message>
+        <source>%1: its %2 channels run from %3 to %4, past 512.</source>
+        <translation>%1: Seine %2 Kanäle reichen von %3 bis %4, über 512 hinaus.</translation>
+    </message>
+    <message>
+        <source>%1: its %2 channels run from %3 past 512.</source>
+        <translation>%1: Seine %2 Kanäle reichen von %3 über 512 hinaus.</translation>
+    </message>
+    <message>
+        <source>Nothing to chart: no fixture was given.</source>
+        <translation>Nichts zu tabellieren: Es wurde kein Gerät angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 left out: not patched.</source>
+        <translation>%1 ausgelassen: nicht gepatcht.</translation>
+    </message>
+    <message>
+        <source>%1 left out: 512 needs a tenth switch.</source>
+        <translation>%1 ausgelassen: 512 braucht einen zehnten Schalter.</translation>
+    </message>
+    <message>
+        <source>warning: %1 and %2 share channel %3 of universe %4.</source>
+        <translation>Warnung: %1 und %2 teilen sich Kanal %3 von Universe %4.</translation>
+    </message>
+    <message>
+        <source>warning: %1 and %2 share channels %3–%4 of universe %5.</source>
+        <translation>Warnung: %1 und %2 teilen sich die Kanäle %3–%4 von Universe %5.</translation>
+    </message>
+    <message>
+        <source>warning: 1 more pair of fixtures shares channels.</source>
+        <translation>Warnung: Ein weiteres Gerätepaar teilt sich Kanäle.</translation>
+    </message>
+    <message numerus="yes">
+        <source>warning: %n more pairs of fixtures share channels.</source>
+        <translation>
+            <numerusform>Warnung: %n weiteres Gerätepaar teilt sich Kanäle.</numerusform>
+            <numerusform>Warnung: %n weitere Gerätepaare teilen sich Kanäle.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ChartOutput</name>
+    <message>
+        <source>cannot write the chart to standard output: %1.</source>
+        <translation>kann die Tabelle nicht auf die Standardausgabe schreiben: %1.</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2.</source>
+        <translation>kann „%1“ nicht schreiben: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Shows the nine DIP switches that set a DMX512 fixture&apos;s start address.
+With a chart option it prints a switch chart for a whole rig instead, with
+no window: every fixture&apos;s name, universe, start address and switches.
+
+  Brisolant --chart 1,17,33,49
+  Brisolant --chart-series 2/1,16,12 --output rig.pdf
+  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
+
+Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number
+above 512 counts across universes (513 is 2/1); 3/151&lt;153 gives the
+first and last address. Universes count from 1 to 63999.
+
+Patch lists: CSV or tab-separated exports of consoles, plot programs and
+spreadsheets (UTF-8, UTF-16 or Windows-1252). The header row, among the
+first 20 lines, names the address column: Address, Start address, DMX,
+DMX Address, Dmxno, DMX#, Patch or Patch Address. Also read: Universe
+(Patch Universe, DMX Line, Line); the name (Name, Fixture, Label,
+Headname, Head name, Purpose, Instrument Type, Type); the fixture&apos;s
+number (Channel, FID, Fixture ID, Unit Number, Unit#, Spot, Headno, Head
+no); its channel count (Channels, Num Channels, DMX Channels, # of Data
+Channels, Chans, DMX Qty, Footprint, DMX Footprint).
+
+Show files: MVR (with the channel counts of its GDTF files), grandMA3 and
+grandMA2 XML exports, QLC+ workspaces; told apart by their content.
+
+A fixture not patched, or at 512, which needs a tenth switch, is left out
+and named on standard error; fixtures that share channels are named there
+as a warning. A fixture is named by its number in the file and its name,
+with neither by its place in the list; &quot;None&quot; and a 0 that every fixture
+of the file has are no numbers.
+
+Output: text, or the form the --output name (.csv, .pdf) or --format
+says; &quot;-&quot; is standard output. On a terminal the text chart starts with a
+heading and fits the width, long names shortened in the middle; into a
+file or a pipe it has neither, for scripts. The CSV has the columns
+Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as
+0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.
+
+Exit status: 0 done, 1 a file could not be read or written or the display
+could not be opened, 2 a usage error or a chart refused.</source>
+        <translation>Zeigt die neun DIP-Schalter, die die Startadresse eines DMX512-Geräts
+einstellen. Mit einer Tabellen-Option druckt es stattdessen eine
+Schaltertabelle für ein ganzes Rig, ohne Fenster: Name, Universe,
+Startadresse und Schalter jedes Geräts.
+
+  Brisolant --chart 1,17,33,49
+  Brisolant --chart-series 2/1,16,12 --output rig.pdf
+  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
+
+Adressen: 17, oder mit dem Universe 2/17, 2.17, 2-017 oder 2:17; eine Zahl
+über 512 zählt über Universes hinweg (513 ist 2/1); 3/151&lt;153 gibt die
+erste und die letzte Adresse an. Universes zählen von 1 bis 63999.
+
+Patchlisten: CSV- oder tabulatorgetrennte Exporte von Pulten,
+Planungsprogrammen und Tabellenkalkulationen (UTF-8, UTF-16 oder
+Windows-1252). Die Kopfzeile, unter den ersten 20 Zeilen, nennt die
+Adressspalte: Address, Start address, DMX, DMX Address, Dmxno, DMX#, Patch
+oder Patch Address. Außerdem gelesen: Universe (Patch Universe, DMX Line,
+Line); der Name (Name, Fixture, Label, Headname, Head name, Purpose,
+Instrument Type, Type); die Nummer des Geräts (Channel, FID, Fixture ID,
+Unit Number, Unit#, Spot, Headno, Head no); seine Kanalzahl (Channels, Num
+Channels, DMX Channels, # of Data Channels, Chans, DMX Qty, Footprint, DMX
+Footprint).
+
+Showdateien: MVR (mit den Kanalzahlen seiner GDTF-Dateien), XML-Exporte
+von grandMA3 und grandMA2, QLC+-Arbeitsbereiche; am Inhalt erkannt.
+
+Ein Gerät, das nicht gepatcht ist oder auf 512 liegt, was einen zehnten
+Schalter bräuchte, wird ausgelassen und auf der Standardfehlerausgabe
+genannt; Geräte, die sich Kanäle teilen, werden dort als Warnung genannt.
+Ein Gerät heißt nach seiner Nummer in der Datei und seinem Namen, ohne
+beides nach seinem Platz in der Liste; „None“ und eine 0, die jedes Gerät
+der Datei hat, sind keine Nummern.
+
+Ausgabe: Text, oder die Form, die der Name bei --output (.csv, .pdf) oder
+--format angibt; „-“ ist die Standardausgabe. Im Terminal beginnt die
+Texttabelle mit einer Kopfzeile und passt in die Breite, lange Namen in
+der Mitte gekürzt; in eine Datei oder Pipe hat sie beides nicht, für
+Skripte. Die CSV-Datei hat die Spalten
+Number,ID,Name,Universe,Address,Channels,Switches,ON, die Schalter als
+0 1 0 0 0 0 0 0 0, damit eine Tabellenkalkulation alle neun Ziffern behält.
+
+Exit-Status: 0 fertig, 1 eine Datei konnte nicht gelesen oder geschrieben
+oder der Bildschirm nicht geöffnet werden, 2 ein Aufruffehler oder eine
+abgelehnte Tabelle.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Chart the fixtures at these start addresses, separated by commas.</source>
+        <translation>Eine Tabelle der Geräte an diesen Startadressen, durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>Chart COUNT fixtures (up to 10000) of CHANNELS channels each, the first at FIRST; one that would run past 512 starts the next universe.</source>
+        <translation>Eine Tabelle von ANZAHL Geräten (bis 10000) mit je KANÄLE Kanälen, das erste an ERSTE; eines, das über 512 hinausliefe, beginnt das nächste Universe.</translation>
+    </message>
+    <message>
+        <source>Chart a patch list or show file exported by a console, plot program or spreadsheet (see above).</source>
+        <translation>Eine Tabelle aus einer Patchliste oder Showdatei, exportiert von einem Pult, einem Planungsprogramm oder einer Tabellenkalkulation (siehe oben).</translation>
+    </message>
+    <message>
+        <source>Write the chart to this file: a PDF when it ends in .pdf, CSV when it ends in .csv, else text. &quot;-&quot;, or none, is standard output. A file is replaced only by a complete chart; a device or a pipe (/dev/stdout) is written straight.</source>
+        <translation>Die Tabelle in diese Datei schreiben: ein PDF bei .pdf am Ende, CSV bei .csv, sonst Text. „-“ oder keine Angabe ist die Standardausgabe. Eine Datei wird nur durch eine vollständige Tabelle ersetzt; ein Gerät oder eine Pipe (/dev/stdout) wird direkt beschrieben.</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s form where the output&apos;s name does not tell it: text, csv or pdf (not onto a terminal). A name ending in .csv or .pdf and a --format that differs are refused.</source>
+        <translation>Die Form der Tabelle, wo der Name der Ausgabe sie nicht sagt: text, csv oder pdf (nicht ins Terminal). Ein Name auf .csv oder .pdf mit einem anderen --format wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter or A4, after the locale&apos;s paper (LC_PAPER).</source>
+        <translation>Papier einer PDF-Tabelle: A3, A4, A5, Letter oder Legal. Vorgabe: Letter oder A4, nach dem Papier des Gebietsschemas (LC_PAPER).</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;.</source>
+        <translation>unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>--output, --format and --page-size need a chart: --chart, --chart-series or --chart-patch.</source>
+        <translation>--output, --format und --page-size brauchen eine Tabelle: --chart, --chart-series oder --chart-patch.</translation>
+    </message>
+    <message>
+        <source>give one chart: --chart, --chart-series or --chart-patch, once.</source>
+        <translation>eine Tabelle angeben: --chart, --chart-series oder --chart-patch, einmal.</translation>
+    </message>
+</context>
+<context>
     <name>HandlerBoundary</name>
     <message>
         <source>Run-time error %1: %2.</source>
@@ -16,6 +337,28 @@
     <message>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
+    </message>
+</context>
+<context>
+    <name>TextChart</name>
+    <message>
+        <source>Fixture</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <extracomment>Heads the column of start addresses, &quot;17&quot; or with the universe &quot;2/17&quot;.</extracomment>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <extracomment>Heads the column that lists the switches to turn ON.</extracomment>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>Switches 1–9</source>
+        <extracomment>Heads the column of the nine switches, 1 for ON and 0 for OFF, switch 1 first.</extracomment>
+        <translation>Schalter 1–9</translation>
     </message>
 </context>
 <context>
@@ -145,6 +488,13 @@
         <source>&quot;%1&quot; is not an address nine switches can set. %2</source>
         <extracomment>%1 is the number typed, below 0 or above 511; %2 says what is accepted.</extracomment>
         <translation>„%1“ ist keine Adresse, die neun Schalter einstellen können. %2</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>See &quot;Brisolant --help&quot;.</source>
+        <translation>Siehe „Brisolant --help“.</translation>
     </message>
 </context>
 </TS>

@@ -86,7 +86,7 @@ QByteArray TextChart::renderForTerminal(const SwitchChart::Chart& chart, int col
     //: Heads the column of start addresses, "17" or with the universe "2/17".
     const QString addressHeading = tr("Address");
     //: Heads the column of the nine switches, 1 for ON and 0 for OFF, switch 1 first.
-    const QString switchesHeading = tr("Switches 1\u20139");
+    const QString switchesHeading = tr("Switches 1–9");
     //: Heads the column that lists the switches to turn ON.
     const QString onHeading = tr("ON");
     const qsizetype addressWidth = std::max(widest(cells.addresses), addressHeading.size());

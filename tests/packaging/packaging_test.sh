@@ -79,9 +79,11 @@ package)
     ! readelf -d "$program" | grep -E 'R(UN)?PATH' || fail "the program keeps a run path"
     [ "$(env -i "$program" --version)" = "Brisolant $version" ] || fail "--version"
     # The program finds its translations beside it, as installed, and nowhere else.
-    env -i LANG=de_DE.UTF-8 "$program" --help | grep -q '^Aufruf: Brisolant' || fail "German --help"
+    # Read whole before grep, which stops at the first match and would close the pipe early.
+    grep -q '^Aufruf: Brisolant' <<<"$(env -i LANG=de_DE.UTF-8 "$program" --help)" || fail "German --help"
     cp "$program" "$work/Brisolant" && cd "$share/brisolant/translations"
-    env -i LANG=de_DE.UTF-8 "$work/Brisolant" --help | grep -q '^Usage: ' || fail "a stray translation"
+    grep -q '^Usage: ' <<<"$(env -i LANG=de_DE.UTF-8 "$work/Brisolant" --help)" ||
+        fail "a stray translation"
     # The manual page is of this version and names every option of --help.
     page=$(MANWIDTH=200 man -l "$share/man/man1/Brisolant.1.gz" 2>/dev/null)
     grep -qF "Brisolant $version" <<<"$page" || fail "manual page is not of $version"
