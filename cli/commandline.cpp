@@ -4,6 +4,8 @@
 #include "chartcommand.h"
 #include "chartrequest.h"
 #include "consoletranslations.h"
+#include "patchcolumns.h"
+#include "patchlist.h"
 #include "report.h"
 
 #include <QCommandLineParser>
@@ -11,6 +13,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <span>
 
 namespace brisolant {
 
@@ -38,6 +41,7 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// %1 is what patchListHelp() says.
 const char* const kDescription = QT_TRANSLATE_NOOP(
     "CommandLine", "Shows the nine DIP switches that set a DMX512 fixture's start address.\n"
                    "With a chart option it prints a switch chart for a whole rig instead, with\n"
@@ -51,15 +55,7 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
                    "above 512 counts across universes (513 is 2/1); 3/151<153 gives the\n"
                    "first and last address. Universes count from 1 to 63999.\n"
                    "\n"
-                   "Patch lists: CSV or tab-separated exports of consoles, plot programs and\n"
-                   "spreadsheets (UTF-8, UTF-16 or Windows-1252). The header row, among the\n"
-                   "first 20 lines, names the address column: Address, Start address, DMX,\n"
-                   "DMX Address, Dmxno, DMX#, Patch or Patch Address. Also read: Universe\n"
-                   "(Patch Universe, DMX Line, Line); the name (Name, Fixture, Label,\n"
-                   "Headname, Head name, Purpose, Instrument Type, Type); the fixture's\n"
-                   "number (Channel, FID, Fixture ID, Unit Number, Unit#, Spot, Headno, Head\n"
-                   "no); its channel count (Channels, Num Channels, DMX Channels, # of Data\n"
-                   "Channels, Chans, DMX Qty, Footprint, DMX Footprint).\n"
+                   "%1\n"
                    "\n"
                    "Show files: MVR (with the channel counts of its GDTF files), grandMA3 and\n"
                    "grandMA2 XML exports, QLC+ workspaces; told apart by their content.\n"
@@ -80,6 +76,52 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
                    "Exit status: 0 done, 1 a file could not be read or written or the display\n"
                    "could not be opened, 2 a usage error or a chart refused.");
 
+// The text in lines of at most width characters, broken at blanks.
+QString wrapped(const QString& text, qsizetype width) {
+    QString lines;
+    qsizetype lineLength = 0;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            lines += u'\n';
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            lines += u' ';
+            ++lineLength;
+        }
+        lines += word;
+        lineLength += word.size();
+    }
+    return lines;
+}
+
+// What the patch-list reader takes, its column names from its own table.
+QString patchListHelp() {
+    using Kind = PatchColumns::Kind;
+    const QString comma = QStringLiteral(", ");
+    const auto others = [&comma](Kind kind) {
+        const std::span<const QStringView> names = PatchColumns::names(kind);
+        QStringList rest;
+        for (const QStringView name : names.subspan(1)) {
+            rest.append(name.toString());
+        }
+        return names.front().toString() + QStringLiteral(" (") + rest.join(comma) + u')';
+    };
+    return wrapped(
+        QCoreApplication::translate(
+            "CommandLine",
+            "Patch lists: CSV or tab-separated exports of consoles, plot programs and "
+            "spreadsheets (UTF-8, UTF-16 or Windows-1252), or \"-\" for standard input. The "
+            "header row, among the first %1 lines, names the address column: %2. Also read: %3; "
+            "the name (%4); the fixture's number (%5); its channel count (%6).")
+            .arg(QString::number(PatchList::kHeaderSearch),
+                 PatchColumns::listed(Kind::Address,
+                                      QCoreApplication::translate("CommandLine", " or ")),
+                 others(Kind::Universe), PatchColumns::listed(Kind::Name, comma),
+                 PatchColumns::listed(Kind::Number, comma),
+                 PatchColumns::listed(Kind::Channels, comma)),
+        74);
+}
+
 } // namespace
 
 std::optional<int> CommandLine::run(int argc, const char* const* argv) {
@@ -98,7 +140,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
     QCommandLineParser parser;
     // Qt's options are single-dash words ("-platform"); take ours either way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", kDescription));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", kDescription).arg(patchListHelp()));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
         QCoreApplication::translate("CommandLine", "Show this help and exit."));

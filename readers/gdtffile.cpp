@@ -1,36 +1,54 @@
 #include "gdtffile.h"
 
+#include "chartrefused.h"
 #include "xmlscan.h"
 #include "ziparchive.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace brisolant {
 
+// What description.xml tells of the modes and the geometry references.
+struct GdtfFile::Description {
+    struct Channel {
+        QString dmxBreak; // a number, "Overwrite", or empty for 1
+        int highestOffset = 0;
+        QString geometry;
+    };
+
+    struct Mode {
+        QString geometry;
+        std::vector<Channel> channels;
+    };
+
+    // The GeometryReferences in one top-level geometry that repeat one other,
+    // in sum: for each break, the largest DMXOffset any of them gives it and
+    // how many give it at all; for each break that some reference lists last,
+    // the largest DMXOffset listed last with it.
+    struct References {
+        int count = 0;
+        std::map<int, std::pair<int, int>> offsets; // break: largest offset, references giving it
+        std::map<int, int> lastOffsets;
+    };
+
+    std::map<QString, Mode> modes; // by name; of two with one name, the last
+    // By the top-level geometry they are in and the one they repeat.
+    std::map<std::pair<QString, QString>, References> references;
+    std::map<QString, QString> topOf; // every geometry's top-level geometry
+};
+
 namespace {
 
+using Channel = GdtfFile::Description::Channel;
+using Mode = GdtfFile::Description::Mode;
+using References = GdtfFile::Description::References;
+
 constexpr int kLargestSlot = 1'000'000;
-
-struct Channel {
-    QString dmxBreak; // a number, "Overwrite", or empty for 1
-    int highestOffset = 0;
-    QString geometry;
-};
-
-struct Mode {
-    QString name;
-    QString geometry;
-    std::vector<Channel> channels;
-};
-
-struct Reference {
-    QString within;                          // the top-level geometry it sits in
-    QString referenced;                      // the top-level geometry it repeats
-    std::vector<std::pair<int, int>> breaks; // DMXBreak and DMXOffset
-};
 
 // The highest of "1,2"; 0 for "None", nothing or anything that is no slot.
 int highestOf(const QString& offsets) {
@@ -49,24 +67,20 @@ int numberOr(const QString& text, int otherwise) {
     return ok ? std::clamp(number, -kLargestSlot, kLargestSlot) : otherwise;
 }
 
-// What description.xml tells of the modes and the geometry references.
-struct Description {
-    std::vector<Mode> modes;
-    std::vector<Reference> references;
-    std::map<QString, QString> topOf; // every geometry's top-level geometry
-};
-
 class DescriptionReader {
 public:
     explicit DescriptionReader(XmlScan& scan)
         : m_scan(scan) {}
 
-    Description read() {
+    GdtfFile::Description read() {
         while (m_scan.next()) {
             if (m_scan.isStart()) {
                 start(m_scan.name().toString());
             } else if (m_scan.depth() < m_geometriesDepth) {
                 m_geometriesDepth = 0;
+            }
+            if (!m_scan.isStart() && m_scan.depth() < m_referenceDepth) {
+                endReference();
             }
         }
         return std::move(m_description);
@@ -79,24 +93,23 @@ private:
         } else if (m_geometriesDepth > 0) {
             geometry(name);
         } else if (name == u"DMXMode") {
-            m_description.modes.push_back(
-                {m_scan.attribute(u"Name"), m_scan.attribute(u"Geometry"), {}});
+            m_mode = &m_description.modes[m_scan.attribute(u"Name")];
+            *m_mode = {m_scan.attribute(u"Geometry"), {}};
         } else if (name == u"DMXChannel" && m_scan.parent() == u"DMXChannels" &&
-                   !m_description.modes.empty()) {
-            m_description.modes.back().channels.push_back({m_scan.attribute(u"DMXBreak"),
-                                                           highestOf(m_scan.attribute(u"Offset")),
-                                                           m_scan.attribute(u"Geometry")});
+                   m_mode != nullptr) {
+            m_mode->channels.push_back({m_scan.attribute(u"DMXBreak"),
+                                        highestOf(m_scan.attribute(u"Offset")),
+                                        m_scan.attribute(u"Geometry")});
         }
     }
 
     // Everything in Geometries with a name is a geometry; a Break belongs to
     // the GeometryReference it is in.
     void geometry(const QString& name) {
-        std::vector<Reference>& references = m_description.references;
         if (name == u"Break") {
-            if (!references.empty()) {
-                references.back().breaks.emplace_back(numberOr(m_scan.attribute(u"DMXBreak"), 1),
-                                                      numberOr(m_scan.attribute(u"DMXOffset"), 1));
+            if (m_referenceDepth > 0) {
+                m_breaks.emplace_back(numberOr(m_scan.attribute(u"DMXBreak"), 1),
+                                      numberOr(m_scan.attribute(u"DMXOffset"), 1));
             }
             return;
         }
@@ -106,48 +119,100 @@ private:
         }
         m_description.topOf.emplace(geometry, m_top);
         if (name == u"GeometryReference") {
-            references.push_back({m_top, m_scan.attribute(u"Geometry"), {}});
+            endReference();
+            m_referenceDepth = m_scan.depth();
+            m_referenced = m_scan.attribute(u"Geometry");
         }
     }
 
+    // Adds the reference just read to the sum of its kind; one without
+    // breaks repeats nothing.
+    void endReference() {
+        if (m_referenceDepth > 0 && !m_breaks.empty()) {
+            References& sum = m_description.references[{m_top, m_referenced}];
+            ++sum.count;
+            std::set<int> given;
+            for (const auto& [dmxBreak, offset] : m_breaks) {
+                if (given.insert(dmxBreak).second) { // the first Break of a number counts
+                    auto& [largest, references] =
+                        sum.offsets.try_emplace(dmxBreak, offset, 0).first->second;
+                    largest = std::max(largest, offset);
+                    ++references;
+                }
+            }
+            const auto& [lastBreak, lastOffset] = m_breaks.back();
+            const auto last = sum.lastOffsets.try_emplace(lastBreak, lastOffset).first;
+            last->second = std::max(last->second, lastOffset);
+        }
+        m_referenceDepth = 0;
+        m_breaks.clear();
+    }
+
     XmlScan& m_scan;
-    Description m_description;
+    GdtfFile::Description m_description;
+    Mode* m_mode = nullptr;    // the DMXMode last begun
     int m_geometriesDepth = 0; // of <Geometries>, while inside it
     QString m_top;
+    int m_referenceDepth = 0; // of the GeometryReference open, or 0
+    QString m_referenced;
+    std::vector<std::pair<int, int>> m_breaks; // its DMXBreak and DMXOffset pairs
 };
 
-// The channels of a mode, break by break: the highest slot of each.
-std::map<int, int> footprintOf(const Mode& mode, const Description& description) {
-    std::map<int, int> footprint;
-    const auto take = [&footprint](int dmxBreak, int slot) {
-        footprint[dmxBreak] = std::max(footprint[dmxBreak], slot);
-    };
+// The highest slot of a mode's channels in one top-level geometry, break by
+// break, and of those that say Overwrite.
+struct Slots {
+    std::map<int, int> byBreak;
+    int overwrite = 0;
+};
+
+// A mode's channels summed by top-level geometry, so that each reference is
+// met once per geometry, not once per channel.
+std::map<QString, Slots> slotsOf(const Mode& mode, const GdtfFile::Description& description) {
+    std::map<QString, Slots> byTop;
     for (const Channel& channel : mode.channels) {
         if (channel.highestOffset == 0) {
             continue; // a virtual channel
         }
         const auto found = description.topOf.find(channel.geometry);
-        const QString& top = found == description.topOf.end() ? channel.geometry : found->second;
-        const bool overwrite = channel.dmxBreak == u"Overwrite";
-        const int dmxBreak = numberOr(channel.dmxBreak, 1);
-        bool repeated = false;
-        for (const Reference& reference : description.references) {
-            if (reference.within != mode.geometry || reference.referenced != top ||
-                reference.breaks.empty()) {
-                continue;
+        Slots& slots = byTop[found == description.topOf.end() ? channel.geometry : found->second];
+        int& highest = channel.dmxBreak == u"Overwrite"
+                           ? slots.overwrite
+                           : slots.byBreak[numberOr(channel.dmxBreak, 1)];
+        highest = std::max(highest, channel.highestOffset);
+    }
+    return byTop;
+}
+
+// The channels of a mode, break by break: the highest slot of each.
+std::map<int, int> footprintOf(const Mode& mode, const GdtfFile::Description& description) {
+    std::map<int, int> footprint;
+    const auto take = [&footprint](int dmxBreak, int slot) {
+        footprint[dmxBreak] = std::max(footprint[dmxBreak], slot);
+    };
+    for (const auto& [top, slots] : slotsOf(mode, description)) {
+        const auto repeated = description.references.find({mode.geometry, top});
+        if (repeated == description.references.end()) {
+            for (const auto& [dmxBreak, highest] : slots.byBreak) {
+                take(dmxBreak, highest); // Overwrite means nothing without a reference
             }
-            repeated = true;
-            // A reference moves the channel by the DMXOffset of its break.
-            const auto own =
-                std::find_if(reference.breaks.begin(), reference.breaks.end(),
-                             [dmxBreak](const auto& entry) { return entry.first == dmxBreak; });
-            const auto& [moveBreak, offset] =
-                overwrite ? reference.breaks.back()
-                          : (own == reference.breaks.end() ? std::pair{dmxBreak, 1} : *own);
-            take(moveBreak, channel.highestOffset + offset - 1);
+            continue;
         }
-        if (!repeated && !overwrite) {
-            take(dmxBreak, channel.highestOffset);
+        const References& references = repeated->second;
+        for (const auto& [dmxBreak, highest] : slots.byBreak) {
+            // A reference moves the channel by the DMXOffset of its break, or by
+            // none (an offset of 1) when it gives that break none.
+            int offset = 1;
+            if (const auto given = references.offsets.find(dmxBreak);
+                given != references.offsets.end()) {
+                const auto& [largest, giving] = given->second;
+                offset = giving < references.count ? std::max(largest, offset) : largest;
+            }
+            take(dmxBreak, highest + offset - 1);
+        }
+        if (slots.overwrite > 0) {
+            for (const auto& [dmxBreak, offset] : references.lastOffsets) {
+                take(dmxBreak, slots.overwrite + offset - 1);
+            }
         }
     }
     return footprint;
@@ -155,26 +220,37 @@ std::map<int, int> footprintOf(const Mode& mode, const Description& description)
 
 } // namespace
 
-GdtfFile::GdtfFile(const QByteArray& gdtf, std::int64_t& budget, const QString& where) {
-    ZipArchive archive(gdtf, budget);
-    const std::optional<QByteArray> description = archive.read(QStringLiteral("description.xml"));
-    if (!description) {
-        throw ZipArchive::Error("it holds no description.xml");
+GdtfFile::GdtfFile(const QByteArray& gdtf, const QString& where, riglimits::InflateBudget& budget) {
+    std::optional<QByteArray> bytes;
+    try {
+        ZipArchive archive(gdtf, budget);
+        bytes = archive.read(QStringLiteral("description.xml"));
+    } catch (const ZipArchive::Error& error) {
+        throw ChartRefused(
+            (where + QStringLiteral(": ") + QString::fromStdString(error.what())).toStdString());
     }
-    XmlScan scan(*description, where + QStringLiteral(", description.xml"));
-    const Description read = DescriptionReader(scan).read();
-    for (const Mode& mode : read.modes) {
-        m_footprints[mode.name] = footprintOf(mode, read);
+    if (!bytes) {
+        throw ChartRefused((where + QStringLiteral(": ") +
+                            QCoreApplication::translate("GdtfFile", "it holds no description.xml."))
+                               .toStdString());
     }
+    XmlScan scan(*bytes, where + QStringLiteral(", description.xml"));
+    m_description = std::make_unique<const Description>(DescriptionReader(scan).read());
 }
 
-std::optional<int> GdtfFile::channels(const QString& mode, int dmxBreak) const {
-    const auto found = m_footprints.find(mode);
-    if (found == m_footprints.end()) {
-        return std::nullopt;
+GdtfFile::~GdtfFile() = default;
+
+std::optional<int> GdtfFile::channels(const QString& mode, int dmxBreak) {
+    auto footprint = m_footprints.find(mode);
+    if (footprint == m_footprints.end()) {
+        const auto found = m_description->modes.find(mode);
+        if (found == m_description->modes.end()) {
+            return std::nullopt;
+        }
+        footprint = m_footprints.emplace(mode, footprintOf(found->second, *m_description)).first;
     }
-    const auto count = found->second.find(dmxBreak);
-    if (count == found->second.end()) {
+    const auto count = footprint->second.find(dmxBreak);
+    if (count == footprint->second.end()) {
         return std::nullopt;
     }
     return count->second;

@@ -1,8 +1,11 @@
 #include "grandma2export.h"
 
 #include "chartrefused.h"
+#include "filetext.h"
 #include "wholenumber.h"
 #include "xmlscan.h"
+
+#include <QCoreApplication>
 
 namespace brisolant {
 
@@ -14,7 +17,7 @@ struct SubFixture {
 
 // One Fixture element and its sub-fixtures, as the chart takes them.
 void addFixture(Rig& rig, const SwitchChart::Fixture& fixture,
-                const std::vector<SubFixture>& subFixtures) {
+                const std::vector<SubFixture>& subFixtures, const std::string& fileName) {
     for (std::size_t i = 0; i < subFixtures.size(); ++i) {
         SwitchChart::Fixture part = fixture;
         if (subFixtures.size() > 1) {
@@ -24,25 +27,28 @@ void addFixture(Rig& rig, const SwitchChart::Fixture& fixture,
         for (const QString& text : subFixtures[i].addresses) {
             const std::optional<int> address = readWholeNumber(text.toStdString());
             if (!address) {
-                throw ChartRefused(SwitchChart::refusalName(part, rig.fixtures.size() + 1) +
-                                   ": address \"" + text.left(40).toStdString() +
-                                   "\" is not a whole number.");
+                throw ChartRefused(SwitchChart::refusalName(part, rig.fixtures.size() + 1) + ": " +
+                                   QCoreApplication::translate(
+                                       "Grandma2Export", "address \"%1\" is not a whole number.")
+                                       .arg(filetext::quoted(text))
+                                       .toStdString());
             }
             if (*address != 0) {
                 breaks.push_back({static_cast<int>(breaks.size()) + 1,
                                   {{}, *address, {}},
                                   1,
-                                  text.toStdString()});
+                                  filetext::quoted(text).toStdString()});
             }
         }
-        rig.addBreaks(part, breaks);
+        rig.addBreaks(part, breaks, fileName);
     }
 }
 
 } // namespace
 
 Rig Grandma2Export::read(const QByteArray& bytes, const QString& fileName) {
-    XmlScan scan(bytes, fileName);
+    XmlScan scan(bytes, filetext::quoted(fileName, 100));
+    const std::string name = filetext::quoted(fileName, 100).toStdString();
     Rig rig;
     int fixtureDepth = 0; // of the Fixture open, or 0
     SwitchChart::Fixture fixture;
@@ -50,7 +56,7 @@ Rig Grandma2Export::read(const QByteArray& bytes, const QString& fileName) {
     while (scan.next()) {
         if (!scan.isStart()) {
             if (fixtureDepth > 0 && scan.depth() < fixtureDepth) {
-                addFixture(rig, fixture, subFixtures);
+                addFixture(rig, fixture, subFixtures, name);
                 fixtureDepth = 0;
             }
             continue;

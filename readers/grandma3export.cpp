@@ -1,8 +1,10 @@
 #include "grandma3export.h"
 
 #include "chartrefused.h"
+#include "filetext.h"
 #include "xmlscan.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace brisolant {
@@ -17,7 +19,8 @@ QString idOf(const QString& text) {
 } // namespace
 
 Rig Grandma3Export::read(const QByteArray& bytes, const QString& fileName) {
-    XmlScan scan(bytes, fileName);
+    XmlScan scan(bytes, filetext::quoted(fileName, 100));
+    const std::string name = filetext::quoted(fileName, 100).toStdString();
     Rig rig;
     while (scan.next()) {
         if (!scan.isStart() || scan.name() != u"Fixture") {
@@ -38,14 +41,18 @@ Rig Grandma3Export::read(const QByteArray& bytes, const QString& fileName) {
             const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());
             if (!patch || patch->last) {
                 throw ChartRefused(SwitchChart::refusalName(fixture, rig.fixtures.size() + 1) +
-                                   ": patch \"" + text.left(40).toStdString() +
-                                   "\" is not Universe.Address.");
+                                   ": " +
+                                   QCoreApplication::translate(
+                                       "Grandma3Export", "patch \"%1\" is not Universe.Address.")
+                                       .arg(filetext::quoted(text))
+                                       .toStdString());
             }
             if (patch->address != 0) {
-                breaks.push_back({static_cast<int>(i) + 1, *patch, 1, text.toStdString()});
+                breaks.push_back(
+                    {static_cast<int>(i) + 1, *patch, 1, filetext::quoted(text).toStdString()});
             }
         }
-        rig.addBreaks(fixture, breaks);
+        rig.addBreaks(fixture, breaks, name);
     }
     return rig;
 }

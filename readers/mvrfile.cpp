@@ -2,9 +2,12 @@
 
 #include "chartrefused.h"
 #include "dmxlimits.h"
+#include "filetext.h"
 #include "gdtffile.h"
 #include "xmlscan.h"
 #include "ziparchive.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <map>
@@ -17,8 +20,12 @@ namespace {
 
 constexpr int kHighestBreak = 1'000'000;
 
+QString mvrText(const char* text) {
+    return QCoreApplication::translate("MvrFile", text);
+}
+
 struct SceneFixture {
-    SwitchChart::Fixture fixture; // its name and line
+    SwitchChart::Fixture fixture; // its name
     QString fixtureId;
     QString unitNumber;
     QString gdtfSpec;
@@ -30,7 +37,7 @@ struct SceneFixture {
 // note once per fixture type whose count could not be had.
 class Footprints {
 public:
-    Footprints(ZipArchive* archive, std::int64_t& budget, Rig& rig)
+    Footprints(ZipArchive* archive, riglimits::InflateBudget& budget, Rig& rig)
         : m_archive(archive)
         , m_budget(budget)
         , m_rig(rig) {}
@@ -50,58 +57,62 @@ public:
         }
         const std::optional<int> count = loaded.gdtf->channels(mode, dmxBreak);
         if (!count || *count > dmx::kLastChannel) {
-            return makeDo(
-                file, mode,
-                QStringLiteral("the GDTF file \"%1\" has %2 in DMX break %3 of mode \"%4\"")
-                    .arg(file, count ? QStringLiteral("more than 512 channels")
-                                     : QStringLiteral("no channels"))
-                    .arg(dmxBreak)
-                    .arg(mode));
+            return makeDo(file, mode,
+                          (count ? mvrText("the GDTF file \"%1\" has more than 512 channels in "
+                                           "DMX break %2 of mode \"%3\"")
+                                 : mvrText("the GDTF file \"%1\" has no channels in DMX break %2 "
+                                           "of mode \"%3\""))
+                              .arg(filetext::quoted(file, 100), QString::number(dmxBreak),
+                                   filetext::quoted(mode, 100)));
         }
         return *count;
     }
 
 private:
     struct Loaded {
-        std::shared_ptr<const GdtfFile> gdtf;
+        std::shared_ptr<GdtfFile> gdtf;
         QString problem;
     };
 
     Loaded load(const QString& gdtfSpec, const QString& file) {
         if (gdtfSpec.isEmpty()) {
-            return {nullptr, QStringLiteral("a fixture names no GDTF file")};
+            return {nullptr, mvrText("a fixture names no GDTF file")};
         }
-        const QString named = QStringLiteral("the GDTF file \"%1\" ").arg(file);
+        const QString named = mvrText("the GDTF file \"%1\"").arg(filetext::quoted(file, 100));
         if (m_archive == nullptr) {
-            return {nullptr, named + QStringLiteral("is not there, with the scene alone")};
+            return {nullptr, mvrText("%1 is not there, with the scene alone").arg(named)};
         }
         try {
             const std::optional<QByteArray> bytes = m_archive->read(file);
             if (!bytes) {
-                return {nullptr, named + QStringLiteral("is not in the MVR file")};
+                return {nullptr, mvrText("%1 is not in the MVR file").arg(named)};
             }
-            return {std::make_shared<const GdtfFile>(*bytes, m_budget, file), {}};
+            return {std::make_shared<GdtfFile>(*bytes, named, m_budget), {}};
         } catch (const ZipArchive::Error& error) {
-            return {nullptr, named + QStringLiteral("cannot be read: ") +
-                                 QString::fromStdString(error.what())};
+            return {
+                nullptr,
+                mvrText("%1 cannot be read: %2").arg(named, QString::fromStdString(error.what()))};
         } catch (const ChartRefused& refused) {
-            return {nullptr, named + QStringLiteral("cannot be read: ") +
-                                 QString::fromStdString(refused.what())};
+            return {nullptr, QString::fromStdString(refused.what())};
         }
     }
 
     int makeDo(const QString& file, const QString& mode, const QString& problem) {
         if (m_told.emplace(file, mode).second) {
+            QString note = problem;
+            if (note.endsWith(u'.')) {
+                note.chop(1);
+            }
             m_rig.notes.push_back(
-                (QStringLiteral("note: ") + problem +
-                 QStringLiteral("; its fixtures are charted with 1 channel a break."))
+                mvrText("note: %1; its fixtures are charted with 1 channel a break.")
+                    .arg(note)
                     .toStdString());
         }
         return 1;
     }
 
     ZipArchive* m_archive;
-    std::int64_t& m_budget;
+    riglimits::InflateBudget& m_budget;
     Rig& m_rig;
     std::map<QString, Loaded> m_files;
     std::set<std::pair<QString, QString>> m_told;
@@ -111,8 +122,9 @@ private:
 // what of its own children a chart needs.
 class SceneReader {
 public:
-    explicit SceneReader(XmlScan& scan)
-        : m_scan(scan) {}
+    SceneReader(XmlScan& scan, const std::string& fileName)
+        : m_scan(scan)
+        , m_fileName(fileName) {}
 
     std::vector<SceneFixture> read() {
         while (m_scan.next()) {
@@ -128,13 +140,15 @@ public:
 private:
     void start(const QString& name) {
         if (m_scan.depth() == 1 && name != u"GeneralSceneDescription") {
-            m_scan.refuse(QStringLiteral("its root element is <%1>, not <GeneralSceneDescription>.")
-                              .arg(name));
+            m_scan.refuse(mvrText("its root element is <%1>, not <GeneralSceneDescription>.")
+                              .arg(filetext::quoted(name)));
         }
         if (name == u"Fixture") {
+            // Each becomes a fixture of the rig at least, so it is held to the
+            // rig's limit already.
+            Rig::checkCount(m_fixtures.size() + 1, m_fileName);
             SceneFixture fixture;
             fixture.fixture.name = m_scan.attribute(u"name").toStdString();
-            fixture.fixture.line = m_scan.line();
             m_fixtures.push_back(std::move(fixture));
             m_open.emplace_back(m_scan.depth(), m_fixtures.size() - 1);
         } else if (!m_open.empty()) {
@@ -162,42 +176,16 @@ private:
     }
 
     XmlScan& m_scan;
+    const std::string& m_fileName;
     std::vector<SceneFixture> m_fixtures;
     std::vector<std::pair<int, std::size_t>> m_open; // depth and index of each open Fixture
 };
 
-} // namespace
-
-Rig MvrFile::read(const QByteArray& bytes, const QString& fileName) {
-    const auto refuse = [&fileName](const QString& what) {
-        throw ChartRefused((fileName + QStringLiteral(": ") + what).toStdString());
-    };
-    std::int64_t budget = ZipArchive::kLargestInAll;
-    std::unique_ptr<ZipArchive> archive;
-    std::optional<QByteArray> scene;
-    try {
-        archive = std::make_unique<ZipArchive>(bytes, budget);
-    } catch (const ZipArchive::Error& error) {
-        refuse(QStringLiteral("not a zip archive, or one cut short or damaged (%1).")
-                   .arg(QString::fromStdString(error.what())));
-    }
-    try {
-        scene = archive->read(QStringLiteral("GeneralSceneDescription.xml"));
-    } catch (const ZipArchive::Error& error) {
-        refuse(QStringLiteral("GeneralSceneDescription.xml cannot be read: %1.")
-                   .arg(QString::fromStdString(error.what())));
-    }
-    if (!scene) {
-        refuse(QStringLiteral("no GeneralSceneDescription.xml in it, so it is no MVR file."));
-    }
-    return readScene(*scene, fileName + QStringLiteral(", GeneralSceneDescription.xml"),
-                     archive.get(), budget);
-}
-
-Rig MvrFile::readScene(const QByteArray& scene, const QString& where, ZipArchive* archive,
-                       std::int64_t& budget) {
+Rig rigOfScene(const QByteArray& scene, const QString& where, const QString& fileName,
+               ZipArchive* archive, riglimits::InflateBudget& budget) {
+    const std::string name = filetext::quoted(fileName, 100).toStdString();
     XmlScan scan(scene, where);
-    const std::vector<SceneFixture> fixtures = SceneReader(scan).read();
+    const std::vector<SceneFixture> fixtures = SceneReader(scan, name).read();
     Rig rig;
     Footprints footprints(archive, budget, rig);
     for (const SceneFixture& scened : fixtures) {
@@ -209,19 +197,54 @@ Rig MvrFile::readScene(const QByteArray& scene, const QString& where, ZipArchive
             const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());
             if (!patch || patch->last) {
                 throw ChartRefused(
-                    SwitchChart::refusalName(fixture, rig.fixtures.size() + 1) + ": address \"" +
-                    text.left(40).toStdString() +
-                    "\" is neither a DMX address counting across universes nor Universe.Address.");
+                    SwitchChart::refusalName(fixture, rig.fixtures.size() + 1) + ": " +
+                    mvrText("address \"%1\" is neither a DMX address counting across universes "
+                            "nor Universe.Address.")
+                        .arg(filetext::quoted(text))
+                        .toStdString());
             }
             if (patch->address != 0) {
                 breaks.push_back({dmxBreak + 1, *patch,
                                   footprints.channels(scened.gdtfSpec, scened.mode, dmxBreak + 1),
-                                  text.toStdString()});
+                                  filetext::quoted(text).toStdString()});
             }
         }
-        rig.addBreaks(fixture, breaks);
+        rig.addBreaks(fixture, breaks, name);
     }
     return rig;
+}
+
+} // namespace
+
+Rig MvrFile::read(const QByteArray& bytes, const QString& fileName,
+                  riglimits::InflateBudget budget) {
+    const QString where = filetext::quoted(fileName, 100);
+    const auto refuse = [&where](const QString& what) {
+        throw ChartRefused((where + QStringLiteral(": ") + what).toStdString());
+    };
+    std::unique_ptr<ZipArchive> archive;
+    std::optional<QByteArray> scene;
+    try {
+        archive = std::make_unique<ZipArchive>(bytes, budget);
+    } catch (const ZipArchive::Error& error) {
+        refuse(QString::fromStdString(error.what()) + u'.');
+    }
+    try {
+        scene = archive->read(QStringLiteral("GeneralSceneDescription.xml"));
+    } catch (const ZipArchive::Error& error) {
+        refuse(mvrText("GeneralSceneDescription.xml cannot be read: %1.")
+                   .arg(QString::fromStdString(error.what())));
+    }
+    if (!scene) {
+        refuse(mvrText("no GeneralSceneDescription.xml in it, so it is no MVR file."));
+    }
+    return rigOfScene(*scene, where + QStringLiteral(", GeneralSceneDescription.xml"), fileName,
+                      archive.get(), budget);
+}
+
+Rig MvrFile::readScene(const QByteArray& scene, const QString& fileName) {
+    riglimits::InflateBudget budget;
+    return rigOfScene(scene, filetext::quoted(fileName, 100), fileName, nullptr, budget);
 }
 
 } // namespace brisolant

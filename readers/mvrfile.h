@@ -1,13 +1,12 @@
 #pragma once
 
 #include "rig.h"
+#include "riglimits.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace brisolant {
-
-class ZipArchive;
 
 // My Virtual Rig, the open exchange format of lighting plots and consoles: a
 // zip holding GeneralSceneDescription.xml and a GDTF file per fixture type.
@@ -19,18 +18,19 @@ class ZipArchive;
 // universe 2, address 1) or Universe.Address; 0 or none is not patched. A
 // break's channel count comes from the fixture's GDTF file and mode; where
 // the file or the mode is missing or cannot be read, the count is 1 and a note
-// says so once per fixture type.
+// says so once per fixture type. The fixtures have no line: the scene's lines
+// are inside the zip, where nobody looks.
 class MvrFile final {
 public:
     // Throws ChartRefused, naming fileName, for a file that is not a zip or is
-    // cut short, has no GeneralSceneDescription.xml, malformed or too deeply
-    // nested XML, or an entry that inflates past 64 MiB.
-    [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
+    // cut short, has no GeneralSceneDescription.xml, malformed XML or XML past
+    // the readers' limits, or a scene that inflates past 64 MiB. All the zips
+    // read for the file, the GDTF files inside it too, inflate within budget.
+    [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName,
+                                  riglimits::InflateBudget budget = {});
 
-    // The scene alone, as GeneralSceneDescription.xml; its GDTF files come from
-    // the archive, when there is one.
-    [[nodiscard]] static Rig readScene(const QByteArray& scene, const QString& where,
-                                       ZipArchive* archive, std::int64_t& budget);
+    // A GeneralSceneDescription.xml on its own, without the GDTF files.
+    [[nodiscard]] static Rig readScene(const QByteArray& scene, const QString& fileName);
 };
 
 } // namespace brisolant

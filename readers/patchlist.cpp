@@ -2,145 +2,201 @@
 
 #include "chartrefused.h"
 #include "dmxlimits.h"
+#include "filetext.h"
+#include "patchcolumns.h"
+#include "riglimits.h"
 #include "wholenumber.h"
 
-#include <QRegularExpression>
-#include <QStringDecoder>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
-#include <array>
-#include <initializer_list>
+#include <deque>
+#include <span>
+#include <vector>
 
 namespace brisolant {
 
 namespace {
 
-constexpr int kHeaderSearch = 20;
+using Kind = PatchColumns::Kind;
 
-// The names of each kind of column, the one to take first at the front.
-constexpr std::array<QStringView, 8> kAddressNames = {u"Address",     u"Start address", u"DMX",
-                                                      u"DMX Address", u"Dmxno",         u"DMX#",
-                                                      u"Patch",       u"Patch Address"};
-constexpr std::array<QStringView, 4> kUniverseNames = {u"Universe", u"Patch Universe", u"DMX Line",
-                                                       u"Line"};
-constexpr std::array<QStringView, 8> kNameNames = {
-    u"Name",      u"Fixture", u"Label",           u"Headname",
-    u"Head name", u"Purpose", u"Instrument Type", u"Type"};
-constexpr std::array<QStringView, 8> kNumberNames = {
-    u"Channel", u"FID", u"Fixture ID", u"Unit Number", u"Unit#", u"Spot", u"Headno", u"Head no"};
-constexpr std::array<QStringView, 8> kChannelsNames = {
-    u"Channels", u"Num Channels", u"DMX Channels", u"# of Data Channels",
-    u"Chans",    u"DMX Qty",      u"Footprint",    u"DMX Footprint"};
+QString patchText(const char* text) {
+    return QCoreApplication::translate("PatchList", text);
+}
 
+// A row's fields as views into the text, or, for a quoted field with doubled
+// quotes in it, into a copy without them: no field is copied otherwise.
 struct Record {
     int line = 0;
-    QStringList fields;
+    std::vector<QStringView> fields;
+    std::deque<QString> unquoted; // the copies; a deque, so that views of them stay valid
 };
-
-// Windows-1252 where it differs from Latin-1: 0x80 ... 0x9F. The five bytes
-// the code page leaves undefined keep their Latin-1 meaning, as Windows does.
-constexpr std::array<char16_t, 32> kWindows1252 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString decoded(const QByteArray& bytes) {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(bytes.startsWith("\xFF") ? QStringDecoder::Utf16LE
-                                                        : QStringDecoder::Utf16BE);
-        return decoder(bytes.mid(2));
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) {
-        return text;
-    }
-    text.resize(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes.at(i));
-        text[i] = byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252.at(byte - 0x80)) : QChar(byte);
-    }
-    return text;
-}
 
 // Reads the records of delimited text one at a time from a position, counting
 // lines. A quote opens a quoted field only at the field's start; inside one,
 // "" is a quote and separators and line breaks are text.
 class RecordReader {
 public:
-    RecordReader(const QString& text, QChar separator, qsizetype position, int line)
+    RecordReader(QStringView text, QChar separator, qsizetype position, int line,
+                 const QString& where)
         : m_text(text)
         , m_separator(separator)
         , m_position(position)
-        , m_line(line) {}
+        , m_line(line)
+        , m_where(where) {}
 
     // The next record, or false at the end of the text. Sets unclosed when a
-    // quoted field runs to the end.
+    // quoted field runs to the end. Throws ChartRefused for a record past
+    // riglimits::kLongestRecord characters or kMostFields fields.
     bool next(Record& record, bool& unclosed) {
         if (m_position >= m_text.size()) {
             return false;
         }
-        record = Record{m_line, {}};
-        QString field;
-        bool quoted = false;
-        bool wasQuoted = false;
-        const auto endField = [&] {
-            record.fields.append(wasQuoted ? field : field.trimmed());
-            field.clear();
-            wasQuoted = false;
-        };
+        record.line = m_line;
+        record.fields.clear();
+        record.unquoted.clear();
+        const qsizetype start = m_position;
+        qsizetype end = m_text.size(); // where the line break after it starts
+        m_field = Field{start};
         while (m_position < m_text.size()) {
-            const QChar c = m_text.at(m_position++);
+            // A line break may end the record; two characters of slack for it.
+            if (m_position - start > riglimits::kLongestRecord + 2) {
+                tooLong(record.line);
+            }
+            const QChar c = m_text[m_position++];
             const bool lineBreak = c == u'\n' || (c == u'\r' && peek() != u'\n');
             m_line += lineBreak ? 1 : 0;
-            if (quoted) {
-                if (c == u'"' && peek() == u'"') {
-                    field += c;
-                    ++m_position;
-                } else if (c == u'"') {
-                    quoted = false;
-                } else {
-                    field += c;
-                }
-            } else if (c == u'"' && field.trimmed().isEmpty() && !wasQuoted) {
-                quoted = true;
-                wasQuoted = true;
-                field.clear();
+            if (m_field.quoted) {
+                quotedCharacter(record, c);
+            } else if (c == u'"' && m_field.blank && !m_field.wasQuoted) {
+                m_field = Field{m_position, true, true};
             } else if (c == m_separator) {
-                endField();
+                endField(record, m_position - 1);
             } else if (lineBreak) {
+                const bool crlf = c == u'\n' && m_position >= 2 && m_text[m_position - 2] == u'\r';
+                end = m_position - (crlf ? 2 : 1);
                 break;
-            } else if (c != u'\r' && !wasQuoted) {
-                field += c;
+            } else {
+                skipOrdinary(c);
             }
         }
-        unclosed = quoted;
-        endField();
+        if (end - start > riglimits::kLongestRecord) {
+            tooLong(record.line);
+        }
+        unclosed = m_field.quoted;
+        if (m_field.quoted) {
+            closeQuote(m_text.size());
+        }
+        endField(record, end);
         return true;
     }
 
 private:
-    [[nodiscard]] QChar peek() const {
-        return m_position < m_text.size() ? m_text.at(m_position) : QChar();
+    // The field being read.
+    struct Field {
+        qsizetype start = 0; // in the text, after its opening quote if it has one
+        bool quoted = false;
+        bool wasQuoted = false;
+        bool blank = true;       // what it holds is white space at most
+        QString* copy = nullptr; // a quoted field once a doubled quote is in it
+        QStringView closed = {}; // a quoted field, once closed
+    };
+
+    // A character inside quotes: "" is a quote, and " alone closes them.
+    void quotedCharacter(Record& record, QChar c) {
+        if (c == u'"' && peek() == u'"') {
+            if (m_field.copy == nullptr) {
+                m_field.copy = &record.unquoted.emplace_back(
+                    m_text.sliced(m_field.start, m_position - 1 - m_field.start).toString());
+            }
+            m_field.copy->append(c);
+            ++m_position;
+        } else if (c == u'"') {
+            closeQuote(m_position - 1);
+        } else if (m_field.copy != nullptr) {
+            m_field.copy->append(c);
+        }
     }
 
-    const QString& m_text;
+    void closeQuote(qsizetype at) {
+        m_field.closed = m_field.copy != nullptr ? QStringView(*m_field.copy)
+                                                 : m_text.sliced(m_field.start, at - m_field.start);
+        m_field.quoted = false;
+    }
+
+    void endField(Record& record, qsizetype end) {
+        if (record.fields.size() == riglimits::kMostFields) {
+            refuse(record.line, patchText("a row of more than %1 fields; no patch list has that "
+                                          "many columns.")
+                                    .arg(riglimits::kMostFields));
+        }
+        record.fields.push_back(m_field.wasQuoted
+                                    ? m_field.closed
+                                    : m_text.sliced(m_field.start, end - m_field.start).trimmed());
+        m_field = Field{m_position};
+    }
+
+    // Passes over a character of a field that is not quoted and the ordinary
+    // ones after it, up to the next that means something, noting whether
+    // they are all blank. After a closing quote they are not the field's.
+    void skipOrdinary(QChar c) {
+        m_field.blank = m_field.blank && c.isSpace();
+        const qsizetype limit = std::min(m_text.size(), m_position + riglimits::kLongestRecord);
+        for (; m_position < limit; ++m_position) {
+            const QChar next = m_text[m_position];
+            if (next == m_separator || next == u'"' || next == u'\n' || next == u'\r') {
+                return;
+            }
+            m_field.blank = m_field.blank && next.isSpace();
+        }
+    }
+
+    [[nodiscard]] QChar peek() const {
+        return m_position < m_text.size() ? m_text[m_position] : QChar();
+    }
+
+    [[noreturn]] void tooLong(int line) const {
+        refuse(line, patchText("a row longer than %1 characters; no patch list has rows that "
+                               "long.")
+                         .arg(riglimits::kLongestRecord));
+    }
+
+    [[noreturn]] void refuse(int line, const QString& what) const {
+        // One pass of arg(), so that a "%2" in the file's name stays as it is.
+        throw ChartRefused(patchText("%1, line %2: %3")
+                               .arg(filetext::quoted(m_where, 100), QString::number(line), what)
+                               .toStdString());
+    }
+
+    QStringView m_text;
     QChar m_separator;
     qsizetype m_position;
     int m_line;
+    const QString& m_where;
+    Field m_field;
 };
 
-template <std::size_t N>
-qsizetype columnOf(const QStringList& header, const std::array<QStringView, N>& names) {
-    for (const QStringView name : names) {
+// The column with one of the names, the first name listed first; -1 for none.
+// The header's fields are folded already.
+qsizetype columnOf(const QStringList& header, Kind kind) {
+    for (const QStringView name : PatchColumns::names(kind)) {
         for (qsizetype i = 0; i < header.size(); ++i) {
-            if (header.at(i).simplified().compare(name, Qt::CaseInsensitive) == 0) {
+            if (header.at(i).compare(name, Qt::CaseInsensitive) == 0) {
                 return i;
             }
         }
     }
     return -1;
+}
+
+QStringList folded(const std::vector<QStringView>& fields) {
+    QStringList simplified;
+    simplified.reserve(static_cast<qsizetype>(fields.size()));
+    for (const QStringView field : fields) {
+        simplified.append(field.toString().simplified());
+    }
+    return simplified;
 }
 
 struct Header {
@@ -151,73 +207,89 @@ struct Header {
 
 // The first line, among the first kHeaderSearch or right after a START_
 // marker, that names an address column with one of the separators; with two,
-// the one that makes more columns.
-Header findHeader(const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+// the one that makes more columns. Every other line is only passed over.
+Header findHeader(QStringView text, const QString& where) {
     qsizetype position = 0;
     bool afterMarker = false;
     for (int line = 1; position < text.size(); ++line) {
-        const QRegularExpressionMatch end = lineBreak.match(text, position);
-        const qsizetype length = end.hasMatch() ? end.capturedStart() - position : -1;
-        const QString lineText = text.mid(position, length);
-        if (line <= kHeaderSearch || afterMarker) {
+        qsizetype end = position;
+        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r') {
+            ++end;
+        }
+        const QStringView lineText = text.sliced(position, end - position);
+        if (line <= PatchList::kHeaderSearch || afterMarker) {
             Header best;
             qsizetype mostFields = 0;
             for (const QChar separator : {u',', u';', u'\t'}) {
                 Record record;
                 bool unclosed = false;
-                RecordReader(lineText, separator, 0, line).next(record, unclosed);
-                if (columnOf(record.fields, kAddressNames) >= 0 &&
-                    record.fields.size() > mostFields) {
+                RecordReader(lineText, separator, 0, line, where).next(record, unclosed);
+                const auto fields = static_cast<qsizetype>(record.fields.size());
+                if (columnOf(folded(record.fields), Kind::Address) >= 0 && fields > mostFields) {
                     best = {position, line, separator};
-                    mostFields = record.fields.size();
+                    mostFields = fields;
                 }
             }
             if (best.position >= 0) {
                 return best;
             }
         }
-        afterMarker = lineText.trimmed().startsWith(QStringLiteral("START_"));
-        if (!end.hasMatch()) {
+        afterMarker = lineText.trimmed().startsWith(u"START_");
+        if (end == text.size()) {
             break;
         }
-        position = end.capturedEnd();
+        const bool crlf = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n';
+        position = end + (crlf ? 2 : 1);
     }
     return {};
 }
 
-// A line that only names a section, as END_CHANNELS or [Fixtures] do.
-bool isSectionMarker(const QStringList& fields) {
-    static const QRegularExpression marker(
-        QStringLiteral("^(?:[A-Z][A-Z0-9]*(?:_[A-Z0-9]+)+|\\[[^\\]]*\\])$"));
-    return !fields.isEmpty() && marker.match(fields.constFirst().trimmed()).hasMatch() &&
-           std::all_of(fields.cbegin() + 1, fields.cend(),
-                       [](const QString& field) { return field.trimmed().isEmpty(); });
+bool isMarkerCharacter(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
-bool isBlank(const QStringList& fields) {
-    return std::all_of(fields.cbegin(), fields.cend(),
-                       [](const QString& field) { return field.trimmed().isEmpty(); });
+// A section's name as exports write it: END_CHANNELS, START_CUES_2, or
+// anything in brackets, as [Fixtures].
+bool isMarkerName(QStringView field) {
+    if (field.size() >= 2 && field.front() == u'[' && field.back() == u']') {
+        return !field.sliced(1, field.size() - 2).contains(u']');
+    }
+    if (field.isEmpty() || field.front() < u'A' || field.front() > u'Z' || field.back() == u'_') {
+        return false;
+    }
+    bool underscore = false;
+    for (qsizetype i = 1; i < field.size(); ++i) {
+        if (field[i] == u'_') {
+            if (field[i - 1] == u'_') {
+                return false;
+            }
+            underscore = true;
+        } else if (!isMarkerCharacter(field[i])) {
+            return false;
+        }
+    }
+    return underscore;
 }
 
-QString elided(const QString& text, qsizetype length) {
-    return text.size() <= length ? text : text.left(length - 1) + u'\u2026';
+bool isBlank(std::span<const QStringView> fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](QStringView field) { return field.trimmed().isEmpty(); });
 }
 
-// A field as a message quotes it: on one line, and cut short.
-QString quoted(const QString& field) {
-    return elided(field.simplified(), 40);
+// A line that only names a section, whatever empty fields follow it.
+bool isSectionMarker(std::span<const QStringView> fields) {
+    return !fields.empty() && isMarkerName(fields.front().trimmed()) && isBlank(fields.subspan(1));
 }
 
 // The columns of one list and how a row of it becomes a fixture.
 class Columns {
 public:
-    explicit Columns(const QStringList& header)
-        : m_address(columnOf(header, kAddressNames))
-        , m_universe(columnOf(header, kUniverseNames))
-        , m_name(columnOf(header, kNameNames))
-        , m_number(columnOf(header, kNumberNames))
-        , m_channels(columnOf(header, kChannelsNames)) {}
+    explicit Columns(const std::vector<QStringView>& header) {
+        const QStringList names = folded(header);
+        for (const Kind kind : PatchColumns::kKinds) {
+            m_columns.at(static_cast<std::size_t>(kind)) = columnOf(names, kind);
+        }
+    }
 
     // The row as the place'th fixture of the list, or ChartRefused for a field
     // that is plainly wrong.
@@ -225,9 +297,9 @@ public:
         SwitchChart::Fixture fixture;
         fixture.line = record.line;
         // One line each, whatever a quoted field held, for the chart and messages.
-        fixture.name = value(record, m_name).simplified().toStdString();
-        fixture.number = value(record, m_number).simplified().toStdString();
-        const QString address = value(record, m_address);
+        fixture.name = filetext::visible(value(record, Kind::Name).simplified()).toStdString();
+        fixture.number = filetext::visible(value(record, Kind::Number).simplified()).toStdString();
+        const QString address = value(record, Kind::Address);
         if (address.isEmpty()) {
             return fixture;
         }
@@ -237,97 +309,95 @@ public:
         };
         const std::optional<PatchAddress> patch = PatchAddress::read(address.toStdString());
         if (!patch) {
-            refuse(
-                QString::fromStdString(PatchAddress::notAnAddress(quoted(address).toStdString())));
+            refuse(QString::fromStdString(
+                PatchAddress::notAnAddress(filetext::quoted(address).toStdString())));
         }
         if (patch->address == 0) {
             return fixture; // not patched, as 0/0 or 0.0 say
         }
         fixture.address = patch->address;
         fixture.universe = patch->universe;
-        fixture.written.address = address.toStdString();
-        if (const QString universe = value(record, m_universe);
+        fixture.written.address = filetext::quoted(address).toStdString();
+        if (const QString universe = value(record, Kind::Universe);
             !fixture.universe && !universe.isEmpty()) {
             const std::optional<int> number = readWholeNumber(universe.toStdString());
             if (!number) {
-                refuse(
-                    QStringLiteral("universe \"%1\" is not a whole number.").arg(quoted(universe)));
+                refuse(patchText("universe \"%1\" is not a whole number.")
+                           .arg(filetext::quoted(universe)));
             }
             // Some programs write the number across universes beside the universe.
             const bool across = patch->address > dmx::kLastChannel &&
                                 (patch->address - 1) / dmx::kLastChannel + 1 == *number;
             fixture.universe = across ? std::nullopt : number;
-            fixture.written.universe = across ? std::string() : universe.toStdString();
+            fixture.written.universe =
+                across ? std::string() : filetext::quoted(universe).toStdString();
         }
         if (patch->last) {
             if (*patch->last < patch->address) {
-                refuse(QStringLiteral("its last address %1 lies before its first, %2.")
-                           .arg(*patch->last)
-                           .arg(patch->address));
+                refuse(patchText("its address \"%1\" ends before it starts.")
+                           .arg(filetext::quoted(address)));
             }
             fixture.channels = *patch->last - patch->address + 1;
-        } else if (const QString channels = value(record, m_channels); !channels.isEmpty()) {
+        } else if (const QString channels = value(record, Kind::Channels); !channels.isEmpty()) {
             const std::optional<int> count = readWholeNumber(channels.toStdString());
             if (!count) {
-                refuse(QStringLiteral("channel count \"%1\" is not a whole number.")
-                           .arg(quoted(channels)));
+                refuse(patchText("channel count \"%1\" is not a whole number.")
+                           .arg(filetext::quoted(channels)));
             }
             // 0 is what some programs write for a count they do not know.
             fixture.channels = *count == 0 ? 1 : *count;
-            fixture.written.channels = *count == 0 ? std::string() : channels.toStdString();
+            fixture.written.channels =
+                *count == 0 ? std::string() : filetext::quoted(channels).toStdString();
         }
         return fixture;
     }
 
 private:
-    // The field, trimmed; "-" stands for none in some programs' exports.
-    [[nodiscard]] static QString value(const Record& record, qsizetype column) {
-        const QString field = column < 0 ? QString() : record.fields.value(column).trimmed();
-        return field == u"-" ? QString() : field;
+    // The field, trimmed; "-" stands for none in some programs' exports. A
+    // column of -1 (none) is past any record.
+    [[nodiscard]] QString value(const Record& record, Kind kind) const {
+        const auto column = static_cast<std::size_t>(m_columns.at(static_cast<std::size_t>(kind)));
+        const QStringView field =
+            column < record.fields.size() ? record.fields[column].trimmed() : QStringView();
+        return field == u"-" ? QString() : field.toString();
     }
 
-    qsizetype m_address;
-    qsizetype m_universe;
-    qsizetype m_name;
-    qsizetype m_number;
-    qsizetype m_channels;
+    std::array<qsizetype, PatchColumns::kKinds.size()> m_columns{};
 };
 
 } // namespace
 
-std::vector<SwitchChart::Fixture> PatchList::read(const QByteArray& bytes,
-                                                  const QString& fileName) {
-    const QString text = decoded(bytes);
-    const Header header = findHeader(text);
+Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
+    const QString text = filetext::decoded(bytes);
+    const Header header = findHeader(text, fileName);
     if (header.position < 0) {
-        throw ChartRefused(QStringLiteral("%1: no address column in its first %2 lines; looked "
-                                          "for Address, Start address, DMX, DMX Address, Dmxno, "
-                                          "DMX#, Patch or Patch Address.")
-                               .arg(elided(fileName.simplified(), 100))
-                               .arg(kHeaderSearch)
+        throw ChartRefused(patchText("%1: no address column in its first %2 lines; looked for %3.")
+                               .arg(filetext::quoted(fileName, 100), QString::number(kHeaderSearch),
+                                    PatchColumns::listed(Kind::Address, patchText(" or ")))
                                .toStdString());
     }
-    RecordReader reader(text, header.separator, header.position, header.line);
+    RecordReader reader(text, header.separator, header.position, header.line, fileName);
     Record record;
     bool unclosed = false;
     reader.next(record, unclosed);
     const Columns columns(record.fields);
-    std::vector<SwitchChart::Fixture> fixtures;
+    const std::string name = filetext::quoted(fileName, 100).toStdString();
+    Rig rig;
     while (reader.next(record, unclosed)) {
         if (unclosed) {
-            throw ChartRefused(QStringLiteral("%1, line %2: a quoted field is never closed.")
-                                   .arg(elided(fileName.simplified(), 100))
-                                   .arg(record.line)
-                                   .toStdString());
+            throw ChartRefused(
+                patchText("%1, line %2: a quoted field is never closed.")
+                    .arg(filetext::quoted(fileName, 100), QString::number(record.line))
+                    .toStdString());
         }
         if (isSectionMarker(record.fields)) {
             break;
         }
         if (!isBlank(record.fields)) {
-            fixtures.push_back(columns.fixture(record, fixtures.size() + 1));
+            rig.add(columns.fixture(record, rig.fixtures.size() + 1), name);
         }
     }
-    return fixtures;
+    return rig;
 }
 
 } // namespace brisolant

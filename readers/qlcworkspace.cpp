@@ -2,10 +2,14 @@
 
 #include "chartrefused.h"
 #include "dmxlimits.h"
+#include "filetext.h"
 #include "wholenumber.h"
 #include "xmlscan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 
 namespace brisolant {
@@ -22,24 +26,33 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
     SwitchChart::Fixture fixture;
     fixture.name = field(u"Name").toStdString();
     fixture.line = line;
-    const auto number = [&](const char16_t* name, int otherwise) {
+    // A number QLC+ counts from 0, and how QLC+ shows it, from 1: one more, or
+    // the text itself where it is beyond any limit, which one more would not change.
+    const auto number = [&](const char16_t* name, int otherwise, std::string* shown) {
         const QString text = field(name);
         if (text.isEmpty()) {
             return otherwise;
         }
         const std::optional<int> value = readWholeNumber(text.toStdString());
         if (!value) {
-            throw ChartRefused(SwitchChart::refusalName(fixture, place) + ": " +
-                               QString::fromUtf16(name).toLower().toStdString() + " \"" +
-                               text.left(40).toStdString() + "\" is not a whole number.");
+            throw ChartRefused(
+                SwitchChart::refusalName(fixture, place) + ": " +
+                QCoreApplication::translate("QlcWorkspace", "%1 \"%2\" is not a whole number.")
+                    .arg(QString::fromUtf16(name).toLower(), filetext::quoted(text))
+                    .toStdString());
+        }
+        if (shown != nullptr) {
+            *shown = std::abs(*value) < kBeyondAnyLimit ? std::to_string(*value + 1)
+                                                        : filetext::quoted(text).toStdString();
         }
         return *value;
     };
     if (!field(u"Address").isEmpty()) {
-        fixture.universe = number(u"Universe", 0) + 1;
-        fixture.address = number(u"Address", 0) + 1;
+        fixture.universe = number(u"Universe", 0, &fixture.written.universe) + 1;
+        fixture.address = number(u"Address", 0, &fixture.written.address) + 1;
     }
-    fixture.channels = number(u"Channels", 1);
+    fixture.channels = number(u"Channels", 1, nullptr);
+    fixture.written.channels = filetext::quoted(field(u"Channels")).toStdString();
     if (fixture.address && field(u"CrossUniverse") == u"True") {
         fixture.channels = std::min(fixture.channels, dmx::kLastChannel - *fixture.address + 1);
     }
@@ -49,7 +62,8 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
 } // namespace
 
 Rig QlcWorkspace::read(const QByteArray& bytes, const QString& fileName) {
-    XmlScan scan(bytes, fileName);
+    XmlScan scan(bytes, filetext::quoted(fileName, 100));
+    const std::string name = filetext::quoted(fileName, 100).toStdString();
     Rig rig;
     int fixtureDepth = 0; // of the Fixture open, or 0
     int line = 0;
@@ -57,19 +71,19 @@ Rig QlcWorkspace::read(const QByteArray& bytes, const QString& fileName) {
     while (scan.next()) {
         if (!scan.isStart()) {
             if (fixtureDepth > 0 && scan.depth() < fixtureDepth) {
-                rig.fixtures.push_back(fixtureOf(fields, line, rig.fixtures.size() + 1));
+                rig.add(fixtureOf(fields, line, rig.fixtures.size() + 1), name);
                 fixtureDepth = 0;
             }
             continue;
         }
-        const QString name = scan.name().toString();
+        const QString element = scan.name().toString();
         // Functions name the fixtures they drive in Fixture elements of their own.
-        if (name == u"Fixture" && scan.parent() == u"Engine") {
+        if (element == u"Fixture" && scan.parent() == u"Engine") {
             fixtureDepth = scan.depth();
             line = scan.line();
             fields.clear();
         } else if (fixtureDepth > 0 && scan.depth() == fixtureDepth + 1) {
-            fields[name] = scan.text();
+            fields[element] = scan.text();
         }
     }
     return rig;

@@ -1,10 +1,32 @@
 #include "rig.h"
 
+#include "chartrefused.h"
+#include "riglimits.h"
+
+#include <QCoreApplication>
+
 namespace brisolant {
 
-void Rig::addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks) {
+void Rig::checkCount(std::size_t count, std::string_view fileName) {
+    if (count > riglimits::kMostFixtures) {
+        throw ChartRefused(
+            QCoreApplication::translate("Rig", "%1: more than %2 fixtures; no rig with address "
+                                               "switches is that large.")
+                .arg(QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())),
+                     QString::number(riglimits::kMostFixtures))
+                .toStdString());
+    }
+}
+
+void Rig::add(SwitchChart::Fixture fixture, std::string_view fileName) {
+    checkCount(fixtures.size() + 1, fileName);
+    fixtures.push_back(std::move(fixture));
+}
+
+void Rig::addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks,
+                    std::string_view fileName) {
     if (breaks.empty()) {
-        fixtures.push_back(fixture);
+        add(fixture, fileName);
         return;
     }
     for (const Break& patched : breaks) {
@@ -16,7 +38,7 @@ void Rig::addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break
         part.address = patched.address.address;
         part.channels = patched.channels;
         part.written.address = patched.written;
-        fixtures.push_back(std::move(part));
+        add(std::move(part), fileName);
     }
 }
 

@@ -24,9 +24,18 @@ struct Rig {
     // One line each, said before the chart: what the chart had to do without.
     std::vector<std::string> notes;
 
+    // Adds the fixture. Throws ChartRefused, naming the file, when the rig
+    // would hold more than riglimits::kMostFixtures.
+    void add(SwitchChart::Fixture fixture, std::string_view fileName);
+
     // The fixture once per patched break, named with its break where it has
-    // several, or once as not patched where it has none.
-    void addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks);
+    // several, or once as not patched where it has none; held to the same
+    // limit as add().
+    void addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks,
+                   std::string_view fileName);
+
+    // Throws the refusal of add() when count fixtures are more than a rig may hold.
+    static void checkCount(std::size_t count, std::string_view fileName);
 
     // The name of one part of a fixture: "Cyc (break 2)", or "break 2" unnamed.
     [[nodiscard]] static std::string partName(const std::string& name, std::string_view part,

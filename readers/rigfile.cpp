@@ -1,5 +1,7 @@
 #include "rigfile.h"
 
+#include "chartrefused.h"
+#include "filetext.h"
 #include "grandma2export.h"
 #include "grandma3export.h"
 #include "mvrfile.h"
@@ -8,39 +10,105 @@
 #include "xmlscan.h"
 #include "ziparchive.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
 namespace brisolant {
 
 namespace {
 
-// XML begins with "<" after a byte order mark and blanks; in UTF-16 with one.
-bool looksLikeXml(const QByteArray& bytes) {
-    if (bytes.startsWith("\xFF\xFE<") || bytes.startsWith("\xFE\xFF\0<")) {
-        return true;
+QString rigText(const char* text) {
+    return QCoreApplication::translate("RigFile", text);
+}
+
+[[noreturn]] void unreadable(const QString& path, const QString& why) {
+    throw RigFile::Unreadable(rigText("cannot read the patch list \"%1\": %2.")
+                                  .arg(filetext::quoted(path, 200), why)
+                                  .toStdString());
+}
+
+[[noreturn]] void tooLarge(const QString& path, std::int64_t largest) {
+    throw ChartRefused(rigText("%1: larger than %2, the most Brisolant reads; no show file is "
+                               "that large.")
+                           .arg(RigFile::title(path), filetext::sizeText(largest))
+                           .toStdString());
+}
+
+// Reads to the end, but never more than one byte past largest: enough to
+// know that there is more.
+QByteArray readBounded(QFile& file, const QString& path, std::int64_t largest) {
+    QByteArray bytes;
+    if (!file.isSequential()) {
+        bytes.reserve(static_cast<qsizetype>(std::min<std::int64_t>(file.size(), largest)) + 1);
     }
-    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (i < bytes.size() && QByteArrayView(" \t\r\n").contains(bytes.at(i))) {
-        ++i;
+    constexpr qint64 kChunk = qint64{1} << 20;
+    while (bytes.size() <= largest) {
+        const qsizetype used = bytes.size();
+        const qint64 wanted = std::min(kChunk, largest + 1 - used);
+        bytes.resize(used + static_cast<qsizetype>(wanted));
+        const qint64 read = file.read(bytes.data() + used, wanted);
+        if (read < 0) {
+            unreadable(path, file.errorString());
+        }
+        bytes.resize(used + static_cast<qsizetype>(read));
+        if (read == 0) {
+            return bytes;
+        }
     }
-    return i < bytes.size() && bytes.at(i) == '<';
+    tooLarge(path, largest);
 }
 
 } // namespace
+
+QString RigFile::title(const QString& path) {
+    return path == u"-" ? rigText("standard input")
+                        : filetext::quoted(QFileInfo(path).fileName(), 200);
+}
+
+Rig RigFile::readPath(const QString& path, std::int64_t largest) {
+    QFile file;
+    if (path == u"-") {
+        if (!file.open(stdin, QIODevice::ReadOnly)) {
+            unreadable(path, file.errorString());
+        }
+    } else {
+        // A pipe or a device may never end, and opening a pipe waits for a
+        // writer: refused before it is opened.
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            unreadable(path, rigText("it is a folder"));
+        }
+        if (info.exists() && !info.isFile()) {
+            unreadable(path, rigText("it is a pipe, a device or a socket, not a file"));
+        }
+        if (info.size() > largest) {
+            tooLarge(path, largest);
+        }
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            unreadable(path, file.errorString());
+        }
+    }
+    return read(readBounded(file, path, largest), title(path));
+}
 
 Rig RigFile::read(const QByteArray& bytes, const QString& fileName) {
     if (ZipArchive::looksLikeZip(bytes)) {
         return MvrFile::read(bytes, fileName);
     }
-    if (!looksLikeXml(bytes)) {
-        return {PatchList::read(bytes, fileName), {}};
+    if (!filetext::isMarkup(bytes)) {
+        return PatchList::read(bytes, fileName);
     }
-    XmlScan root(bytes, fileName);
+    XmlScan root(bytes, filetext::quoted(fileName, 100));
     if (!root.next()) {
-        root.refuse(QStringLiteral("XML without any element."));
+        root.refuse(rigText("XML without any element."));
     }
     const QStringView name = root.name();
     if (name == u"GeneralSceneDescription") {
-        std::int64_t budget = ZipArchive::kLargestInAll;
-        return MvrFile::readScene(bytes, fileName, nullptr, budget);
+        return MvrFile::readScene(bytes, fileName);
     }
     if (name == u"GMA3") {
         return Grandma3Export::read(bytes, fileName);
@@ -51,9 +119,9 @@ Rig RigFile::read(const QByteArray& bytes, const QString& fileName) {
     if (name == u"Workspace") {
         return QlcWorkspace::read(bytes, fileName);
     }
-    root.refuse(QStringLiteral("XML with the root element <%1>, which is none of the rigs "
-                               "Brisolant reads (MVR, grandMA3, grandMA2, QLC+ workspace).")
-                    .arg(name.left(40)));
+    root.refuse(rigText("XML with the root element <%1>, which is none of the rigs Brisolant "
+                        "reads (MVR, grandMA3, grandMA2, QLC+ workspace).")
+                    .arg(filetext::quoted(name)));
 }
 
 } // namespace brisolant

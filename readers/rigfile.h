@@ -1,9 +1,12 @@
 #pragma once
 
 #include "rig.h"
+#include "riglimits.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <stdexcept>
 
 namespace brisolant {
 
@@ -13,8 +16,28 @@ namespace brisolant {
 // anything else is read as a patch list.
 class RigFile final {
 public:
-    // Throws ChartRefused, naming fileName, for a file that cannot be read as
-    // any rig Brisolant knows, or for what is plainly wrong in it.
+    // A file that cannot be read at all: not there, not a file, not allowed,
+    // or failing while read. what() is one line for the user.
+    class Unreadable final : public std::runtime_error {
+    public:
+        using std::runtime_error::runtime_error;
+    };
+
+    // The rig in the file at path, "-" being standard input. What is not a
+    // regular file (a directory, a pipe, a device) is refused before it is
+    // opened, and no more than largest bytes are ever read, from standard
+    // input either. Throws Unreadable, or ChartRefused, naming the file as
+    // title() does, for a file larger than largest and as read() does.
+    [[nodiscard]] static Rig readPath(const QString& path,
+                                      std::int64_t largest = riglimits::kLargestFile);
+
+    // How messages and a chart's title name the file at path: its name
+    // without the folder, or "standard input" for "-".
+    [[nodiscard]] static QString title(const QString& path);
+
+    // Throws ChartRefused, naming fileName, for bytes that cannot be read as
+    // any rig Brisolant knows, that pass one of the readers' limits, or for
+    // what is plainly wrong in them.
     [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
 };
 

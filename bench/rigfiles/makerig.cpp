@@ -4,7 +4,7 @@
 // Fixture i is of type i % TYPES, which takes 2 + 2 * type channels; the
 // fixtures are patched one after another, each that would run past 512 at
 // address 1 of the next universe, as a console patches a range.
-#include <zip.h>
+#include "testzip.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,36 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct Entry {
-    std::string name;
-    std::string bytes;
-};
-
-// The archive of the entries; GDTF files go in stored, as plot programs do.
-std::string zipOf(const std::vector<Entry>& entries) {
-    zip_error_t error;
-    zip_source_t* source = zip_source_buffer_create(nullptr, 0, 0, &error);
-    zip_t* archive = zip_open_from_source(source, ZIP_TRUNCATE, &error);
-    zip_source_keep(source);
-    for (const Entry& entry : entries) {
-        zip_source_t* data = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
-        const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), data, ZIP_FL_ENC_UTF_8);
-        if (entry.name.ends_with(".gdtf")) {
-            zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
-        }
-    }
-    zip_close(archive);
-    zip_stat_t stat;
-    std::string zipped;
-    if (zip_source_stat(source, &stat) == 0 && zip_source_open(source) == 0) {
-        zipped.resize(stat.size);
-        zipped.resize(static_cast<std::size_t>(zip_source_read(source, zipped.data(), stat.size)));
-        zip_source_close(source);
-    }
-    zip_source_free(source);
-    return zipped;
-}
 
 // Appends the pieces to text.
 void add(std::string& text, std::initializer_list<std::string_view> pieces) {
@@ -68,7 +38,7 @@ std::string gdtfOf(int type, int channels) {
                   "    </LogicalChannel>\n  </DMXChannel>\n"});
     }
     add(xml, {"</DMXChannels></DMXMode></DMXModes></FixtureType></GDTF>\n"});
-    return zipOf({{"description.xml", xml}});
+    return testzip::zipOf({{"description.xml", xml}});
 }
 
 } // namespace
@@ -111,13 +81,14 @@ int main(int argc, char* argv[]) {
         address += channels;
     }
     add(scene, {"</ChildList></Layer></Layers></Scene></GeneralSceneDescription>\n"});
-    std::vector<Entry> entries = {{"GeneralSceneDescription.xml", scene}};
+    // GDTF files go in stored, as plot programs write them.
+    std::vector<testzip::Entry> entries = {{"GeneralSceneDescription.xml", scene}};
     for (int type = 0; type < types; ++type) {
-        entries.push_back(
-            {"Bench@Type " + std::to_string(type) + ".gdtf", gdtfOf(type, 2 + 2 * type)});
+        entries.emplace_back("Bench@Type " + std::to_string(type) + ".gdtf",
+                             gdtfOf(type, 2 + 2 * type), true);
     }
     std::ofstream(directory + "/rig.csv", std::ios::binary) << csv;
-    std::ofstream(directory + "/rig.mvr", std::ios::binary) << zipOf(entries);
+    std::ofstream(directory + "/rig.mvr", std::ios::binary) << testzip::zipOf(entries);
     std::printf("%d fixtures of %d types in %d universes\n", fixtures, types, universe);
     return 0;
 }

@@ -11,13 +11,12 @@
 #include "textchart.h"
 #include "wholenumber.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <array>
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -147,6 +146,21 @@ ExitStatus ChartCommand::run() const {
     } catch (const ChartRefused& refused) {
         report::line(ChartMessages::refusal(refused));
         return kRefused;
+    } catch (const RigFile::Unreadable& unreadable) {
+        report::line(QString::fromStdString(unreadable.what()));
+        return kFailure;
+    } catch (const std::bad_alloc&) {
+        // Whatever no reader turned into a refusal ends in one line, not in an
+        // abort. This one in English alone: a translation takes memory.
+        std::fputs("Brisolant: out of memory; the chart cannot be made.\n", stderr);
+        return kFailure;
+    } catch (const std::exception& error) {
+        report::line(tr("the chart cannot be made: %1.")
+                         .arg(QString::fromLocal8Bit(error.what()).simplified()));
+        return kFailure;
+    } catch (...) {
+        report::line(tr("the chart cannot be made: an unexpected error."));
+        return kFailure;
     }
 }
 
@@ -222,17 +236,10 @@ std::optional<ExitStatus> ChartCommand::readSource(Rig& rig, SwitchChart::Unsett
         title = tr("series %1 (first, channels, count)").arg(value);
         break;
     }
-    case ChartRequest::Source::Patch: {
-        QFile file(value);
-        if (!file.open(QIODevice::ReadOnly)) {
-            report::line(QStringLiteral("cannot read the patch list \"%1\": %2.")
-                             .arg(value, file.errorString()));
-            return kFailure;
-        }
-        title = QFileInfo(value).fileName();
-        rig = RigFile::read(file.readAll(), title);
+    case ChartRequest::Source::Patch:
+        title = RigFile::title(value);
+        rig = RigFile::readPath(value);
         break;
-    }
     }
     return std::nullopt;
 }

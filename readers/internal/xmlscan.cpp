@@ -1,40 +1,209 @@
 #include "xmlscan.h"
 
 #include "chartrefused.h"
+#include "filetext.h"
+#include "riglimits.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <utility>
 
 namespace brisolant {
 
+namespace {
+
+// One pass over the markup, before Qt's reader sees it. Structural characters
+// are ASCII, so the decoded text is walked by UTF-16 units. Text that is no
+// well-formed XML is left for Qt's reader to refuse: it stops at the first
+// error, before anything past it.
+class MarkupCheck {
+public:
+    MarkupCheck(QStringView text, const XmlScan& scan)
+        : m_text(text)
+        , m_scan(scan) {}
+
+    void run() {
+        while (m_at < m_text.size()) {
+            const qsizetype open = m_text.indexOf(u'<', m_at);
+            moveTo(open < 0 ? m_text.size() : open);
+            const QStringView rest = m_text.sliced(m_at);
+            if (rest.startsWith(u"<!--")) {
+                skipPast(u"-->");
+            } else if (rest.startsWith(u"<![CDATA[")) {
+                skipPast(u"]]>");
+            } else if (rest.startsWith(u"<?")) {
+                skipPast(u"?>");
+            } else if (rest.startsWith(u"<!")) {
+                declaration();
+            } else if (rest.startsWith(u"</")) {
+                moveTo(m_at + 2);
+                name();
+            } else if (!rest.isEmpty()) {
+                moveTo(m_at + 1);
+                startTag();
+            }
+        }
+    }
+
+private:
+    // A start tag after its "<": the name and each attribute, up to where the
+    // tag ends or stops being well formed.
+    void startTag() {
+        const int line = m_line;
+        name();
+        for (qsizetype attributes = 1;; ++attributes) {
+            skipBlanks();
+            if (name() == 0) {
+                return; // ">", "/>", or malformed
+            }
+            skipBlanks();
+            if (at() != u'=') {
+                return;
+            }
+            moveTo(m_at + 1);
+            skipBlanks();
+            const char16_t quote = at();
+            if (quote != u'"' && quote != u'\'') {
+                return;
+            }
+            if (attributes > riglimits::kMostAttributes) {
+                m_scan.refuse(QCoreApplication::translate(
+                                  "XmlScan", "an XML element at line %1 has more than %2 "
+                                             "attributes; no show file has that many.")
+                                  .arg(line)
+                                  .arg(riglimits::kMostAttributes));
+            }
+            const qsizetype close = m_text.indexOf(QChar(quote), m_at + 1);
+            moveTo(close < 0 ? m_text.size() : close + 1);
+        }
+    }
+
+    // A declaration after "<!": a document type, perhaps with an external
+    // identifier in quotes, but without declarations of its own in brackets.
+    void declaration() {
+        for (moveTo(m_at + 2); m_at < m_text.size(); moveTo(m_at + 1)) {
+            const char16_t c = at();
+            if (c == u'>') {
+                moveTo(m_at + 1);
+                return;
+            }
+            if (c == u'[') {
+                m_scan.refuse(QCoreApplication::translate(
+                                  "XmlScan",
+                                  "XML that declares entities or attributes of its own (line %1); "
+                                  "no show file does.")
+                                  .arg(m_line));
+            }
+            if (c == u'"' || c == u'\'') {
+                const qsizetype close = m_text.indexOf(QChar(c), m_at + 1);
+                moveTo(close < 0 ? m_text.size() - 1 : close);
+            }
+        }
+    }
+
+    // Passes over a name and returns its length; refuses one past the limit.
+    qsizetype name() {
+        const qsizetype start = m_at;
+        while (m_at < m_text.size()) {
+            const char16_t c = at();
+            if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'/' || c == u'>' ||
+                c == u'=' || c == u'<' || c == u'"' || c == u'\'') {
+                break;
+            }
+            ++m_at;
+        }
+        if (m_at - start > riglimits::kLongestXmlName) {
+            m_scan.refuse(QCoreApplication::translate(
+                              "XmlScan", "an XML name at line %1 is longer than %2 "
+                                         "characters; no show file has names that long.")
+                              .arg(m_line)
+                              .arg(riglimits::kLongestXmlName));
+        }
+        return m_at - start;
+    }
+
+    void skipBlanks() {
+        while (m_at < m_text.size() &&
+               (at() == u' ' || at() == u'\t' || at() == u'\r' || at() == u'\n')) {
+            moveTo(m_at + 1);
+        }
+    }
+
+    void skipPast(QStringView end) {
+        const qsizetype found = m_text.indexOf(end, m_at);
+        moveTo(found < 0 ? m_text.size() : found + end.size());
+    }
+
+    // Moves forward to position, counting the lines passed.
+    void moveTo(qsizetype position) {
+        m_line += static_cast<int>(
+            std::count(m_text.begin() + m_at, m_text.begin() + position, QChar(u'\n')));
+        m_at = position;
+    }
+
+    [[nodiscard]] char16_t at() const {
+        return m_at < m_text.size() ? m_text[m_at].unicode() : u'\0';
+    }
+
+    QStringView m_text;
+    const XmlScan& m_scan;
+    qsizetype m_at = 0;
+    int m_line = 1;
+};
+
+QString tooLong(qint64 line) {
+    return QCoreApplication::translate("XmlScan", "an XML text at line %1 is longer than %2 "
+                                                  "characters; no show file has texts that long.")
+        .arg(line)
+        .arg(riglimits::kLongestXmlText);
+}
+
+} // namespace
+
 XmlScan::XmlScan(const QByteArray& bytes, QString where)
-    : m_reader(bytes)
-    , m_where(std::move(where)) {}
+    : m_where(std::move(where)) {
+    const QString text = filetext::decoded(bytes);
+    MarkupCheck(text, *this).run();
+    // Given text, Qt's reader takes it as it is, whatever encoding the XML
+    // declaration names.
+    m_reader.addData(text);
+}
 
 QXmlStreamReader::TokenType XmlScan::step() {
     const QXmlStreamReader::TokenType token = m_reader.readNext();
     if (m_reader.hasError()) {
         // Qt's message may quote the file, line breaks and all.
-        QString error = m_reader.errorString().simplified();
+        QString error = filetext::quoted(m_reader.errorString(), 100);
         if (error.endsWith(u'.')) {
             error.chop(1);
         }
-        if (error.size() > 100) {
-            error = error.left(99) + u'\u2026';
-        }
-        refuse(
-            QStringLiteral("malformed XML at line %1: %2.").arg(m_reader.lineNumber()).arg(error));
-    }
-    if (token == QXmlStreamReader::StartElement && ++m_depth > kDeepest) {
-        refuse(QStringLiteral("XML nested more than %1 elements deep at line %2; no show file "
-                              "needs that.")
-                   .arg(kDeepest)
-                   .arg(m_reader.lineNumber()));
+        refuse(QCoreApplication::translate("XmlScan", "malformed XML at line %1: %2.")
+                   .arg(m_reader.lineNumber())
+                   .arg(error));
     }
     if (token == QXmlStreamReader::StartElement) {
+        if (++m_depth > riglimits::kDeepestXml) {
+            refuse(QCoreApplication::translate(
+                       "XmlScan", "XML nested more than %1 elements deep at line %2; no show "
+                                  "file needs that.")
+                       .arg(riglimits::kDeepestXml)
+                       .arg(m_reader.lineNumber()));
+        }
+        m_attributes = m_reader.attributes();
+        for (const QXmlStreamAttribute& attribute : std::as_const(m_attributes)) {
+            if (attribute.value().size() > riglimits::kLongestXmlText) {
+                refuse(tooLong(m_reader.lineNumber()));
+            }
+        }
         m_path.push_back(m_reader.name().toString());
     } else if (token == QXmlStreamReader::EndElement) {
+        m_attributes.clear();
         --m_depth;
         m_path.pop_back();
+    } else if (token == QXmlStreamReader::Characters &&
+               m_reader.text().size() > riglimits::kLongestXmlText) {
+        refuse(tooLong(m_reader.lineNumber()));
     }
     return token;
 }
@@ -56,9 +225,9 @@ QString XmlScan::parent() const {
 }
 
 QString XmlScan::attribute(QStringView name) const {
-    for (const QXmlStreamAttribute& attribute : m_reader.attributes()) {
+    for (const QXmlStreamAttribute& attribute : m_attributes) {
         if (attribute.name() == name) {
-            return attribute.value().toString().simplified();
+            return filetext::visible(attribute.value().toString().simplified());
         }
     }
     return {};
@@ -72,15 +241,18 @@ QString XmlScan::text() {
         const QXmlStreamReader::TokenType token = step();
         if (token == QXmlStreamReader::Characters && m_depth == depth) {
             text += m_reader.text();
+            if (text.size() > riglimits::kLongestXmlText) {
+                refuse(tooLong(m_reader.lineNumber()));
+            }
         } else if (token == QXmlStreamReader::EndDocument) {
             break;
         }
     }
-    return text.simplified();
+    return filetext::visible(text.simplified());
 }
 
 void XmlScan::refuse(const QString& what) const {
-    throw ChartRefused((m_where + QStringLiteral(": ") + what).simplified().toStdString());
+    throw ChartRefused(filetext::quoted(m_where + QStringLiteral(": ") + what, 400).toStdString());
 }
 
 } // namespace brisolant

@@ -8,18 +8,23 @@
 
 namespace brisolant {
 
-// Qt's streaming XML reader over a rig file from a stranger: malformed XML and
-// XML nested deeper than any real show file are refused in one line.
+// Qt's streaming XML reader over a rig file from a stranger, decoded as it
+// was written (see filetext.h). Before Qt sees the text, one pass over it
+// refuses what no show file holds and what would cost Qt's reader more than
+// time in proportion to the file: elements with more attributes than
+// riglimits::kMostAttributes, names longer than kLongestXmlName, and a
+// document type with declarations of its own (entities can multiply a text
+// and default attributes can add to any element). While reading, malformed
+// XML, XML nested past kDeepestXml and texts longer than kLongestXmlText are
+// refused too, each in one line.
 class XmlScan final {
 public:
-    // Real show files nest a few dozen elements at most.
-    static constexpr int kDeepest = 100;
-
-    // where names the file (and the entry in it) for messages.
+    // where names the file (and the entry in it) for messages. Throws
+    // ChartRefused for what the first pass refuses.
     XmlScan(const QByteArray& bytes, QString where);
 
     // The next element start or end, or false at the end of the document.
-    // Throws ChartRefused for malformed XML or XML nested past kDeepest.
+    // Throws ChartRefused for malformed XML or what is past a limit.
     bool next();
 
     [[nodiscard]] bool isStart() const { return m_reader.isStartElement(); }
@@ -30,9 +35,11 @@ public:
     // The name of the element the current start element is in; empty for the root.
     [[nodiscard]] QString parent() const;
     [[nodiscard]] int line() const { return static_cast<int>(m_reader.lineNumber()); }
-    // The attribute's value, with every run of white space one blank.
+    // The attribute's value, with every run of white space one blank and
+    // control characters shown as U+FFFD.
     [[nodiscard]] QString attribute(QStringView name) const;
-    // The text of a start element up to its end, which becomes current.
+    // The text of a start element up to its end, which becomes current; its
+    // white space folded and control characters shown, as attribute() does.
     [[nodiscard]] QString text();
 
     [[noreturn]] void refuse(const QString& what) const;
@@ -42,6 +49,7 @@ private:
     QXmlStreamReader::TokenType step();
 
     QXmlStreamReader m_reader;
+    QXmlStreamAttributes m_attributes; // of the current start element: Qt makes a copy each time
     QString m_where;
     int m_depth = 0;
     std::vector<QString> m_path; // the names of the elements open, outermost first

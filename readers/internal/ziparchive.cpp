@@ -1,85 +1,179 @@
 #include "ziparchive.h"
 
-#include <zip.h>
+#include "filetext.h"
+#include "riglimits.h"
+
+#include <QCoreApplication>
+
+#include <unzip.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace brisolant {
 
 namespace {
 
-[[noreturn]] void fail(zip_error_t* error) {
-    const std::string what = zip_error_strerror(error);
-    zip_error_fini(error);
-    throw ZipArchive::Error(what);
+using Stream = ZipArchive::Stream;
+
+// minizip's file functions over the bytes in memory.
+voidpf ZCALLBACK openStream(voidpf opaque, const void* /*name*/, int /*mode*/) {
+    return opaque;
+}
+
+uLong ZCALLBACK readStream(voidpf /*opaque*/, voidpf stream, void* buffer, uLong size) {
+    auto* in = static_cast<Stream*>(stream);
+    const auto total = static_cast<std::uint64_t>(in->bytes.size());
+    const std::uint64_t count =
+        std::min<std::uint64_t>(size, total - std::min(in->position, total));
+    if (count > 0) {
+        std::memcpy(buffer, in->bytes.constData() + in->position, count);
+    }
+    in->position += count;
+    return static_cast<uLong>(count);
+}
+
+uLong ZCALLBACK writeStream(voidpf /*opaque*/, voidpf /*stream*/, const void* /*buffer*/,
+                            uLong /*size*/) {
+    return 0;
+}
+
+ZPOS64_T ZCALLBACK tellStream(voidpf /*opaque*/, voidpf stream) {
+    return static_cast<Stream*>(stream)->position;
+}
+
+long ZCALLBACK seekStream(voidpf /*opaque*/, voidpf stream, ZPOS64_T offset, int origin) {
+    auto* in = static_cast<Stream*>(stream);
+    const auto total = static_cast<std::uint64_t>(in->bytes.size());
+    const std::uint64_t base = origin == ZLIB_FILEFUNC_SEEK_CUR   ? in->position
+                               : origin == ZLIB_FILEFUNC_SEEK_END ? total
+                                                                  : 0;
+    if (offset > total || base > total - offset) {
+        return -1;
+    }
+    in->position = base + offset;
+    return 0;
+}
+
+int ZCALLBACK closeStream(voidpf /*opaque*/, voidpf /*stream*/) {
+    return 0;
+}
+
+int ZCALLBACK streamError(voidpf /*opaque*/, voidpf /*stream*/) {
+    return 0;
+}
+
+QString zipText(const char* text) {
+    return QCoreApplication::translate("ZipArchive", text);
+}
+
+[[noreturn]] void fail(const QString& what) {
+    throw ZipArchive::Error(what.toStdString());
 }
 
 } // namespace
 
-ZipArchive::ZipArchive(const QByteArray& bytes, std::int64_t& budget)
-    : m_budget(budget) {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(
-        bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &error);
-    if (source == nullptr) {
-        fail(&error);
+ZipArchive::ZipArchive(const QByteArray& bytes, riglimits::InflateBudget& budget)
+    : m_stream{bytes, 0}
+    , m_budget(budget) {
+    zlib_filefunc64_def functions{openStream, readStream,  writeStream, tellStream,
+                                  seekStream, closeStream, streamError, &m_stream};
+    m_zip = unzOpen2_64("", &functions);
+    if (m_zip == nullptr) {
+        fail(zipText("not a zip archive, or one cut short"));
     }
-    // Checked for consistency, so that an archive cut short is told as such.
-    m_archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
-    if (m_archive == nullptr) {
-        zip_source_free(source);
-        fail(&error);
+    // The directory once, so that each name is found at once, however many
+    // entries there are.
+    for (int status = unzGoToFirstFile(m_zip); status != UNZ_END_OF_LIST_OF_FILE;
+         status = unzGoToNextFile(m_zip)) {
+        unz_file_info64 info{};
+        QByteArray name;
+        if (status == UNZ_OK) {
+            status = unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0);
+        }
+        if (status == UNZ_OK) {
+            name.resize(static_cast<qsizetype>(info.size_filename));
+            status = unzGetCurrentFileInfo64(m_zip, &info, name.data(), info.size_filename, nullptr,
+                                             0, nullptr, 0);
+        }
+        unz64_file_pos place{};
+        if (status == UNZ_OK) {
+            status = unzGetFilePos64(m_zip, &place);
+        }
+        if (status != UNZ_OK) {
+            unzClose(m_zip);
+            fail(zipText("a zip archive whose directory is damaged"));
+        }
+        // Names are UTF-8, flagged or not, in the programs that write show
+        // files; the rest are read as their bytes suggest.
+        const QString decoded = filetext::decoded(name);
+        m_named.emplace(decoded, Place{place.pos_in_zip_directory, place.num_of_file});
+        m_anyCase.emplace(decoded.toCaseFolded(),
+                          Place{place.pos_in_zip_directory, place.num_of_file});
     }
-    zip_error_fini(&error);
 }
 
 ZipArchive::~ZipArchive() {
-    zip_discard(m_archive);
+    unzClose(m_zip);
 }
 
-bool ZipArchive::looksLikeZip(const QByteArray& bytes) {
+bool ZipArchive::looksLikeZip(QByteArrayView bytes) {
     return bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06");
 }
 
 std::optional<QByteArray> ZipArchive::read(const QString& name) {
-    const QByteArray encoded = name.toUtf8();
-    zip_int64_t index = zip_name_locate(m_archive, encoded.constData(), ZIP_FL_ENC_GUESS);
-    if (index < 0) {
-        index = zip_name_locate(m_archive, encoded.constData(), ZIP_FL_NOCASE | ZIP_FL_ENC_GUESS);
+    auto found = m_named.find(name);
+    if (found == m_named.end()) {
+        found = m_anyCase.find(name.toCaseFolded());
+        if (found == m_anyCase.end()) {
+            return std::nullopt;
+        }
     }
-    if (index < 0) {
-        return std::nullopt;
+    unz64_file_pos place{found->second.directoryOffset, found->second.number};
+    unz_file_info64 info{};
+    if (unzGoToFilePos64(m_zip, &place) != UNZ_OK ||
+        unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
+        fail(zipText("a zip archive whose directory is damaged"));
     }
-    zip_file_t* file = zip_fopen_index(m_archive, static_cast<zip_uint64_t>(index), 0);
-    if (file == nullptr) {
-        throw Error(zip_strerror(m_archive));
+    if ((info.flag & 1U) != 0) {
+        fail(zipText("an entry is encrypted"));
     }
-    // The sizes an archive states are not trusted: what inflates is counted.
+    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) {
+        fail(zipText("an entry is compressed in a way Brisolant does not read (method %1)")
+                 .arg(info.compression_method));
+    }
+    if (unzOpenCurrentFile(m_zip) != UNZ_OK) {
+        fail(zipText("an entry is damaged"));
+    }
+    const std::int64_t limit = std::min(riglimits::kLargestZipEntry, m_budget.left);
     QByteArray bytes;
-    constexpr zip_int64_t kChunk = 1 << 16;
-    const std::int64_t limit = std::min(kLargestEntry, m_budget);
+    constexpr qsizetype kChunk = 1 << 16;
     for (;;) {
         const qsizetype used = bytes.size();
         bytes.resize(used + kChunk);
-        const zip_int64_t read = zip_fread(file, bytes.data() + used, kChunk);
+        const int read = unzReadCurrentFile(m_zip, bytes.data() + used, kChunk);
+        bytes.resize(used + std::max(read, 0));
         if (read < 0) {
-            const std::string what = zip_error_strerror(zip_file_get_error(file));
-            zip_fclose(file);
-            throw Error(what);
+            unzCloseCurrentFile(m_zip);
+            fail(zipText("an entry is damaged"));
         }
-        bytes.resize(used + read);
         if (bytes.size() > limit) {
-            zip_fclose(file);
-            throw Error(limit == kLargestEntry ? "an entry inflates past 64 MiB"
-                                               : "the entries read inflate past 1 GiB in all");
+            unzCloseCurrentFile(m_zip);
+            fail(limit == riglimits::kLargestZipEntry
+                     ? zipText("an entry inflates past %1")
+                           .arg(filetext::sizeText(riglimits::kLargestZipEntry))
+                     : zipText("the entries read inflate past %1 in all")
+                           .arg(filetext::sizeText(m_budget.total)));
         }
         if (read == 0) {
             break;
         }
     }
-    zip_fclose(file);
-    m_budget -= bytes.size();
+    // Only here is the checksum compared, over everything read.
+    if (unzCloseCurrentFile(m_zip) != UNZ_OK) {
+        fail(zipText("an entry is damaged (its checksum is wrong)"));
+    }
+    m_budget.left -= bytes.size();
     return bytes;
 }
 

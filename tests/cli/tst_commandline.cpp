@@ -8,7 +8,8 @@
 #include <QTest>
 
 #include <unistd.h>
-#include <zip.h>
+
+#include "testzip.h"
 
 #include <array>
 #include <map>
@@ -238,264 +239,72 @@ private Q_SLOTS:
         after.removeOne(named && status == 0 ? "chart.CSV" : "");
         QCOMPARE(after, before);
     }
-    void exports_data() {
-        QTest::addColumn<QString>("file"); // laid out as the program named writes it
-        QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("notes");
-        // Files of the exports folder, or of the source tree where named with their folder.
-        const auto row = [](const char* file, const char* rows, const char* notes = "") {
-            QTest::newRow(file) << file << rows << notes;
-        };
-        row("eos-export.csv",
-            "1,1,DS Wash L,1,1,1,1 0 0 0 0 0 0 0 0,1\n2,2,DS Wash R,1,2,1,0 1 0 0 0 0 0 0 0,2\n"
-            "3,10,\"SR Boom, low\",1,97,1,1 0 0 0 0 1 1 0 0,1 6 7\n"
-            "4,10,\"SR Boom, high\",1,98,1,0 1 0 0 0 1 1 0 0,2 6 7\n"
-            "5,21,Cyc top,1,276,1,0 0 1 0 1 0 0 0 1,3 5 9\n6,101,Spot 1,2,1,1,1 0 0 0 0 0 0 0 0,1\n"
-            "7,201,Practical lamp,3,151,3,1 1 1 0 1 0 0 1 0,1 2 3 5 8\n"
-            "9,400,House light,2,320,1,0 0 0 0 0 0 1 0 1,7 9\n",
-            "301 Spare (line 10) left out: not patched.\n");
-        row("magicq-heads.csv", "1,0001,Spots,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
-                                "2,0003,Finger L,1,5,1,1 0 1 0 0 0 0 0 0,1 3\n"
-                                "3,0101,Aura,1,101,1,1 0 1 0 0 1 1 0 0,1 3 6 7\n"
-                                "4,0201,Wash,2,1,1,1 0 0 0 0 0 0 0 0,1\n"
-                                "5,0301,Cyc,12,500,1,0 0 1 0 1 1 1 1 1,3 5 6 7 8 9\n");
-        row("magicq-print.csv", "1,1,Spot SL,1,1,34,1 0 0 0 0 0 0 0 0,1\n"
-                                "2,2,Spot SR,1,35,34,1 1 0 0 0 1 0 0 0,1 2 6\n"
-                                "3,11,Wash 1,2,1,37,1 0 0 0 0 0 0 0 0,1\n"
-                                "4,12,Wash 2,2,38,37,0 1 1 0 0 1 0 0 0,2 3 6\n"
-                                "5,20,Hazer,2,511,2,1 1 1 1 1 1 1 1 1,1 2 3 4 5 6 7 8 9\n");
-        row("capture-fixtures.csv",
-            "1,21,Martin Rush MH 3 Beam,1,1,19,1 0 0 0 0 0 0 0 0,1\n"
-            "2,22,Martin Rush MH 3 Beam,1,20,19,0 0 1 0 1 0 0 0 0,3 5\n"
-            "3,11,Robe Robin 300 LEDWash,12,32,37,0 0 0 0 0 1 0 0 0,6\n"
-            "4,51,Wisdom LED Blinder,3,1,6,1 0 0 0 0 0 0 0 0,1\n"
-            "6,60,Generic Hazer,3,510,2,0 1 1 1 1 1 1 1 1,2 3 4 5 6 7 8 9\n",
-            "52 Wisdom LED Blinder (line 6) left out: not patched.\n");
-        row("wysiwyg-data.csv",
-            "1,1,Front,1,1,1,1 0 0 0 0 0 0 0 0,1\n2,101,Wash,1,101,14,1 0 1 0 0 1 1 0 0,1 3 6 7\n"
-            "3,201,Back light,2,1,37,1 0 0 0 0 0 0 0 0,1\n"
-            "5,301,\"Uplight, SL\",3,497,16,1 0 0 0 1 1 1 1 1,1 5 6 7 8 9\n",
-            "203 Spare (line 5) left out: not patched.\n");
-        const char* const instruments = "1,1,Front,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
-                                        "2,2,Front,1,2,1,0 1 0 0 0 0 0 0 0,2\n"
-                                        "3,101,Wash,2,1,14,1 0 0 0 0 0 0 0 0,1\n"
-                                        "4,102,Wash,2,15,14,1 1 1 1 0 0 0 0 0,1 2 3 4\n"
-                                        "5,201,Back light,3,1,37,1 0 0 0 0 0 0 0 0,1\n"
-                                        "6,301,Spot,4,100,48,0 0 1 0 0 1 1 0 0,3 6 7\n"
-                                        "7,401,Cyc,5,1,12,1 0 0 0 0 0 0 0 0,1\n"
-                                        "8,501,Side,6,450,7,0 1 0 0 0 0 1 1 1,2 7 8 9\n";
-        row("vectorworks-instruments.txt", instruments, "Spare (line 10) left out: not patched.\n");
-        row("vectorworks-resaved.csv", instruments, "Spare (line 10) left out: not patched.\n");
-        row("vectorworks-2024.txt",
-            "1,1,,1,1,1,1 0 0 0 0 0 0 0 0,1\n2,201,LED Wash,2,1,22,1 0 0 0 0 0 0 0 0,1\n"
-            "4,204,LED Wash,3,491,22,1 1 0 1 0 1 1 1 1,1 2 4 6 7 8 9\n",
-            "203 LED Wash (line 4) left out: not patched.\n");
-        row("lightwright-export.txt",
-            "1,(11),SL,1,101,1,1 0 1 0 0 1 1 0 0,1 3 6 7\n"
-            "2,(402),SR LED BAX,1,406,5,0 1 1 0 1 0 0 1 1,2 3 5 8 9\n"
-            "3,(101),WALL WASH,2,338,1,0 1 0 0 1 0 1 0 1,2 5 7 9\n"
-            "4,(601),SPOT,3,1,14,1 0 0 0 0 0 0 0 0,1\n",
-            "SPARE (line 6) left out: not patched.\n");
-        row("absolute-addresses.csv",
-            "1,,Spot 1,1,1,16,1 0 0 0 0 0 0 0 0,1\n2,,Spot 2,2,1,16,1 0 0 0 0 0 0 0 0,1\n"
-            "3,,Spot 3,3,16,16,0 0 0 0 1 0 0 0 0,5\n",
-            "Wash 1 (line 5) left out: 512 needs a tenth switch.\n");
-        row("windows-1252.csv", "1,,Bühne links,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
-                                "2,,Bühne rechts,1,9,1,1 0 0 1 0 0 0 0 0,1 4\n"
-                                "3,,Gegenlicht Straße – Mitte,1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n");
-        row("footprints.csv",
-            "1,,Spot A,1,1,38,1 0 0 0 0 0 0 0 0,1\n2,,Spot B,1,20,38,0 0 1 0 1 0 0 0 0,3 5\n"
-            "3,,Dimmer 1,1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n"
-            "4,,Dimmer 2,1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n",
-            "Strobe (line 6) left out: 512 needs a tenth switch.\n"
-            "warning: Spot A (line 2) and Spot B (line 3) share channels 20\u201338 of universe "
-            "1.\n"
-            "warning: Dimmer 1 (line 4) and Dimmer 2 (line 5) share channel 100 of universe 1.\n");
-        row("docs/example-rig.mvr",
-            "1,101,Spot 300,1,1,16,1 0 0 0 0 0 0 0 0,1\n"
-            "2,102,Spot 300,1,17,16,1 0 0 0 1 0 0 0 0,1 5\n"
-            "3,103,Spot 300,1,33,16,1 0 0 0 0 1 0 0 0,1 6\n"
-            "4,104,Spot 300,1,49,16,1 0 0 0 1 1 0 0 0,1 5 6\n"
-            "6,106,Spot 300 floor,1,65,12,1 0 0 0 0 0 1 0 0,1 7\n"
-            "7,207,Gobo fan,2,6,1,0 1 1 0 0 0 0 0 0,2 3\n8,201,Dimmer,2,1,1,1 0 0 0 0 0 0 0 0,1\n"
-            "9,5,Dimmer,2,5,1,1 0 1 0 0 0 0 0 0,1 3\n10,202,Dimmer,2,2,1,0 1 0 0 0 0 0 0 0,2\n"
-            "11,203,Dimmer,2,3,1,1 1 0 0 0 0 0 0 0,1 2\n12,204,Dimmer,2,4,1,0 0 1 0 0 0 0 0 0,3\n"
-            "13,301,Cyc Bar 4 Scroller (break 1),2,100,4,0 0 1 0 0 1 1 0 0,3 6 7\n"
-            "14,301,Cyc Bar 4 Scroller (break 2),3,1,4,1 0 0 0 0 0 0 0 0,1\n",
-            "105 Spot 300 spare (line 116) left out: not patched.\n");
-    }
-    void exports() {
-        QFETCH(QString, file);
-        QFETCH(QString, rows);
-        QFETCH(QString, notes);
-        const QString output = m_dir.filePath(QStringLiteral("chart.csv"));
-        const QString path = file.contains(u'/') ? QStringLiteral(BRISOLANT_SOURCE "/") + file
-                                                 : QStringLiteral(BRISOLANT_EXPORTS "/") + file;
-        const Run result = run(prepare("--chart-patch " + path + " -o " + output, {}));
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.err, notes.replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
-        QCOMPARE(run(output, "cat").out,
-                 "Number,ID,Name,Universe,Address,Channels,Switches,ON\n" + rows);
-    }
-    // Show files built here as their programs write them, MVRs zipped with their GDTF files.
-    void showFiles_data() {
+    // The readers wired up: a file of each kind read by the real program.
+    void readers_data() {
+        QTest::addColumn<QString>("path"); // of the file, %dir/patch.csv holding the bytes given
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("expected"); // the chart as CSV rows, or the refusal
+        QTest::addColumn<QString>("expected"); // the chart as CSV rows, or the message
         QTest::addColumn<QString>("notes");
-        const auto row = [](const char* name, const QByteArray& file, int status,
-                            const char* expected, const char* notes = "") {
-            QTest::newRow(name) << file << status << QString::fromUtf8(expected)
-                                << QString::fromUtf8(notes);
-        };
-        const QByteArray spot =
-            gdtf(R"(<DMXModes><DMXMode Name="16bit" Geometry="Body"><DMXChannels>
-            <DMXChannel DMXBreak="1" Offset="1,2" Geometry="Head"/><DMXChannel Offset="None"/>
-            <DMXChannel DMXBreak="1" Offset="15,16" Geometry="Head"/></DMXChannels></DMXMode>
-            <DMXMode Name="8bit" Geometry="Body"><DMXChannels><DMXChannel Offset="12"/>
-            </DMXChannels></DMXMode></DMXModes>)");
-        // Four cells, each repeated by a reference that gives it a channel in each break.
-        const QByteArray cyc =
-            gdtf(R"(<Geometries><Geometry Name="Cell"><Beam Name="Lamp"/></Geometry>
-            <Geometry Name="Bar"><GeometryReference Name="Cell 1" Geometry="Cell"><Break DMXBreak="1"
-            DMXOffset="1"/><Break DMXBreak="2" DMXOffset="1"/></GeometryReference><GeometryReference
-            Name="Cell 4" Geometry="Cell"><Break DMXBreak="1" DMXOffset="4"/><Break DMXBreak="2"
-            DMXOffset="7"/></GeometryReference></Geometry></Geometries><DMXModes><DMXMode Name="Cells"
-            Geometry="Bar"><DMXChannels><DMXChannel DMXBreak="1" Offset="1" Geometry="Lamp"/>
-            <DMXChannel DMXBreak="Overwrite" Offset="1,2" Geometry="Cell"/></DMXChannels></DMXMode>
-            </DMXModes>)");
-        const auto fixture = [](const char* name, const QString& inside) {
-            return QStringLiteral("<Fixture name=\"%1\" uuid=\"0\">%2</Fixture>\n")
-                .arg(name, inside);
-        };
-        const QString scene =
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<GeneralSceneDescription verMajor=\"1\" "
-            "verMinor=\"6\"><Scene><Layers><Layer name=\"Rig\"><ChildList>\n<GroupObject "
-            "name=\"LX1\"><ChildList><Truss name=\"T\"><ChildList>\n" +
-            fixture("Spot 1", "<GDTFSpec>ACME@Spot</GDTFSpec><GDTFMode>16bit</GDTFMode><FixtureID>"
-                              "101</FixtureID><Addresses><Address break=\"0\">513</Address>"
-                              "</Addresses>") +
-            "</ChildList></Truss></ChildList></GroupObject>\n" +
-            fixture("Wash", "<GDTFSpec>ACME@Spot.gdtf</GDTFSpec><GDTFMode>8bit</GDTFMode>"
-                            "<UnitNumber>7</UnitNumber><Addresses><Address>3.17</Address>"
-                            "</Addresses><ChildList>" +
-                                fixture("Gobo", "<Addresses><Address>20</Address></Addresses>") +
-                                "</ChildList>") +
-            fixture("Cyc", "<GDTFSpec>ACME@Cyc.gdtf</GDTFSpec><GDTFMode>Cells</GDTFMode><Addresses>"
-                           "<Address break=\"0\">1.100</Address><Address break=\"1\">1025"
-                           "</Address></Addresses>") +
-            fixture("Spare", "<GDTFSpec>ACME@Spot.gdtf</GDTFSpec><Addresses><Address break=\"0\">0"
-                             "</Address></Addresses>") +
-            fixture("Odd", "<GDTFSpec>Gone.gdtf</GDTFSpec><Addresses><Address>600</Address>"
-                           "</Addresses>") +
-            fixture("Broken", "<GDTFSpec>Bad.gdtf</GDTFSpec><Addresses><Address>40</Address>"
-                              "</Addresses>") +
-            "</ChildList></Layer></Layers></Scene></GeneralSceneDescription>\n";
-        const QByteArray mvr = zipOf({{"GeneralSceneDescription.xml", scene.toUtf8()},
-                                      {"ACME@Spot.gdtf", spot},
-                                      {"ACME@Cyc.gdtf", cyc},
-                                      {"Bad.gdtf", "<not a zip>"}});
-        row("MVR", mvr, 0,
-            "1,101,Spot 1,2,1,16,1 0 0 0 0 0 0 0 0,1\n2,7,Wash,3,17,12,1 0 0 0 1 0 0 0 0,1 5\n"
-            "3,,Gobo,1,20,1,0 0 1 0 1 0 0 0 0,3 5\n"
-            "4,,Cyc (break 1),1,100,4,0 0 1 0 0 1 1 0 0,3 6 7\n"
-            "5,,Cyc (break 2),3,1,8,1 0 0 0 0 0 0 0 0,1\n7,,Odd,2,88,1,0 0 0 1 1 0 1 0 0,4 5 7\n"
-            "8,,Broken,1,40,1,0 0 0 1 0 1 0 0 0,4 6\n",
-            "note: a fixture names no GDTF file; its fixtures are charted with 1 channel a break.\n"
-            "note: the GDTF file \"Gone.gdtf\" is not in the MVR file; its fixtures are charted "
-            "with 1 channel a break.\nnote: the GDTF file \"Bad.gdtf\" cannot be read: Not a zip "
-            "archive; its fixtures are charted with 1 channel a break.\n"
-            "Spare (line 9) left out: not patched.\n");
-        row("MVR scene alone", scene.toUtf8().replace("Spot 1", "Spot\n1"), 0,
-            "1,101,Spot 1,2,1,1,1 0 0 0 0 0 0 0 0,1\n2,7,Wash,3,17,1,1 0 0 0 1 0 0 0 0,1 5\n"
-            "3,,Gobo,1,20,1,0 0 1 0 1 0 0 0 0,3 5\n"
-            "4,,Cyc (break 1),1,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n"
-            "5,,Cyc (break 2),3,1,1,1 0 0 0 0 0 0 0 0,1\n7,,Odd,2,88,1,0 0 0 1 1 0 1 0 0,4 5 7\n"
-            "8,,Broken,1,40,1,0 0 0 1 0 1 0 0 0,4 6\n",
-            "note: the GDTF file \"ACME@Spot.gdtf\" is not there, with the scene alone; its "
-            "fixtures are charted with 1 channel a break.\nnote: a fixture names no GDTF file; its "
-            "fixtures are charted with 1 channel a break.\nnote: the GDTF file \"ACME@Cyc.gdtf\" "
-            "is not there, with the scene alone; its fixtures are charted with 1 channel a "
-            "break.\nnote: the GDTF file \"Gone.gdtf\" is not there, with the scene alone; its "
-            "fixtures are charted with 1 channel a break.\nnote: the GDTF file \"Bad.gdtf\" is "
-            "not there, with the scene alone; its fixtures are charted with 1 channel a break.\n"
-            "Spare (line 10) left out: not patched.\n");
-        row("grandMA3",
-            "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<GMA3 DataVersion=\"2.1.1.5\"><Stage Name=\"Stage 1\"><Fixtures>\n"
-            "<Fixture Name=\"Spot 1\" FID=\"101\" Patch=\"1.001\"/>\n"
-            "<Fixture Name=\"Cyc\" FID=\"None\" CID=\"7\" Patch=\"2.100,3.001\"/>\n"
-            "<Fixture Name=\"Spare\" FID=\"103\" Patch=\"\"><Fixture Name=\"Part\" Patch=\"0.0\"/>"
-            "</Fixture>\n</Fixtures></Stage></GMA3>\n",
-            0,
-            "1,101,Spot 1,1,1,1,1 0 0 0 0 0 0 0 0,1\n"
-            "2,7,Cyc (break 1),2,100,1,0 0 1 0 0 1 1 0 0,3 6 7\n"
-            "3,7,Cyc (break 2),3,1,1,1 0 0 0 0 0 0 0 0,1\n",
-            "103 Spare (line 5) left out: not patched.\nPart (line 5) left out: not patched.\n");
-        row("grandMA2",
-            "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<MA xmlns=\"http://schemas"
-            ".malighting.de/grandma2/xml/MA\" major_vers=\"3\" minor_vers=\"9\" stream_vers=\"60\">"
-            "<Layers><Layer index=\"1\" name=\"Movers\">\n<Fixture index=\"0\" name=\"Spot\" "
-            "fixture_id=\"1\"><SubFixture index=\"0\"><Patch><Address>1036</Address></Patch>"
-            "<Channel index=\"0\"/></SubFixture></Fixture>\n<Fixture index=\"1\" name=\"Bar\" "
-            "channel_id=\"5\"><SubFixture index=\"0\"><Patch><Address>1</Address></Patch>"
-            "</SubFixture><SubFixture index=\"1\"><Patch><Address>0</Address></Patch></SubFixture>"
-            "</Fixture>\n</Layer></Layers></MA>\n",
-            0,
-            "1,1,Spot,3,12,1,0 0 1 1 0 0 0 0 0,3 4\n"
-            "2,5,Bar (sub-fixture 1),1,1,1,1 0 0 0 0 0 0 0 0,1\n",
-            "5 Bar (sub-fixture 2) (line 4) left out: not patched.\n");
-        row("QLC+",
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Workspace>\n<Workspace "
-            "xmlns=\"http://www.qlcplus.org/Workspace\" CurrentWindow=\"FixtureManager\">\n"
-            "<Engine>\n <Fixture>\n  <Manufacturer>Clay Paky</Manufacturer>\n  <Model>Sharpy"
-            "</Model>\n  <Mode>Standard</Mode>\n  <ID>0</ID>\n  <Name>Sharpy 1</Name>\n  "
-            "<Universe>1</Universe>\n  <Address>16</Address>\n  <Channels>16</Channels>\n "
-            "</Fixture>\n <Fixture>\n  <Name>Edge</Name>\n  <Universe>0</Universe>\n  "
-            "<CrossUniverse>"
-            "True</CrossUniverse>\n  <Address>508</Address>\n  <Channels>8</Channels>\n "
-            "</Fixture>\n"
-            " <Function ID=\"0\" "
-            "Type=\"EFX\"><Fixture><ID>0</ID><Head>0</Head></Fixture></Function>\n"
-            "</Engine>\n</Workspace>\n",
-            0,
-            "1,,Sharpy 1,2,17,16,1 0 0 0 1 0 0 0 0,1 5\n"
-            "2,,Edge,1,509,4,1 0 1 1 1 1 1 1 1,1 3 4 5 6 7 8 9\n");
-        row("cut short", mvr.left(mvr.size() / 2), 2,
-            "rig: not a zip archive, or one cut short or damaged (Not a zip archive).");
-        row("no scene", zipOf({{"Scene.xml", "<x/>"}}), 2,
-            "rig: no GeneralSceneDescription.xml in it, so it is no MVR file.");
-        row("malformed", zipOf({{"GeneralSceneDescription.xml", "<GeneralSceneDescription><a>"}}),
-            2,
-            "rig, GeneralSceneDescription.xml: malformed XML at line 1: Premature end of "
-            "document.");
-        row("past 64 MiB", zipOf({{"GeneralSceneDescription.xml", QByteArray(65 << 20, ' ')}}), 2,
-            "rig: GeneralSceneDescription.xml cannot be read: an entry inflates past 64 MiB.");
-        row("nested too deep", "<GMA3>" + QByteArray("<a>").repeated(100), 2,
-            "rig: XML nested more than 100 elements deep at line 1; no show file needs that.");
-        row("some other XML", "<html/>", 2,
-            "rig: XML with the root element <html>, which is none "
-            "of the rigs Brisolant reads (MVR, grandMA3, grandMA2, QLC+ workspace).");
+        const QString rig = QStringLiteral("%dir/patch.csv");
+        const QByteArray description = "<GDTF><FixtureType><DMXModes><DMXMode Name=\"M\">"
+                                       "<DMXChannels><DMXChannel Offset=\"15,16\"/></DMXChannels>"
+                                       "</DMXMode></DMXModes></FixtureType></GDTF>";
+        const QByteArray scene = "<GeneralSceneDescription><Fixture name=\"Spot\"><GDTFSpec>S"
+                                 "</GDTFSpec><GDTFMode>M</GDTFMode><Addresses><Address>530"
+                                 "</Address></Addresses></Fixture><Fixture name=\"Spare\">"
+                                 "<FixtureID>105</FixtureID></Fixture></GeneralSceneDescription>";
+        // clang-format off
+        QTest::newRow("an export") << QStringLiteral(BRISOLANT_EXPORTS "/magicq-heads.csv") << QByteArray() << 0
+            << "1,0001,Spots,1,1,1,1 0 0 0 0 0 0 0 0,1\n2,0003,Finger L,1,5,1,1 0 1 0 0 0 0 0 0,1 3\n"
+               "3,0101,Aura,1,101,1,1 0 1 0 0 1 1 0 0,1 3 6 7\n4,0201,Wash,2,1,1,1 0 0 0 0 0 0 0 0,1\n"
+               "5,0301,Cyc,12,500,1,0 0 1 0 1 1 1 1 1,3 5 6 7 8 9\n" << "";
+        QTest::newRow("an MVR") << rig << zipOf({{"GeneralSceneDescription.xml", scene},
+                                                 {"S.gdtf", zipOf({{"description.xml", description}})}})
+            << 0 << "1,,Spot,2,18,16,0 1 0 0 1 0 0 0 0,2 5\n" << "Fixture 105 \"Spare\" left out: not patched.\n";
+        QTest::newRow("standard input") << "-" << QByteArray("Name;DMX\nA;7\n") << 0
+            << "1,,A,1,7,1,1 1 1 0 0 0 0 0 0,1 2 3\n" << "";
+        QTest::newRow("a limit") << rig << "DMX" + QByteArray(",").repeated(1000) + "\n1\n" << 2
+            << "patch.csv, line 1: a row of more than 1000 fields; no patch list has that many columns." << "";
+        // clang-format on
     }
-    void showFiles() {
+    // The chart or one line, and nothing else written.
+    void readers() {
+        QFETCH(QString, path);
         QFETCH(QByteArray, file);
         QFETCH(int, status);
         QFETCH(QString, expected);
         QFETCH(QString, notes);
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
-        QFile rig(m_dir.filePath("rig"));
-        QVERIFY(rig.open(QIODevice::WriteOnly) && rig.write(file) == file.size());
-        rig.close();
+        path = prepare(path, file);
+        QProcess process;
         const QString output = m_dir.filePath("chart.csv");
-        const Run result = run("--chart-patch " + rig.fileName() + " -o " + output);
-        QCOMPARE(result.status, status);
-        QCOMPARE(result.err, QString(status == 0 ? notes : expected + "\n")
-                                 .replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
-        QCOMPARE(QFile::exists(output), status == 0);
-        QVERIFY(status != 0 ||
-                run(output, "cat").out ==
-                    "Number,ID,Name,Universe,Address,Channels,Switches,ON\n" + expected);
+        process.start(QStringLiteral(BRISOLANT_PROGRAM), {"--chart-patch", path, "-o", output});
+        process.write(path == u"-" ? file : QByteArray());
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), status);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QString(status == 0 ? notes : expected + "\n")
+                     .replace(QRegularExpression("(?m)^(?=.)"), "Brisolant: "));
+        QCOMPARE(run(output, "cat").out,
+                 status == 0 ? "Number,ID,Name,Universe,Address,Channels,Switches,ON\n" + expected
+                             : "");
+    }
+    // Running out of memory ends in one line and exit status 1, not in an abort.
+    void outOfMemory() {
+        if (qEnvironmentVariableIsSet("ASAN_OPTIONS")) {
+            QSKIP("AddressSanitizer needs more address space than the limit leaves");
+        }
+        QFile big(m_dir.filePath("big.csv"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64{400} << 20));
+        QProcess process;
+        process.start("/bin/sh", {"-c", R"(ulimit -v 200000 && exec "$0" --chart-patch "$1")",
+                                  BRISOLANT_PROGRAM, big.fileName()});
+        QVERIFY(process.waitForFinished(20000) && big.remove());
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 "Brisolant: out of memory; the chart cannot be made.\n");
     }
     void pdf_data() {
         QTest::addColumn<QString>("command");
@@ -614,30 +423,11 @@ private Q_SLOTS:
 private:
     // A zip archive of the entries, as show files and GDTF files are.
     static QByteArray zipOf(const QList<QPair<QString, QByteArray>>& entries) {
-        zip_error_t error;
-        zip_source_t* source = zip_source_buffer_create(nullptr, 0, 0, &error);
-        zip_t* archive = zip_open_from_source(source, ZIP_TRUNCATE, &error);
-        zip_source_keep(source);
+        std::vector<testzip::Entry> zipped;
         for (const auto& [name, bytes] : entries) {
-            zip_source_t* entry = zip_source_buffer(archive, bytes.constData(), bytes.size(), 0);
-            zip_file_add(archive, name.toUtf8().constData(), entry, ZIP_FL_ENC_UTF_8);
+            zipped.emplace_back(name.toStdString(), bytes.toStdString());
         }
-        zip_close(archive);
-        QByteArray zipped;
-        zip_stat_t stat;
-        if (zip_source_stat(source, &stat) == 0 && zip_source_open(source) == 0) {
-            zipped.resize(qsizetype(stat.size));
-            zipped.resize(qsizetype(zip_source_read(source, zipped.data(), stat.size)));
-            zip_source_close(source);
-        }
-        zip_source_free(source);
-        return zipped;
-    }
-    // A GDTF file: a zip with description.xml.
-    static QByteArray gdtf(const char* fixtureType) {
-        return zipOf({{"description.xml", QByteArray("<?xml version=\"1.0\"?>\n<GDTF DataVersion="
-                                                     "\"1.2\"><FixtureType Name=\"T\">") +
-                                              fixtureType + "</FixtureType></GDTF>\n"}});
+        return QByteArray::fromStdString(testzip::zipOf(zipped));
     }
     // The levers of the first cell of page 1, read off the page's pixels: above
     // each switch number of the drawing, 1 where the upper half of its slot is

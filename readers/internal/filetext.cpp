@@ -1,0 +1,124 @@
+#include "filetext.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <array>
+
+namespace brisolant::filetext {
+
+namespace {
+
+// Windows-1252 where it differs from Latin-1: 0x80 ... 0x9F. The five bytes
+// the code page leaves undefined keep their Latin-1 meaning, as Windows does.
+constexpr std::array<char16_t, 32> kWindows1252 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+enum class Form : std::uint8_t { Utf8, Utf16LE, Utf16BE };
+
+struct Encoding {
+    Form form = Form::Utf8;
+    qsizetype mark = 0; // the length of the byte order mark
+};
+
+Encoding encodingOf(QByteArrayView bytes) {
+    const auto byte = [&bytes](qsizetype i) {
+        return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100U;
+    };
+    if (byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) {
+        return {Form::Utf8, 3};
+    }
+    if (byte(0) == 0xFF && byte(1) == 0xFE) {
+        return {Form::Utf16LE, 2};
+    }
+    if (byte(0) == 0xFE && byte(1) == 0xFF) {
+        return {Form::Utf16BE, 2};
+    }
+    if (byte(0) != 0 && byte(0) < 0x80 && byte(1) == 0) {
+        return {Form::Utf16LE, 0};
+    }
+    if (byte(0) == 0 && byte(1) != 0 && byte(1) < 0x80) {
+        return {Form::Utf16BE, 0};
+    }
+    return {};
+}
+
+QString windows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252.at(byte - 0x80)) : QChar(byte);
+    }
+    return text;
+}
+
+} // namespace
+
+QString decoded(QByteArrayView bytes) {
+    const Encoding encoding = encodingOf(bytes);
+    const QByteArrayView rest = bytes.sliced(encoding.mark);
+    if (encoding.form != Form::Utf8) {
+        QStringDecoder decoder(encoding.form == Form::Utf16LE ? QStringDecoder::Utf16LE
+                                                              : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::Stateless);
+        return decoder.decode(rest);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(rest);
+    return utf8.hasError() ? windows1252(rest) : text;
+}
+
+bool isMarkup(QByteArrayView bytes) {
+    const Encoding encoding = encodingOf(bytes);
+    const qsizetype unit = encoding.form == Form::Utf8 ? 1 : 2;
+    // Blanks and "<" are ASCII: one byte, or two with a NUL in UTF-16.
+    const qsizetype low = encoding.form == Form::Utf16BE ? 1 : 0;
+    for (qsizetype i = encoding.mark; i + unit <= bytes.size(); i += unit) {
+        const char c = bytes[i + low];
+        if (unit == 2 && bytes[i + 1 - low] != 0) {
+            return false;
+        }
+        if (c == '<') {
+            return true;
+        }
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            return false;
+        }
+    }
+    return false;
+}
+
+QString visible(QString text) {
+    const auto control = [](QChar c) {
+        return isControl(c.unicode());
+    };
+    if (std::any_of(text.cbegin(), text.cend(), control)) {
+        std::replace_if(text.begin(), text.end(), control, QChar(QChar::ReplacementCharacter));
+    }
+    return text;
+}
+
+QString quoted(QStringView text, qsizetype length) {
+    QString line = visible(text.toString().simplified());
+    if (line.size() > length) {
+        qsizetype kept = length - 1;
+        kept -= line.at(kept - 1).isHighSurrogate() ? 1 : 0;
+        line.truncate(kept);
+        line += u'\u2026';
+    }
+    return line;
+}
+
+QString sizeText(qint64 bytes) {
+    for (const auto& [shift, unit] : {std::pair{30, "GiB"}, {20, "MiB"}, {10, "KiB"}}) {
+        if (bytes >= (qint64{1} << shift) && bytes % (qint64{1} << shift) == 0) {
+            return QString::number(bytes >> shift) + u' ' + QLatin1StringView(unit);
+        }
+    }
+    return QString::number(bytes) + QStringLiteral(" bytes");
+}
+
+} // namespace brisolant::filetext

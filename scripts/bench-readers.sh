@@ -1,0 +1,87 @@
+#!/bin/sh
+# How the rig readers' time grows with the file: each shape of file that a
+# reader not linear in its size would take long over, written at a size n
+# and at 8n by bench/rigfiles/makeshapes, charted with "--chart-patch FILE"
+# against "Brisolant --version", all in one hyperfine run. The table gives
+# per shape both times, their ratio (goal: at most 12; a linear reader gives
+# about 8 once the file, not the start, takes the time) and the 8n time over
+# --version (goal: at most 3). Then the peak memory of a 60 MB patch list
+# charted to CSV, and how long /dev/zero, a pipe and a folder take to be
+# refused. No display needed.
+#
+#   scripts/bench-readers.sh [build-dir] [runs]
+#
+# build-dir defaults to build/release, runs to 10 per command.
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-build/release}
+runs=${2:-10}
+case $build in /*) ;; *) build=$root/$build ;; esac
+program=$build/app/Brisolant
+makeshapes=$build/bench/rigfiles/makeshapes
+for tool in "$program" "$makeshapes"; do
+    if [ ! -x "$tool" ]; then
+        echo "bench-readers: $tool is missing; build $build first" >&2
+        exit 2
+    fi
+done
+command -v hyperfine >/dev/null || { echo "bench-readers: hyperfine is not installed" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$makeshapes" "$work"
+shapes="show-export.csv one-address.csv wide-rows.csv doubled-quotes.csv references.mvr
+attributes.xml full-elements.xml"
+
+run="env -i LANG=C.UTF-8 $program"
+set -- -n version "$run --version"
+for shape in $shapes; do
+    for size in n 8n; do
+        set -- "$@" -n "$size $shape" "$run --chart-patch $work/$size-$shape --output $work/chart.csv"
+    done
+done
+# Some shapes are refused at a limit, which is what is timed then.
+hyperfine --shell=none --ignore-failure --warmup 1 --runs "$runs" \
+    --export-csv "$work/times.csv" "$@" >/dev/null
+
+# hyperfine's CSV: command, mean, stddev, median, ... in seconds.
+awk -F, -v shapes="$shapes" '
+    NR > 1 { mean[$1] = $2 }
+    END {
+        version = mean["version"]
+        printf "Brisolant --version: %.1f ms (mean of the runs)\n\n", version * 1000
+        printf "| shape | n | 8n | 8n / n | 8n / --version |\n|---|---|---|---|---|\n"
+        count = split(shapes, list, /[ \n]+/)
+        for (i = 1; i <= count; ++i) {
+            if (list[i] == "") continue
+            n = mean["n " list[i]]; big = mean["8n " list[i]]
+            printf "| %s | %.1f ms | %.1f ms | %.1f | %.1f |\n", list[i], n * 1000, big * 1000,
+                big / n, big / version
+        }
+    }' "$work/times.csv"
+for shape in $shapes; do
+    printf '%s: n %s bytes, 8n %s bytes\n' "$shape" "$(wc -c <"$work/n-$shape")" \
+        "$(wc -c <"$work/8n-$shape")"
+done
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+echo
+"$makeshapes" "$work" 60
+size=$(wc -c <"$work/big.csv")
+/usr/bin/time -f '%M %e %x' -o "$work/big.time" $run --chart-patch "$work/big.csv" \
+    --output "$work/big-chart.csv" 2>/dev/null || true
+read -r peak seconds status <"$work/big.time"
+awk -v size="$size" -v peak="$peak" -v seconds="$seconds" -v status="$status" 'BEGIN {
+    printf "60 MB patch list (%d bytes) to CSV: exit status %d, %.2f s, peak %d KiB, %.1f times its size\n",
+        size, status, seconds, peak, peak * 1024 / size }'
+
+mkfifo "$work/fifo"
+for file in /dev/zero "$work/fifo" "$work"; do
+    start=$(date +%s%N)
+    status=0
+    timeout 10 $run --chart-patch "$file" >/dev/null 2>"$work/err" || status=$?
+    end=$(date +%s%N)
+    printf '%s: exit status %d after %d ms: %s\n' "$file" "$status" $(((end - start) / 1000000)) \
+        "$(cat "$work/err")"
+done
