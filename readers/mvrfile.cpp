@@ -20,10 +20,6 @@ namespace {
 
 constexpr int kHighestBreak = 1'000'000;
 
-QString mvrText(const char* text) {
-    return QCoreApplication::translate("MvrFile", text);
-}
-
 struct SceneFixture {
     SwitchChart::Fixture fixture; // its name
     QString fixtureId;
@@ -57,13 +53,16 @@ public:
         }
         const std::optional<int> count = loaded.gdtf->channels(mode, dmxBreak);
         if (!count || *count > dmx::kLastChannel) {
-            return makeDo(file, mode,
-                          (count ? mvrText("the GDTF file \"%1\" has more than 512 channels in "
-                                           "DMX break %2 of mode \"%3\"")
-                                 : mvrText("the GDTF file \"%1\" has no channels in DMX break %2 "
-                                           "of mode \"%3\""))
-                              .arg(filetext::quoted(file, 100), QString::number(dmxBreak),
-                                   filetext::quoted(mode, 100)));
+            return makeDo(
+                file, mode,
+                (count ? QCoreApplication::translate(
+                             "MvrFile", "the GDTF file \"%1\" has more than 512 channels in "
+                                        "DMX break %2 of mode \"%3\"")
+                       : QCoreApplication::translate(
+                             "MvrFile", "the GDTF file \"%1\" has no channels in DMX break %2 "
+                                        "of mode \"%3\""))
+                    .arg(filetext::quoted(file, 100), QString::number(dmxBreak),
+                         filetext::quoted(mode, 100)));
         }
         return *count;
     }
@@ -76,22 +75,27 @@ private:
 
     Loaded load(const QString& gdtfSpec, const QString& file) {
         if (gdtfSpec.isEmpty()) {
-            return {nullptr, mvrText("a fixture names no GDTF file")};
+            return {nullptr,
+                    QCoreApplication::translate("MvrFile", "a fixture names no GDTF file")};
         }
-        const QString named = mvrText("the GDTF file \"%1\"").arg(filetext::quoted(file, 100));
+        const QString named = QCoreApplication::translate("MvrFile", "the GDTF file \"%1\"")
+                                  .arg(filetext::quoted(file, 100));
         if (m_archive == nullptr) {
-            return {nullptr, mvrText("%1 is not there, with the scene alone").arg(named)};
+            return {nullptr,
+                    QCoreApplication::translate("MvrFile", "%1 is not there, with the scene alone")
+                        .arg(named)};
         }
         try {
             const std::optional<QByteArray> bytes = m_archive->read(file);
             if (!bytes) {
-                return {nullptr, mvrText("%1 is not in the MVR file").arg(named)};
+                return {
+                    nullptr,
+                    QCoreApplication::translate("MvrFile", "%1 is not in the MVR file").arg(named)};
             }
             return {std::make_shared<GdtfFile>(*bytes, named, m_budget), {}};
         } catch (const ZipArchive::Error& error) {
-            return {
-                nullptr,
-                mvrText("%1 cannot be read: %2").arg(named, QString::fromStdString(error.what()))};
+            return {nullptr, QCoreApplication::translate("MvrFile", "%1 cannot be read: %2")
+                                 .arg(named, QString::fromStdString(error.what()))};
         } catch (const ChartRefused& refused) {
             return {nullptr, QString::fromStdString(refused.what())};
         }
@@ -104,7 +108,8 @@ private:
                 note.chop(1);
             }
             m_rig.notes.push_back(
-                mvrText("note: %1; its fixtures are charted with 1 channel a break.")
+                QCoreApplication::translate(
+                    "MvrFile", "note: %1; its fixtures are charted with 1 channel a break.")
                     .arg(note)
                     .toStdString());
         }
@@ -140,7 +145,8 @@ public:
 private:
     void start(const QString& name) {
         if (m_scan.depth() == 1 && name != u"GeneralSceneDescription") {
-            m_scan.refuse(mvrText("its root element is <%1>, not <GeneralSceneDescription>.")
+            m_scan.refuse(QCoreApplication::translate(
+                              "MvrFile", "its root element is <%1>, not <GeneralSceneDescription>.")
                               .arg(filetext::quoted(name)));
         }
         if (name == u"Fixture") {
@@ -198,8 +204,10 @@ Rig rigOfScene(const QByteArray& scene, const QString& where, const QString& fil
             if (!patch || patch->last) {
                 throw ChartRefused(
                     SwitchChart::refusalName(fixture, rig.fixtures.size() + 1) + ": " +
-                    mvrText("address \"%1\" is neither a DMX address counting across universes "
-                            "nor Universe.Address.")
+                    QCoreApplication::translate(
+                        "MvrFile",
+                        "address \"%1\" is neither a DMX address counting across universes "
+                        "nor Universe.Address.")
                         .arg(filetext::quoted(text))
                         .toStdString());
             }
@@ -232,11 +240,13 @@ Rig MvrFile::read(const QByteArray& bytes, const QString& fileName,
     try {
         scene = archive->read(QStringLiteral("GeneralSceneDescription.xml"));
     } catch (const ZipArchive::Error& error) {
-        refuse(mvrText("GeneralSceneDescription.xml cannot be read: %1.")
+        refuse(QCoreApplication::translate("MvrFile",
+                                           "GeneralSceneDescription.xml cannot be read: %1.")
                    .arg(QString::fromStdString(error.what())));
     }
     if (!scene) {
-        refuse(mvrText("no GeneralSceneDescription.xml in it, so it is no MVR file."));
+        refuse(QCoreApplication::translate(
+            "MvrFile", "no GeneralSceneDescription.xml in it, so it is no MVR file."));
     }
     return rigOfScene(*scene, where + QStringLiteral(", GeneralSceneDescription.xml"), fileName,
                       archive.get(), budget);

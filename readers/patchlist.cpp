@@ -21,10 +21,6 @@ namespace {
 
 using Kind = PatchColumns::Kind;
 
-QString patchText(const char* text) {
-    return QCoreApplication::translate("PatchList", text);
-}
-
 // A row's fields as views into the text, or, for a quoted field with doubled
 // quotes in it, into a copy without them: no field is copied otherwise.
 struct Record {
@@ -127,9 +123,11 @@ private:
 
     void endField(Record& record, qsizetype end) {
         if (record.fields.size() == riglimits::kMostFields) {
-            refuse(record.line, patchText("a row of more than %1 fields; no patch list has that "
-                                          "many columns.")
-                                    .arg(riglimits::kMostFields));
+            refuse(record.line,
+                   QCoreApplication::translate(
+                       "PatchList", "a row of more than %1 fields; no patch list has that "
+                                    "many columns.")
+                       .arg(riglimits::kMostFields));
         }
         record.fields.push_back(m_field.wasQuoted
                                     ? m_field.closed
@@ -157,14 +155,16 @@ private:
     }
 
     [[noreturn]] void tooLong(int line) const {
-        refuse(line, patchText("a row longer than %1 characters; no patch list has rows that "
-                               "long.")
-                         .arg(riglimits::kLongestRecord));
+        refuse(line,
+               QCoreApplication::translate(
+                   "PatchList", "a row longer than %1 characters; no patch list has rows that "
+                                "long.")
+                   .arg(riglimits::kLongestRecord));
     }
 
     [[noreturn]] void refuse(int line, const QString& what) const {
         // One pass of arg(), so that a "%2" in the file's name stays as it is.
-        throw ChartRefused(patchText("%1, line %2: %3")
+        throw ChartRefused(QCoreApplication::translate("PatchList", "%1, line %2: %3")
                                .arg(filetext::quoted(m_where, 100), QString::number(line), what)
                                .toStdString());
     }
@@ -322,7 +322,8 @@ public:
             !fixture.universe && !universe.isEmpty()) {
             const std::optional<int> number = readWholeNumber(universe.toStdString());
             if (!number) {
-                refuse(patchText("universe \"%1\" is not a whole number.")
+                refuse(QCoreApplication::translate("PatchList",
+                                                   "universe \"%1\" is not a whole number.")
                            .arg(filetext::quoted(universe)));
             }
             // Some programs write the number across universes beside the universe.
@@ -334,14 +335,16 @@ public:
         }
         if (patch->last) {
             if (*patch->last < patch->address) {
-                refuse(patchText("its address \"%1\" ends before it starts.")
+                refuse(QCoreApplication::translate("PatchList",
+                                                   "its address \"%1\" ends before it starts.")
                            .arg(filetext::quoted(address)));
             }
             fixture.channels = *patch->last - patch->address + 1;
         } else if (const QString channels = value(record, Kind::Channels); !channels.isEmpty()) {
             const std::optional<int> count = readWholeNumber(channels.toStdString());
             if (!count) {
-                refuse(patchText("channel count \"%1\" is not a whole number.")
+                refuse(QCoreApplication::translate("PatchList",
+                                                   "channel count \"%1\" is not a whole number.")
                            .arg(filetext::quoted(channels)));
             }
             // 0 is what some programs write for a count they do not know.
@@ -371,10 +374,13 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
     const QString text = filetext::decoded(bytes);
     const Header header = findHeader(text, fileName);
     if (header.position < 0) {
-        throw ChartRefused(patchText("%1: no address column in its first %2 lines; looked for %3.")
-                               .arg(filetext::quoted(fileName, 100), QString::number(kHeaderSearch),
-                                    PatchColumns::listed(Kind::Address, patchText(" or ")))
-                               .toStdString());
+        throw ChartRefused(
+            QCoreApplication::translate(
+                "PatchList", "%1: no address column in its first %2 lines; looked for %3.")
+                .arg(filetext::quoted(fileName, 100), QString::number(kHeaderSearch),
+                     PatchColumns::listed(Kind::Address,
+                                          QCoreApplication::translate("PatchList", " or ")))
+                .toStdString());
     }
     RecordReader reader(text, header.separator, header.position, header.line, fileName);
     Record record;
@@ -386,7 +392,8 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
     while (reader.next(record, unclosed)) {
         if (unclosed) {
             throw ChartRefused(
-                patchText("%1, line %2: a quoted field is never closed.")
+                QCoreApplication::translate("PatchList",
+                                            "%1, line %2: a quoted field is never closed.")
                     .arg(filetext::quoted(fileName, 100), QString::number(record.line))
                     .toStdString());
         }

@@ -20,21 +20,20 @@ namespace brisolant {
 
 namespace {
 
-QString rigText(const char* text) {
-    return QCoreApplication::translate("RigFile", text);
-}
-
 [[noreturn]] void unreadable(const QString& path, const QString& why) {
-    throw RigFile::Unreadable(rigText("cannot read the patch list \"%1\": %2.")
-                                  .arg(filetext::quoted(path, 200), why)
-                                  .toStdString());
+    throw RigFile::Unreadable(
+        QCoreApplication::translate("RigFile", "cannot read the patch list \"%1\": %2.")
+            .arg(filetext::quoted(path, 200), why)
+            .toStdString());
 }
 
 [[noreturn]] void tooLarge(const QString& path, std::int64_t largest) {
-    throw ChartRefused(rigText("%1: larger than %2, the most Brisolant reads; no show file is "
-                               "that large.")
-                           .arg(RigFile::title(path), filetext::sizeText(largest))
-                           .toStdString());
+    throw ChartRefused(
+        QCoreApplication::translate("RigFile",
+                                    "%1: larger than %2, the most Brisolant reads; no show file is "
+                                    "that large.")
+            .arg(RigFile::title(path), filetext::sizeText(largest))
+            .toStdString());
 }
 
 // Reads to the end, but never more than one byte past largest: enough to
@@ -64,7 +63,7 @@ QByteArray readBounded(QFile& file, const QString& path, std::int64_t largest) {
 } // namespace
 
 QString RigFile::title(const QString& path) {
-    return path == u"-" ? rigText("standard input")
+    return path == u"-" ? QCoreApplication::translate("RigFile", "standard input")
                         : filetext::quoted(QFileInfo(path).fileName(), 200);
 }
 
@@ -79,10 +78,11 @@ Rig RigFile::readPath(const QString& path, std::int64_t largest) {
         // writer: refused before it is opened.
         const QFileInfo info(path);
         if (info.isDir()) {
-            unreadable(path, rigText("it is a folder"));
+            unreadable(path, QCoreApplication::translate("RigFile", "it is a folder"));
         }
         if (info.exists() && !info.isFile()) {
-            unreadable(path, rigText("it is a pipe, a device or a socket, not a file"));
+            unreadable(path, QCoreApplication::translate(
+                                 "RigFile", "it is a pipe, a device or a socket, not a file"));
         }
         if (info.size() > largest) {
             tooLarge(path, largest);
@@ -104,7 +104,7 @@ Rig RigFile::read(const QByteArray& bytes, const QString& fileName) {
     }
     XmlScan root(bytes, filetext::quoted(fileName, 100));
     if (!root.next()) {
-        root.refuse(rigText("XML without any element."));
+        root.refuse(QCoreApplication::translate("RigFile", "XML without any element."));
     }
     const QStringView name = root.name();
     if (name == u"GeneralSceneDescription") {
@@ -119,8 +119,10 @@ Rig RigFile::read(const QByteArray& bytes, const QString& fileName) {
     if (name == u"Workspace") {
         return QlcWorkspace::read(bytes, fileName);
     }
-    root.refuse(rigText("XML with the root element <%1>, which is none of the rigs Brisolant "
-                        "reads (MVR, grandMA3, grandMA2, QLC+ workspace).")
+    root.refuse(QCoreApplication::translate(
+                    "RigFile",
+                    "XML with the root element <%1>, which is none of the rigs Brisolant "
+                    "reads (MVR, grandMA3, grandMA2, QLC+ workspace).")
                     .arg(filetext::quoted(name)));
 }
 

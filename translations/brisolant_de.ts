@@ -45,6 +45,14 @@
         <source>a PDF chart is not for a terminal; give --output FILE.pdf, or send it into a pipe or a file.</source>
         <translation>eine PDF-Tabelle gehört nicht ins Terminal; --output DATEI.pdf angeben oder sie in eine Pipe oder Datei leiten.</translation>
     </message>
+    <message>
+        <source>the chart cannot be made: %1.</source>
+        <translation>die Tabelle lässt sich nicht erstellen: %1.</translation>
+    </message>
+    <message>
+        <source>the chart cannot be made: an unexpected error.</source>
+        <translation>die Tabelle lässt sich nicht erstellen: ein unerwarteter Fehler.</translation>
+    </message>
 </context>
 <context>
     <name>ChartMessages</name>
@@ -191,93 +199,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Shows the nine DIP switches that set a DMX512 fixture&apos;s start address.
-With a chart option it prints a switch chart for a whole rig instead, with
-no window: every fixture&apos;s name, universe, start address and switches.
-
-  Brisolant --chart 1,17,33,49
-  Brisolant --chart-series 2/1,16,12 --output rig.pdf
-  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
-
-Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number
-above 512 counts across universes (513 is 2/1); 3/151&lt;153 gives the
-first and last address. Universes count from 1 to 63999.
-
-Patch lists: CSV or tab-separated exports of consoles, plot programs and
-spreadsheets (UTF-8, UTF-16 or Windows-1252). The header row, among the
-first 20 lines, names the address column: Address, Start address, DMX,
-DMX Address, Dmxno, DMX#, Patch or Patch Address. Also read: Universe
-(Patch Universe, DMX Line, Line); the name (Name, Fixture, Label,
-Headname, Head name, Purpose, Instrument Type, Type); the fixture&apos;s
-number (Channel, FID, Fixture ID, Unit Number, Unit#, Spot, Headno, Head
-no); its channel count (Channels, Num Channels, DMX Channels, # of Data
-Channels, Chans, DMX Qty, Footprint, DMX Footprint).
-
-Show files: MVR (with the channel counts of its GDTF files), grandMA3 and
-grandMA2 XML exports, QLC+ workspaces; told apart by their content.
-
-A fixture not patched, or at 512, which needs a tenth switch, is left out
-and named on standard error; fixtures that share channels are named there
-as a warning. A fixture is named by its number in the file and its name,
-with neither by its place in the list; &quot;None&quot; and a 0 that every fixture
-of the file has are no numbers.
-
-Output: text, or the form the --output name (.csv, .pdf) or --format
-says; &quot;-&quot; is standard output. On a terminal the text chart starts with a
-heading and fits the width, long names shortened in the middle; into a
-file or a pipe it has neither, for scripts. The CSV has the columns
-Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as
-0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.
-
-Exit status: 0 done, 1 a file could not be read or written or the display
-could not be opened, 2 a usage error or a chart refused.</source>
-        <translation>Zeigt die neun DIP-Schalter, die die Startadresse eines DMX512-Geräts
-einstellen. Mit einer Tabellen-Option druckt es stattdessen eine
-Schaltertabelle für ein ganzes Rig, ohne Fenster: Name, Universe,
-Startadresse und Schalter jedes Geräts.
-
-  Brisolant --chart 1,17,33,49
-  Brisolant --chart-series 2/1,16,12 --output rig.pdf
-  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
-
-Adressen: 17, oder mit dem Universe 2/17, 2.17, 2-017 oder 2:17; eine Zahl
-über 512 zählt über Universes hinweg (513 ist 2/1); 3/151&lt;153 gibt die
-erste und die letzte Adresse an. Universes zählen von 1 bis 63999.
-
-Patchlisten: CSV- oder tabulatorgetrennte Exporte von Pulten,
-Planungsprogrammen und Tabellenkalkulationen (UTF-8, UTF-16 oder
-Windows-1252). Die Kopfzeile, unter den ersten 20 Zeilen, nennt die
-Adressspalte: Address, Start address, DMX, DMX Address, Dmxno, DMX#, Patch
-oder Patch Address. Außerdem gelesen: Universe (Patch Universe, DMX Line,
-Line); der Name (Name, Fixture, Label, Headname, Head name, Purpose,
-Instrument Type, Type); die Nummer des Geräts (Channel, FID, Fixture ID,
-Unit Number, Unit#, Spot, Headno, Head no); seine Kanalzahl (Channels, Num
-Channels, DMX Channels, # of Data Channels, Chans, DMX Qty, Footprint, DMX
-Footprint).
-
-Showdateien: MVR (mit den Kanalzahlen seiner GDTF-Dateien), XML-Exporte
-von grandMA3 und grandMA2, QLC+-Arbeitsbereiche; am Inhalt erkannt.
-
-Ein Gerät, das nicht gepatcht ist oder auf 512 liegt, was einen zehnten
-Schalter bräuchte, wird ausgelassen und auf der Standardfehlerausgabe
-genannt; Geräte, die sich Kanäle teilen, werden dort als Warnung genannt.
-Ein Gerät heißt nach seiner Nummer in der Datei und seinem Namen, ohne
-beides nach seinem Platz in der Liste; „None“ und eine 0, die jedes Gerät
-der Datei hat, sind keine Nummern.
-
-Ausgabe: Text, oder die Form, die der Name bei --output (.csv, .pdf) oder
---format angibt; „-“ ist die Standardausgabe. Im Terminal beginnt die
-Texttabelle mit einer Kopfzeile und passt in die Breite, lange Namen in
-der Mitte gekürzt; in eine Datei oder Pipe hat sie beides nicht, für
-Skripte. Die CSV-Datei hat die Spalten
-Number,ID,Name,Universe,Address,Channels,Switches,ON, die Schalter als
-0 1 0 0 0 0 0 0 0, damit eine Tabellenkalkulation alle neun Ziffern behält.
-
-Exit-Status: 0 fertig, 1 eine Datei konnte nicht gelesen oder geschrieben
-oder der Bildschirm nicht geöffnet werden, 2 ein Aufruffehler oder eine
-abgelehnte Tabelle.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
@@ -321,6 +242,105 @@ abgelehnte Tabelle.</translation>
         <source>give one chart: --chart, --chart-series or --chart-patch, once.</source>
         <translation>eine Tabelle angeben: --chart, --chart-series oder --chart-patch, einmal.</translation>
     </message>
+    <message>
+        <source>Shows the nine DIP switches that set a DMX512 fixture&apos;s start address.
+With a chart option it prints a switch chart for a whole rig instead, with
+no window: every fixture&apos;s name, universe, start address and switches.
+
+  Brisolant --chart 1,17,33,49
+  Brisolant --chart-series 2/1,16,12 --output rig.pdf
+  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
+
+Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number
+above 512 counts across universes (513 is 2/1); 3/151&lt;153 gives the
+first and last address. Universes count from 1 to 63999.
+
+%1
+
+Show files: MVR (with the channel counts of its GDTF files), grandMA3 and
+grandMA2 XML exports, QLC+ workspaces; told apart by their content.
+
+A fixture not patched, or at 512, which needs a tenth switch, is left out
+and named on standard error; fixtures that share channels are named there
+as a warning. A fixture is named by its number in the file and its name,
+with neither by its place in the list; &quot;None&quot; and a 0 that every fixture
+of the file has are no numbers.
+
+Output: text, or the form the --output name (.csv, .pdf) or --format
+says; &quot;-&quot; is standard output. On a terminal the text chart starts with a
+heading and fits the width, long names shortened in the middle; into a
+file or a pipe it has neither, for scripts. The CSV has the columns
+Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as
+0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.
+
+Exit status: 0 done, 1 a file could not be read or written or the display
+could not be opened, 2 a usage error or a chart refused.</source>
+        <translation>Zeigt die neun DIP-Schalter, die die Startadresse eines DMX512-Geräts
+einstellen. Mit einer Tabellen-Option druckt es stattdessen eine
+Schaltertabelle für ein ganzes Rig, ohne Fenster: Name, Universe,
+Startadresse und Schalter jedes Geräts.
+
+  Brisolant --chart 1,17,33,49
+  Brisolant --chart-series 2/1,16,12 --output rig.pdf
+  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
+
+Adressen: 17, oder mit dem Universe 2/17, 2.17, 2-017 oder 2:17; eine Zahl
+über 512 zählt über Universes hinweg (513 ist 2/1); 3/151&lt;153 gibt die
+erste und die letzte Adresse an. Universes zählen von 1 bis 63999.
+
+%1
+
+Showdateien: MVR (mit den Kanalzahlen seiner GDTF-Dateien), XML-Exporte
+von grandMA3 und grandMA2, QLC+-Arbeitsbereiche; am Inhalt erkannt.
+
+Ein Gerät, das nicht gepatcht ist oder auf 512 liegt, was einen zehnten
+Schalter bräuchte, wird ausgelassen und auf der Standardfehlerausgabe
+genannt; Geräte, die sich Kanäle teilen, werden dort als Warnung genannt.
+Ein Gerät heißt nach seiner Nummer in der Datei und seinem Namen, ohne
+beides nach seinem Platz in der Liste; „None“ und eine 0, die jedes Gerät
+der Datei hat, sind keine Nummern.
+
+Ausgabe: Text, oder die Form, die der Name bei --output (.csv, .pdf) oder
+--format angibt; „-“ ist die Standardausgabe. Im Terminal beginnt die
+Texttabelle mit einer Kopfzeile und passt in die Breite, lange Namen in
+der Mitte gekürzt; in eine Datei oder Pipe hat sie beides nicht, für
+Skripte. Die CSV-Datei hat die Spalten
+Number,ID,Name,Universe,Address,Channels,Switches,ON, die Schalter als
+0 1 0 0 0 0 0 0 0, damit eine Tabellenkalkulation alle neun Ziffern behält.
+
+Exit-Status: 0 fertig, 1 eine Datei konnte nicht gelesen oder geschrieben
+oder der Bildschirm nicht geöffnet werden, 2 ein Aufruffehler oder eine
+abgelehnte Tabelle.</translation>
+    </message>
+    <message>
+        <source>Patch lists: CSV or tab-separated exports of consoles, plot programs and spreadsheets (UTF-8, UTF-16 or Windows-1252), or &quot;-&quot; for standard input. The header row, among the first %1 lines, names the address column: %2. Also read: %3; the name (%4); the fixture&apos;s number (%5); its channel count (%6).</source>
+        <translation>Patchlisten: CSV- oder tabulatorgetrennte Exporte von Pulten, Planungsprogrammen und Tabellenkalkulationen (UTF-8, UTF-16 oder Windows-1252), oder „-“ für die Standardeingabe. Die Kopfzeile, unter den ersten %1 Zeilen, nennt die Adressspalte: %2. Außerdem gelesen: %3; der Name (%4); die Nummer des Geräts (%5); seine Kanalzahl (%6).</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+</context>
+<context>
+    <name>GdtfFile</name>
+    <message>
+        <source>it holds no description.xml.</source>
+        <translation>sie enthält keine description.xml.</translation>
+    </message>
+</context>
+<context>
+    <name>Grandma2Export</name>
+    <message>
+        <source>address &quot;%1&quot; is not a whole number.</source>
+        <translation>Adresse „%1“ ist keine ganze Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>Grandma3Export</name>
+    <message>
+        <source>patch &quot;%1&quot; is not Universe.Address.</source>
+        <translation>Patch „%1“ ist nicht Universe.Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>HandlerBoundary</name>
@@ -337,6 +357,145 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
+    </message>
+</context>
+<context>
+    <name>MvrFile</name>
+    <message>
+        <source>the GDTF file &quot;%1&quot; has more than 512 channels in DMX break %2 of mode &quot;%3&quot;</source>
+        <translation>die GDTF-Datei „%1“ hat mehr als 512 Kanäle im DMX-Break %2 des Modus „%3“</translation>
+    </message>
+    <message>
+        <source>the GDTF file &quot;%1&quot; has no channels in DMX break %2 of mode &quot;%3&quot;</source>
+        <translation>die GDTF-Datei „%1“ hat keine Kanäle im DMX-Break %2 des Modus „%3“</translation>
+    </message>
+    <message>
+        <source>a fixture names no GDTF file</source>
+        <translation>ein Gerät nennt keine GDTF-Datei</translation>
+    </message>
+    <message>
+        <source>the GDTF file &quot;%1&quot;</source>
+        <translation>die GDTF-Datei „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is not there, with the scene alone</source>
+        <translation>%1 fehlt, da nur die Szene vorliegt</translation>
+    </message>
+    <message>
+        <source>%1 is not in the MVR file</source>
+        <translation>%1 ist nicht in der MVR-Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>note: %1; its fixtures are charted with 1 channel a break.</source>
+        <translation>Hinweis: %1; ihre Geräte werden mit 1 Kanal je Break tabelliert.</translation>
+    </message>
+    <message>
+        <source>its root element is &lt;%1&gt;, not &lt;GeneralSceneDescription&gt;.</source>
+        <translation>ihr Wurzelelement ist &lt;%1&gt;, nicht &lt;GeneralSceneDescription&gt;.</translation>
+    </message>
+    <message>
+        <source>address &quot;%1&quot; is neither a DMX address counting across universes nor Universe.Address.</source>
+        <translation>Adresse „%1“ ist weder eine über Universes zählende DMX-Adresse noch Universe.Adresse.</translation>
+    </message>
+    <message>
+        <source>GeneralSceneDescription.xml cannot be read: %1.</source>
+        <translation>GeneralSceneDescription.xml lässt sich nicht lesen: %1.</translation>
+    </message>
+    <message>
+        <source>no GeneralSceneDescription.xml in it, so it is no MVR file.</source>
+        <translation>keine GeneralSceneDescription.xml darin, also keine MVR-Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>PatchList</name>
+    <message>
+        <source>a row of more than %1 fields; no patch list has that many columns.</source>
+        <translation>eine Zeile mit mehr als %1 Feldern; keine Patchliste hat so viele Spalten.</translation>
+    </message>
+    <message>
+        <source>a row longer than %1 characters; no patch list has rows that long.</source>
+        <translation>eine Zeile mit mehr als %1 Zeichen; keine Patchliste hat so lange Zeilen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>universe &quot;%1&quot; is not a whole number.</source>
+        <translation>Universe „%1“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>its address &quot;%1&quot; ends before it starts.</source>
+        <translation>seine Adresse „%1“ endet, bevor sie beginnt.</translation>
+    </message>
+    <message>
+        <source>channel count &quot;%1&quot; is not a whole number.</source>
+        <translation>Kanalzahl „%1“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: no address column in its first %2 lines; looked for %3.</source>
+        <translation>%1: keine Adressspalte in den ersten %2 Zeilen; gesucht wurde nach %3.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1, line %2: a quoted field is never closed.</source>
+        <translation>%1, Zeile %2: ein Feld in Anführungszeichen wird nie geschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>QlcWorkspace</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a whole number.</source>
+        <translation>%1 „%2“ ist keine ganze Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>Rig</name>
+    <message>
+        <source>%1: more than %2 fixtures; no rig with address switches is that large.</source>
+        <translation>%1: mehr als %2 Geräte; kein Rig mit Adressschaltern ist so groß.</translation>
+    </message>
+</context>
+<context>
+    <name>RigFile</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>cannot read the patch list &quot;%1&quot;: %2.</source>
+        <translation>die Patchliste „%1“ lässt sich nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2, the most Brisolant reads; no show file is that large.</source>
+        <translation>%1: größer als %2, das Meiste, was Brisolant liest; keine Showdatei ist so groß.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a pipe, a device or a socket, not a file</source>
+        <translation>es ist eine Pipe, ein Gerät oder ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>XML without any element.</source>
+        <translation>XML ohne ein einziges Element.</translation>
+    </message>
+    <message>
+        <source>XML with the root element &lt;%1&gt;, which is none of the rigs Brisolant reads (MVR, grandMA3, grandMA2, QLC+ workspace).</source>
+        <translation>XML mit dem Wurzelelement &lt;%1&gt;, das keins der Rigs ist, die Brisolant liest (MVR, grandMA3, grandMA2, QLC+-Arbeitsbereich).</translation>
     </message>
 </context>
 <context>
@@ -359,6 +518,68 @@ abgelehnte Tabelle.</translation>
         <source>Switches 1–9</source>
         <extracomment>Heads the column of the nine switches, 1 for ON and 0 for OFF, switch 1 first.</extracomment>
         <translation>Schalter 1–9</translation>
+    </message>
+</context>
+<context>
+    <name>XmlScan</name>
+    <message>
+        <source>an XML element at line %1 has more than %2 attributes; no show file has that many.</source>
+        <translation>ein XML-Element in Zeile %1 hat mehr als %2 Attribute; keine Showdatei hat so viele.</translation>
+    </message>
+    <message>
+        <source>XML that declares entities or attributes of its own (line %1); no show file does.</source>
+        <translation>XML, das eigene Entities oder Attribute deklariert (Zeile %1); keine Showdatei tut das.</translation>
+    </message>
+    <message>
+        <source>an XML name at line %1 is longer than %2 characters; no show file has names that long.</source>
+        <translation>ein XML-Name in Zeile %1 ist länger als %2 Zeichen; keine Showdatei hat so lange Namen.</translation>
+    </message>
+    <message>
+        <source>an XML text at line %1 is longer than %2 characters; no show file has texts that long.</source>
+        <translation>ein XML-Text in Zeile %1 ist länger als %2 Zeichen; keine Showdatei hat so lange Texte.</translation>
+    </message>
+    <message>
+        <source>malformed XML at line %1: %2.</source>
+        <translation>fehlerhaftes XML in Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>XML nested more than %1 elements deep at line %2; no show file needs that.</source>
+        <translation>XML, mehr als %1 Elemente tief verschachtelt, in Zeile %2; keine Showdatei braucht das.</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>not a zip archive, or one cut short</source>
+        <translation>kein Zip-Archiv, oder ein abgeschnittenes</translation>
+    </message>
+    <message>
+        <source>a zip archive whose directory is damaged</source>
+        <translation>ein Zip-Archiv mit beschädigtem Verzeichnis</translation>
+    </message>
+    <message>
+        <source>an entry is encrypted</source>
+        <translation>ein Eintrag ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>an entry is compressed in a way Brisolant does not read (method %1)</source>
+        <translation>ein Eintrag ist auf eine Art gepackt, die Brisolant nicht liest (Methode %1)</translation>
+    </message>
+    <message>
+        <source>an entry is damaged</source>
+        <translation>ein Eintrag ist beschädigt</translation>
+    </message>
+    <message>
+        <source>an entry inflates past %1</source>
+        <translation>ein Eintrag entpackt sich auf mehr als %1</translation>
+    </message>
+    <message>
+        <source>the entries read inflate past %1 in all</source>
+        <translation>die gelesenen Einträge entpacken sich auf mehr als %1 insgesamt</translation>
+    </message>
+    <message>
+        <source>an entry is damaged (its checksum is wrong)</source>
+        <translation>ein Eintrag ist beschädigt (seine Prüfsumme stimmt nicht)</translation>
     </message>
 </context>
 <context>

@@ -84,8 +84,8 @@ int main(int argc, char* argv[]) {
     // GDTF files go in stored, as plot programs write them.
     std::vector<testzip::Entry> entries = {{"GeneralSceneDescription.xml", scene}};
     for (int type = 0; type < types; ++type) {
-        entries.emplace_back("Bench@Type " + std::to_string(type) + ".gdtf",
-                             gdtfOf(type, 2 + 2 * type), true);
+        entries.push_back(
+            {"Bench@Type " + std::to_string(type) + ".gdtf", gdtfOf(type, 2 + 2 * type), true});
     }
     std::ofstream(directory + "/rig.csv", std::ios::binary) << csv;
     std::ofstream(directory + "/rig.mvr", std::ios::binary) << testzip::zipOf(entries);

@@ -1,5 +1,6 @@
 #include "filetext.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -118,7 +119,7 @@ QString sizeText(qint64 bytes) {
             return QString::number(bytes >> shift) + u' ' + QLatin1StringView(unit);
         }
     }
-    return QString::number(bytes) + QStringLiteral(" bytes");
+    return QCoreApplication::translate("RigFile", "%1 bytes").arg(bytes);
 }
 
 } // namespace brisolant::filetext

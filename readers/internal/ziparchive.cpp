@@ -63,10 +63,6 @@ int ZCALLBACK streamError(voidpf /*opaque*/, voidpf /*stream*/) {
     return 0;
 }
 
-QString zipText(const char* text) {
-    return QCoreApplication::translate("ZipArchive", text);
-}
-
 [[noreturn]] void fail(const QString& what) {
     throw ZipArchive::Error(what.toStdString());
 }
@@ -80,7 +76,7 @@ ZipArchive::ZipArchive(const QByteArray& bytes, riglimits::InflateBudget& budget
                                   seekStream, closeStream, streamError, &m_stream};
     m_zip = unzOpen2_64("", &functions);
     if (m_zip == nullptr) {
-        fail(zipText("not a zip archive, or one cut short"));
+        fail(QCoreApplication::translate("ZipArchive", "not a zip archive, or one cut short"));
     }
     // The directory once, so that each name is found at once, however many
     // entries there are.
@@ -102,7 +98,8 @@ ZipArchive::ZipArchive(const QByteArray& bytes, riglimits::InflateBudget& budget
         }
         if (status != UNZ_OK) {
             unzClose(m_zip);
-            fail(zipText("a zip archive whose directory is damaged"));
+            fail(QCoreApplication::translate("ZipArchive",
+                                             "a zip archive whose directory is damaged"));
         }
         // Names are UTF-8, flagged or not, in the programs that write show
         // files; the rest are read as their bytes suggest.
@@ -133,17 +130,19 @@ std::optional<QByteArray> ZipArchive::read(const QString& name) {
     unz_file_info64 info{};
     if (unzGoToFilePos64(m_zip, &place) != UNZ_OK ||
         unzGetCurrentFileInfo64(m_zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
-        fail(zipText("a zip archive whose directory is damaged"));
+        fail(QCoreApplication::translate("ZipArchive", "a zip archive whose directory is damaged"));
     }
     if ((info.flag & 1U) != 0) {
-        fail(zipText("an entry is encrypted"));
+        fail(QCoreApplication::translate("ZipArchive", "an entry is encrypted"));
     }
     if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) {
-        fail(zipText("an entry is compressed in a way Brisolant does not read (method %1)")
-                 .arg(info.compression_method));
+        fail(
+            QCoreApplication::translate(
+                "ZipArchive", "an entry is compressed in a way Brisolant does not read (method %1)")
+                .arg(info.compression_method));
     }
     if (unzOpenCurrentFile(m_zip) != UNZ_OK) {
-        fail(zipText("an entry is damaged"));
+        fail(QCoreApplication::translate("ZipArchive", "an entry is damaged"));
     }
     const std::int64_t limit = std::min(riglimits::kLargestZipEntry, m_budget.left);
     QByteArray bytes;
@@ -155,14 +154,15 @@ std::optional<QByteArray> ZipArchive::read(const QString& name) {
         bytes.resize(used + std::max(read, 0));
         if (read < 0) {
             unzCloseCurrentFile(m_zip);
-            fail(zipText("an entry is damaged"));
+            fail(QCoreApplication::translate("ZipArchive", "an entry is damaged"));
         }
         if (bytes.size() > limit) {
             unzCloseCurrentFile(m_zip);
             fail(limit == riglimits::kLargestZipEntry
-                     ? zipText("an entry inflates past %1")
+                     ? QCoreApplication::translate("ZipArchive", "an entry inflates past %1")
                            .arg(filetext::sizeText(riglimits::kLargestZipEntry))
-                     : zipText("the entries read inflate past %1 in all")
+                     : QCoreApplication::translate("ZipArchive",
+                                                   "the entries read inflate past %1 in all")
                            .arg(filetext::sizeText(m_budget.total)));
         }
         if (read == 0) {
@@ -171,7 +171,8 @@ std::optional<QByteArray> ZipArchive::read(const QString& name) {
     }
     // Only here is the checksum compared, over everything read.
     if (unzCloseCurrentFile(m_zip) != UNZ_OK) {
-        fail(zipText("an entry is damaged (its checksum is wrong)"));
+        fail(QCoreApplication::translate("ZipArchive",
+                                         "an entry is damaged (its checksum is wrong)"));
     }
     m_budget.left -= bytes.size();
     return bytes;

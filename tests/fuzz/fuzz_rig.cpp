@@ -52,10 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(chart.rows.size() + chart.leftOut.size() == fixtures.size());
         for (const SwitchChart::Fixture& fixture : fixtures) {
             const auto& [address, universe, channels] = fixture.written;
-            for (const std::string* text :
-                 {&fixture.name, &fixture.number, &address, &universe, &channels}) {
-                FUZZ_CHECK(isVisible(*text));
-            }
+            FUZZ_CHECK(isVisible(fixture.name) && isVisible(fixture.number) && isVisible(address) &&
+                       isVisible(universe) && isVisible(channels));
         }
         for (const SwitchChart::Row& row : chart.rows) {
             FUZZ_CHECK(row.universe >= 1 && row.startAddress >= 1 && row.startAddress <= 511);

@@ -8,56 +8,46 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace testzip {
 
 struct Entry {
-    Entry(std::string entryName, std::string entryBytes, bool storedAsIs = false)
-        : name(std::move(entryName))
-        , bytes(std::move(entryBytes))
-        , stored(storedAsIs) {}
-
     std::string name;
     std::string bytes;
     bool stored = false; // as it is, as GDTF files inside an MVR often are
 };
 
+// minizip's file functions over memory; it only writes, tells and seeks.
 struct Memory {
     std::string bytes;
     std::uint64_t position = 0;
+
+    static Memory& of(voidpf stream) { return *static_cast<Memory*>(stream); }
+    static voidpf open(voidpf opaque, const void* /*name*/, int /*mode*/) { return opaque; }
+    static int close(voidpf /*opaque*/, voidpf /*stream*/) { return 0; }
+    static ZPOS64_T tell(voidpf /*opaque*/, voidpf stream) { return of(stream).position; }
+    static uLong write(voidpf /*opaque*/, voidpf stream, const void* buffer, uLong size) {
+        Memory& to = of(stream);
+        to.bytes.resize(std::max<std::size_t>(to.bytes.size(), to.position + size));
+        std::memcpy(to.bytes.data() + to.position, buffer, size);
+        to.position += size;
+        return size;
+    }
+    static long seek(voidpf /*opaque*/, voidpf stream, ZPOS64_T offset, int origin) {
+        Memory& to = of(stream);
+        to.position = offset + (origin == ZLIB_FILEFUNC_SEEK_CUR   ? to.position
+                                : origin == ZLIB_FILEFUNC_SEEK_END ? to.bytes.size()
+                                                                   : 0);
+        return 0;
+    }
 };
 
 // The archive of the entries, compressed fast: tests make large ones too.
 inline std::string zipOf(const std::vector<Entry>& entries) {
-    // minizip's file functions over memory; it only writes, tells and seeks.
     Memory memory;
-    zlib_filefunc64_def functions{};
-    functions.opaque = &memory;
-    functions.zopen64_file = [](voidpf opaque, const void*, int) {
-        return opaque;
-    };
-    functions.zwrite_file = [](voidpf, voidpf stream, const void* buffer, uLong size) {
-        auto* to = static_cast<Memory*>(stream);
-        to->bytes.resize(std::max<std::size_t>(to->bytes.size(), to->position + size));
-        std::memcpy(to->bytes.data() + to->position, buffer, size);
-        to->position += size;
-        return size;
-    };
-    functions.ztell64_file = [](voidpf, voidpf stream) -> ZPOS64_T {
-        return static_cast<Memory*>(stream)->position;
-    };
-    functions.zseek64_file = [](voidpf, voidpf stream, ZPOS64_T offset, int origin) -> long {
-        auto* to = static_cast<Memory*>(stream);
-        to->position = offset + (origin == ZLIB_FILEFUNC_SEEK_CUR   ? to->position
-                                 : origin == ZLIB_FILEFUNC_SEEK_END ? to->bytes.size()
-                                                                    : 0);
-        return 0;
-    };
-    functions.zclose_file = functions.zerror_file = [](voidpf, voidpf) {
-        return 0;
-    };
+    zlib_filefunc64_def functions{Memory::open, nullptr,       Memory::write, Memory::tell,
+                                  Memory::seek, Memory::close, Memory::close, &memory};
     zipFile zip = zipOpen2_64("", APPEND_STATUS_CREATE, nullptr, &functions);
     for (const Entry& entry : entries) {
         const zip_fileinfo info{};
