@@ -186,7 +186,7 @@ private Q_SLOTS:
             "Name,DMX\n\"12\"\" Fresnel \"\"Front\"\"\",1\n", 0,
             "Number,ID,Name,Universe,Address,Channels,Switches,ON\n"
             "1,,\"12\"\" Fresnel \"\"Front\"\"\",1,1,1,1 0 0 0 0 0 0 0 0,1\n");
-        const QByteArray scene = "<GeneralSceneDescription><Fixture name=\"Spot\"><GDTFSpec>S"
+        const QByteArray scene = "<GeneralSceneDescription><Fixture name=\"Spot, left\"><GDTFSpec>S"
                                  "</GDTFSpec><GDTFMode>M</GDTFMode><Addresses><Address>530"
                                  "</Address></Addresses></Fixture><Fixture name=\"Spare\">"
                                  "<FixtureID>105</FixtureID></Fixture></GeneralSceneDescription>";
@@ -197,7 +197,7 @@ private Q_SLOTS:
                    {"S.gdtf", zipOf({{"description.xml", description}})}}),
             0,
             "Number,ID,Name,Universe,Address,Channels,Switches,ON\n"
-            "1,,Spot,2,18,16,0 1 0 0 1 0 0 0 0,2 5\n",
+            "1,,\"Spot, left\",2,18,16,0 1 0 0 1 0 0 0 0,2 5\n",
             "105 Spare left out: not patched.\n");
         row("a limit", patch, "DMX" + QByteArray(",").repeated(1000) + "\n1\n", 2,
             "patch.csv, line 1: a row of more than 1000 fields; no patch list has that many "
