@@ -131,7 +131,7 @@ TEST(PatchList, FindsTheHeaderDecodesTheTextAndReadsRowsAsExportsWriteThem) {
          "SPOT_A 5 @2; END 6 @3; X__Y 7 @4; _X 8 @5; X_ 9 @6; "},
         {"quoted", "\"Name\",\"DMX\"\n\"Wash \"\"A\"\"; left\",33\n\"SR Boom,\nlow\",9\n",
          "Wash \"A\"; left 33 @2; SR Boom, low 9 @3; "},
-        {"quotes in a field not quoted", "Name,DMX\n 12\" A \"F\",4\n", "12\" A \"F\" 4 @2; "},
+        {"quotes in a field not quoted", "Name,DMX\n 12\" A \"F\",4\n", R"(12" A "F" 4 @2; )"},
         {"doubled quotes after a blank", "Name,DMX\n \"\"\"\"\"\",4\n", "\"\" 4 @2; "},
         {"blank rows, CRLF, - and 0", "Name,DMX,Chans\r\n,,\r\nA,-,4\r\nB,0/0,4\r\nC,7,-\r\n",
          "A - @3; B - @4; C 7 @5; "},
