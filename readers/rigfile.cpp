@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace brisolant {
