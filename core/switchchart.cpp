@@ -8,6 +8,7 @@
 #include "wholenumber.h"
 
 #include <algorithm>
+#include <array>
 
 namespace brisolant {
 
@@ -284,10 +285,13 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
         throw ChartRefused(std::move(nothing));
     }
 
-    // The switch positions come from the window's own bank, run headless.
+    // The switch positions come from the window's own bank, run headless,
+    // once for each address the chart holds: a rig repeats addresses in
+    // every universe, and a ganged list repeats one.
     modApp app;
     HeadlessSwitchBank headless(app);
     SwitchBank& bank = headless.bank();
+    std::array<std::optional<decltype(Row::on)>, kHighestAddress + 1> positions;
     chart.rows.reserve(placed.size());
     for (const auto& [index, where] : placed) {
         const Fixture& fixture = fixtures[index];
@@ -298,10 +302,15 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
         row.universe = where.universe;
         row.startAddress = static_cast<std::int16_t>(where.address);
         row.channels = fixture.channels;
-        bank.fctDMXStartAdress(row.startAddress);
-        for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
-            row.on.at(static_cast<std::size_t>(digit)) = bank.isOn(digit);
+        auto& known = positions.at(static_cast<std::size_t>(row.startAddress));
+        if (!known) {
+            bank.fctDMXStartAdress(row.startAddress);
+            known.emplace();
+            for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
+                known->at(static_cast<std::size_t>(digit)) = bank.isOn(digit);
+            }
         }
+        row.on = *known;
         chart.rows.push_back(std::move(row));
     }
     findSharing(chart.rows, names, chart.warnings);

@@ -389,6 +389,11 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
     const Columns columns(record.fields);
     const std::string name = filetext::quoted(fileName, 100).toStdString();
     Rig rig;
+    // A row a line, as most lists are: the fixtures' room made once, not
+    // grown and copied row by row.
+    rig.fixtures.reserve(static_cast<std::size_t>(
+        std::min<qsizetype>(QStringView(text).sliced(header.position).count(u'\n') + 1,
+                            riglimits::kMostFixtures)));
     while (reader.next(record, unclosed)) {
         if (unclosed) {
             throw ChartRefused(
