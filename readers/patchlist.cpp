@@ -391,9 +391,8 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
     Rig rig;
     // A row a line, as most lists are: the fixtures' room made once, not
     // grown and copied row by row.
-    rig.fixtures.reserve(static_cast<std::size_t>(
-        std::min<qsizetype>(QStringView(text).sliced(header.position).count(u'\n') + 1,
-                            riglimits::kMostFixtures)));
+    rig.fixtures.reserve(static_cast<std::size_t>(std::min<qsizetype>(
+        QStringView(text).sliced(header.position).count(u'\n') + 1, riglimits::kMostFixtures)));
     while (reader.next(record, unclosed)) {
         if (unclosed) {
             throw ChartRefused(
