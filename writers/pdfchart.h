@@ -11,11 +11,8 @@
 
 namespace brisolant {
 
-// The chart as a printable PDF to take up the truss: per fixture its name, its
-// universe and start address in large print, a drawing of the nine-switch block with the
-// ON levers plain to see, and the ON switch numbers as text. As many fixtures
-// to a page as fit, in the order given; all text is real, searchable text.
-// A fixture that shares channels with another is marked on its cell.
+// The chart as a printable PDF to take up the truss, its pages drawn by
+// ChartPages as the chart window shows them; all text is real, searchable text.
 class PdfChart final {
 public:
     // A3, A4, A5, Letter or Legal, in any case; nothing for any other name.
