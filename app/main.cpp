@@ -1,3 +1,4 @@
+#include "chartloader.h"
 #include "commandline.h"
 #include "consoletranslations.h"
 #include "displaycheck.h"
@@ -14,10 +15,29 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string>
+
+namespace {
+
+// Why no window opens, and for a file what charts it without one.
+int noDisplay(const std::string& reason, const QStringList& chartFiles) {
+    QString line = QString::fromStdString(reason);
+    if (!chartFiles.isEmpty()) {
+        line += u' ' + QCoreApplication::translate("main",
+                                                   "Without one, \"Brisolant --chart-patch %1\" "
+                                                   "writes the chart.")
+                           .arg(chartFiles.constFirst());
+    }
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Help, version and charts need no window and no display.
-    if (const auto status = brisolant::CommandLine::run(argc, argv)) {
+    QStringList chartFiles;
+    if (const auto status = brisolant::CommandLine::run(argc, argv, chartFiles)) {
         return *status;
     }
     std::optional<brisolant::X11DisplayProbe> display;
@@ -25,13 +45,11 @@ int main(int argc, char* argv[]) {
         // A display that cannot be opened is told in the user's language.
         const brisolant::ConsoleTranslations language;
         if (const auto reason = brisolant::missingDisplayReason(&std::getenv, argc, argv)) {
-            std::fprintf(stderr, "%s\n", reason->c_str());
-            return 1;
+            return noDisplay(*reason, chartFiles);
         }
         display.emplace(&std::getenv, argc, argv);
         if (const auto& reason = display->unreachableReason()) {
-            std::fprintf(stderr, "%s\n", reason->c_str());
-            return 1;
+            return noDisplay(*reason, chartFiles);
         }
     }
 
@@ -41,6 +59,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Brisolant"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brisolant"));
 
+    // Files named: their charts, and no main window; the program ends with
+    // the last chart window, or at once when none could be opened.
+    if (!chartFiles.isEmpty()) {
+        return brisolant::ChartLoader::openFiles(chartFiles) > 0 ? QApplication::exec() : 1;
+    }
+
     brisolant::modApp app;
     brisolant::QtMessageBox messageBox;
     brisolant::QtAppInformation appInformation;
@@ -48,6 +72,9 @@ int main(int argc, char* argv[]) {
     brisolant::QtProgramEnd programEnd;
     brisolant::frmMainSmall window(app, {messageBox, appInformation, clock, programEnd});
     messageBox.setParent(&window);
+    QObject::connect(
+        &window, &brisolant::frmMainSmall::filesDropped, &window,
+        [&window](const QStringList& paths) { brisolant::ChartLoader::openFiles(paths, &window); });
     window.show();
     return QApplication::exec();
 }

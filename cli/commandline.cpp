@@ -51,6 +51,9 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
                    "  Brisolant --chart-series 2/1,16,12 --output rig.pdf\n"
                    "  Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter\n"
                    "\n"
+                   "With files named (patch lists or show files) it opens a chart window for\n"
+                   "each: the chart as it will be printed, to print or save as PDF or CSV.\n"
+                   "\n"
                    "Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number\n"
                    "above 512 counts across universes (513 is 2/1); 3/151<153 gives the\n"
                    "first and last address. Universes count from 1 to 63999.\n"
@@ -124,7 +127,7 @@ QString patchListHelp() {
 
 } // namespace
 
-std::optional<int> CommandLine::run(int argc, const char* const* argv) {
+std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringList& chartFiles) {
     // The window's usual start pays for nothing here.
     if (argc <= 1) {
         return std::nullopt;
@@ -189,6 +192,11 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
                            "or A4, after the locale's paper (LC_PAPER)."),
         QStringLiteral("size"));
     parser.addOptions({help, version, list, series, patch, output, format, pageSize});
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QCoreApplication::translate("CommandLine",
+                                    "Patch lists or show files to open, each in a chart window."),
+        QStringLiteral("[file...]"));
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -206,16 +214,20 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv) {
         report::print(stdout, QStringLiteral("Brisolant ") + QString::fromLatin1(version::kText));
         return kSuccess;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return report::usageError(
-            QCoreApplication::translate("CommandLine", "unexpected argument \"%1\".")
-                .arg(parser.positionalArguments().constFirst()));
-    }
 
     const QStringList lists = parser.values(list);
     const QStringList serieses = parser.values(series);
     const QStringList patches = parser.values(patch);
     const qsizetype sources = lists.size() + serieses.size() + patches.size();
+    if (!parser.positionalArguments().isEmpty()) {
+        if (sources > 0 || parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize)) {
+            return report::usageError(QCoreApplication::translate(
+                "CommandLine", "files to open in chart windows take no chart options; "
+                               "--chart-patch FILE charts one without a window."));
+        }
+        chartFiles = parser.positionalArguments();
+        return std::nullopt;
+    }
     if (sources == 0) {
         if (parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize)) {
             return report::usageError(QCoreApplication::translate(

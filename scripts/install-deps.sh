@@ -14,6 +14,8 @@ packages=(
     xvfb xauth x11-utils xdotool fonts-dejavu-core libxcb1-dev
     clang libclang-rt-14-dev clang-tidy clang-format
     binutils-mingw-w64-x86-64 poppler-utils hyperfine
+    # the chart window under a window manager, opened from the desktop, printing
+    openbox xdg-utils libfile-mimeinfo-perl shared-mime-info cups-daemon cups-client
     # install and package checks
     desktop-file-utils appstream dpkg-dev file lintian man-db
 )

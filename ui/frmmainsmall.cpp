@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QFont>
 #include <QIcon>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -74,6 +76,16 @@ QString weightText(int digit) {
     return QString::number(1 << digit);
 }
 
+QStringList localFiles(const QMimeData* data) {
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            paths.append(url.toLocalFile());
+        }
+    }
+    return paths;
+}
+
 } // namespace
 
 frmMainSmall::frmMainSmall(modApp& app, const WindowServices& services, QWidget* parent)
@@ -99,6 +111,8 @@ frmMainSmall::frmMainSmall(modApp& app, const WindowServices& services, QWidget*
                    Qt::WindowCloseButtonHint);
     setFixedSize(formlayout::toPixels(formlayout::kClientWidth),
                  formlayout::toPixels(formlayout::kClientHeight));
+    // A patch list or show file dropped here opens its chart.
+    setAcceptDrops(true);
     Form_Load();
     centreOnScreen();
     opt1->setFocus(Qt::OtherFocusReason);
@@ -345,6 +359,23 @@ void frmMainSmall::keyPressEvent(QKeyEvent* event) {
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+void frmMainSmall::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmMainSmall::dropEvent(QDropEvent* event) {
+    const QStringList paths = localFiles(event->mimeData());
+    if (paths.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Told after the drop: the program the files came from waits for its end,
+    // and would wait on a message box about a file that cannot be charted.
+    QTimer::singleShot(0, this, [this, paths] { Q_EMIT filesDropped(paths); });
 }
 
 void frmMainSmall::moveAlongSwitches(int step) {

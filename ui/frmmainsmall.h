@@ -12,6 +12,8 @@
 #include <array>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -46,10 +48,14 @@ public:
 Q_SIGNALS:
     // Every address the label is given, in order, nested recomputes included.
     void addressShown(const QString& text);
+    // Local files dropped on the window, once the drop is over.
+    void filesDropped(const QStringList& paths);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();

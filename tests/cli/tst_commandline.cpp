@@ -61,7 +61,9 @@ private Q_SLOTS:
         row("chart, dead display", "DISPLAY=:99 --chart 100", 0, "1  100  001001100  ON: 3 6 7\n");
         row("unknown option", "--frob", 2, "Unknown option 'frob'. See \"Brisolant --help\".");
         row("missing value", "--chart", 2, "Missing value after '--chart'.");
-        row("stray argument", "x", 2, "unexpected argument \"x\"");
+        row("file, no display", "rig.mvr", 1,
+            "not set). Without one, \"Brisolant --chart-patch rig.mvr\" writes the chart.");
+        row("file and a chart", "rig.mvr -o c.pdf", 2, "files to open in chart windows take no");
         row("two charts", "--chart 1 --chart-patch p", 2, "give one chart");
         row("series of two", "--chart-series 1,16", 2, "FIRST,CHANNELS,COUNT: an address and");
         row("series too long", "--chart-series 1,1,10001", 2, "at most 10000 fixtures, not 10001.");

@@ -1,0 +1,39 @@
+#include "chartfile.h"
+
+#include "chartrefused.h"
+#include "rigfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace brisolant {
+
+std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
+    ChartFile charted;
+    charted.path = path;
+    charted.title = QFileInfo(path).fileName();
+    // Read whole, as the command line reads a file, until the readers read a
+    // path themselves within their limits.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return tr("Cannot read \"%1\": %2.").arg(path, file.errorString());
+    }
+    try {
+        const Rig rig = RigFile::read(file.readAll(), charted.title);
+        charted.chart = SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
+        // The core's own wording, as the command line prints it.
+        const SwitchChart::Chart& chart = charted.chart;
+        for (const auto* lines : {&rig.notes, &chart.leftOut, &chart.warnings}) {
+            for (const std::string& line : *lines) {
+                charted.notes.append(QString::fromStdString(line));
+            }
+        }
+    } catch (const ChartRefused& refused) {
+        return tr("Cannot chart \"%1\": %2").arg(path, QString::fromStdString(refused.what()));
+    }
+    return charted;
+}
+
+} // namespace brisolant

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "switchchart.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+namespace brisolant {
+
+// A rig file read and charted for a chart window, as --chart-patch reads and
+// charts it: fixtures nine switches cannot set are left out, and the notes
+// say so, with the readers' notes and the fixtures that share channels.
+class ChartFile final {
+    Q_DECLARE_TR_FUNCTIONS(ChartFile)
+
+public:
+    // The charted file, or one line saying why it cannot be charted: the file
+    // and, for what is wrong in it, the fixture and its line.
+    [[nodiscard]] static std::variant<ChartFile, QString> read(const QString& path);
+
+    QString path;
+    // The file's name, as the chart's title.
+    QString title;
+    SwitchChart::Chart chart;
+    // One line each, in the order the command line gives them.
+    QStringList notes;
+};
+
+} // namespace brisolant

@@ -1,0 +1,247 @@
+#include "chartwindow.h"
+
+#include "chartpages.h"
+#include "chartpageview.h"
+#include "csvchart.h"
+#include "pdfchart.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QToolButton>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace brisolant {
+
+namespace {
+
+// The papers the command line's --page-size names, in its order.
+constexpr std::array kPapers = {QPageSize::A3, QPageSize::A4, QPageSize::A5, QPageSize::Letter,
+                                QPageSize::Legal};
+
+// The platform's keys for standard, and others where they are not among them:
+// a key given twice makes the shortcut ambiguous, and it does nothing.
+QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QList<QKeySequence>& more) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : more) {
+        if (!keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
+}
+
+} // namespace
+
+int ChartWindow::openFiles(const QStringList& paths, QWidget* parent) {
+    int opened = 0;
+    for (const QString& path : paths) {
+        auto charted = ChartFile::read(path);
+        if (auto* file = std::get_if<ChartFile>(&charted)) {
+            (new ChartWindow(std::move(*file)))->show();
+            ++opened;
+        } else {
+            QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                            std::get<QString>(charted), QMessageBox::Ok, parent);
+            // The file's own text is quoted in it: never rich text.
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+        }
+    }
+    return opened;
+}
+
+ChartWindow::ChartWindow(ChartFile file, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_file(std::move(file))
+    , m_messageBox(this)
+    , m_boundary(m_messageBox) {
+    setObjectName(QStringLiteral("ChartWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
+    createControls();
+    m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
+                                           PdfChart::localPageSize());
+    showPages();
+    if (const QScreen* display = screen()) {
+        const QSize room = display->availableGeometry().size() * 0.9;
+        resize(std::min(room.width(), 760), std::min(room.height(), 1000));
+    }
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
+ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::createControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* tools = new QHBoxLayout;
+    layout->addLayout(tools);
+    const auto button = [this, tools](const char* name, const QString& text,
+                                      const QList<QKeySequence>& keys, const QString& description,
+                                      const std::function<void()>& handler) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
+        auto* tool = new QToolButton(this);
+        tool->setObjectName(QLatin1String(name));
+        tool->setDefaultAction(action);
+        tool->setFocusPolicy(Qt::StrongFocus);
+        tool->setAccessibleDescription(description);
+        tools->addWidget(tool);
+        return tool;
+    };
+    button("print", tr("&Print\u2026"), keysFor(QKeySequence::Print, {}),
+           tr("Prints the chart through the system's print dialog."), [this] { print(); });
+    button("savePdf", tr("Save as P&DF\u2026"), keysFor(QKeySequence::Save, {}),
+           tr("Saves the chart as a PDF file, as it is shown."), [this] { savePdf(); });
+    button("saveCsv", tr("Save as &CSV\u2026"),
+           keysFor(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+           tr("Saves the chart as CSV for spreadsheets and scripts."), [this] { saveCsv(); });
+
+    auto* paperLabel = new QLabel(tr("P&aper:"), this);
+    m_paper = new QComboBox(this);
+    m_paper->setObjectName(QStringLiteral("paper"));
+    for (const QPageSize::PageSizeId id : kPapers) {
+        m_paper->addItem(QPageSize::name(id), QVariant::fromValue(id));
+    }
+    paperLabel->setBuddy(m_paper);
+    m_paper->setAccessibleName(tr("Paper"));
+    m_paper->setAccessibleDescription(tr("The paper the chart is laid out for."));
+    tools->addSpacing(12);
+    tools->addWidget(paperLabel);
+    tools->addWidget(m_paper);
+    tools->addSpacing(12);
+
+    m_view = new ChartPageView(this);
+    m_view->setObjectName(QStringLiteral("page"));
+    button("zoomOut", tr("Zoom &out"), keysFor(QKeySequence::ZoomOut, {}),
+           tr("Shows the page smaller."), [this] { m_view->zoomOut(); });
+    button("fitPage", tr("&Fit page"),
+           keysFor(QKeySequence::UnknownKey, {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+           tr("Shows the whole page in the window."), [this] { m_view->fitPage(); });
+    button("zoomIn", tr("Zoom &in"),
+           keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+           tr("Shows the page larger."), [this] { m_view->zoomIn(); });
+    tools->addStretch();
+    m_pageNumber = new QLabel(this);
+    m_pageNumber->setObjectName(QStringLiteral("pageNumber"));
+    tools->addWidget(m_pageNumber);
+
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setObjectName(QStringLiteral("notes"));
+    m_notes->setReadOnly(true);
+    m_notes->setPlainText(m_file.notes.join(u'\n'));
+    m_notes->setVisible(!m_file.notes.isEmpty());
+    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 5 + 12);
+    m_notes->setAccessibleName(tr("Notes on the file"));
+    m_notes->setAccessibleDescription(
+        tr("Fixtures left off the chart and why, fixtures that share channels, and what the "
+           "file lacked."));
+    layout->addWidget(m_notes);
+    layout->addWidget(m_view, 1);
+
+    connect(m_view, &ChartPageView::pageShown, m_pageNumber, [this](int page, int count) {
+        m_pageNumber->setText(tr("Page %1 of %2").arg(page + 1).arg(count));
+    });
+    connect(m_paper, &QComboBox::activated, this, [this](int index) {
+        m_boundary.run([this, index] {
+            layOut(QPageSize(m_paper->itemData(index).value<QPageSize::PageSizeId>()));
+        });
+    });
+    auto* close = new QAction(tr("Close"), this);
+    close->setShortcuts(keysFor(
+        QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)}));
+    addAction(close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+}
+
+void ChartWindow::layOut(const QPageSize& pageSize) {
+    m_pages = std::make_unique<ChartPages>(m_pages->chart(), m_file.title, pageSize);
+    showPages();
+}
+
+void ChartWindow::showPages() {
+    m_view->setPages(m_pages.get());
+    const auto id = static_cast<QPageSize::PageSizeId>(m_pages->pageSize().id());
+    m_paper->setCurrentIndex(m_paper->findData(QVariant::fromValue(id)));
+}
+
+void ChartWindow::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(m_pages->pageSize());
+    printer.setFullPage(true);
+    printer.setDocName(ChartPages::tr("Switch chart: %1").arg(m_file.title));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print the switch chart"));
+    dialog.setMinMax(1, static_cast<int>(m_pages->pageCount()));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // Paper chosen in the dialog gets the chart laid out for it.
+    std::optional<ChartPages> other;
+    const QPageSize paper = printer.pageLayout().pageSize();
+    if (!paper.isEquivalentTo(m_pages->pageSize())) {
+        other.emplace(m_pages->chart(), m_file.title, paper);
+    }
+    const ChartPages& pages = other ? *other : *m_pages;
+    std::size_t first = 0;
+    std::size_t last = pages.pageCount() - 1;
+    if (printer.printRange() == QPrinter::PageRange) {
+        first = std::min(last, static_cast<std::size_t>(std::max(1, printer.fromPage()) - 1));
+        last = std::clamp(static_cast<std::size_t>(std::max(1, printer.toPage()) - 1), first, last);
+    }
+    if (!pages.print(printer, first, last)) {
+        m_messageBox.show(tr("The chart could not be printed on \"%1\".")
+                              .arg(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                      : printer.outputFileName())
+                              .toStdString());
+    }
+}
+
+QString ChartWindow::askForFile(const QString& caption, const QString& suffix,
+                                const QString& filter) {
+    const QFileInfo source(m_file.path);
+    return QFileDialog::getSaveFileName(
+        this, caption, source.dir().filePath(source.completeBaseName() + suffix), filter);
+}
+
+void ChartWindow::savePdf() {
+    const QString path =
+        askForFile(tr("Save the chart as PDF"), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
+    if (!path.isEmpty()) {
+        save(path, PdfChart::render(m_pages->chart(), m_file.title, m_pages->pageSize()));
+    }
+}
+
+void ChartWindow::saveCsv() {
+    const QString path =
+        askForFile(tr("Save the chart as CSV"), QStringLiteral(".csv"), tr("CSV files (*.csv)"));
+    if (!path.isEmpty()) {
+        save(path, CsvChart::render(m_pages->chart()));
+    }
+}
+
+void ChartWindow::save(const QString& path, const QByteArray& bytes) {
+    // An existing file is replaced only by a complete new one.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        m_messageBox.show(
+            tr("Cannot write \"%1\": %2.").arg(path, out.errorString()).toStdString());
+    }
+}
+
+} // namespace brisolant

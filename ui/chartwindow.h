@@ -1,0 +1,66 @@
+#pragma once
+
+#include "chartfile.h"
+#include "handlerboundary.h"
+#include "qtmessagebox.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QPageSize;
+class QLabel;
+class QPlainTextEdit;
+
+namespace brisolant {
+
+class ChartPages;
+class ChartPageView;
+
+// A rig file's switch chart as it will be printed, page by page, with the
+// file's notes above it: what was left out and why, which fixtures share
+// channels, what the file lacked. Prints through the system's print dialog,
+// saves the chart as PDF or CSV (the same files as the command line's
+// --output), and lays it out anew for another paper.
+//
+// Keyboard: Ctrl+P prints, Ctrl+S saves a PDF, Ctrl+Shift+S a CSV file;
+// Ctrl+W and Escape close; on the page, Page Up, Page Down, Home and End turn
+// the pages; Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom in, out and to the page.
+class ChartWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // A window for each file that can be charted, shown; for each that
+    // cannot, a message box over parent that says why. Returns how many opened.
+    static int openFiles(const QStringList& paths, QWidget* parent = nullptr);
+
+    explicit ChartWindow(ChartFile file, QWidget* parent = nullptr);
+    ~ChartWindow() override;
+    ChartWindow(const ChartWindow&) = delete;
+    ChartWindow& operator=(const ChartWindow&) = delete;
+    ChartWindow(ChartWindow&&) = delete;
+    ChartWindow& operator=(ChartWindow&&) = delete;
+
+private:
+    void createControls();
+    void layOut(const QPageSize& pageSize);
+    void showPages();
+    void print();
+    void savePdf();
+    void saveCsv();
+    [[nodiscard]] QString askForFile(const QString& caption, const QString& suffix,
+                                     const QString& filter);
+    void save(const QString& path, const QByteArray& bytes);
+
+    ChartFile m_file;
+    std::unique_ptr<ChartPages> m_pages;
+    QtMessageBox m_messageBox;
+    HandlerBoundary m_boundary;
+    ChartPageView* m_view = nullptr;
+    QComboBox* m_paper = nullptr;
+    QLabel* m_pageNumber = nullptr;
+    QPlainTextEdit* m_notes = nullptr;
+};
+
+} // namespace brisolant
