@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks of what ships: desktop entry and metainfo, the Windows version
-# resource, and the Debian package of the build tree (built into a temporary
-# directory; nothing is installed). Exits 77 (skipped) when a tool is missing.
-# Usage: packaging_test.sh metadata|resource|package <source dir> <build dir> <app id> <version>
-#        <1 when the build is hardened, else 0>
+# resource, the Debian package of the build tree (built into a temporary
+# directory; nothing is installed), and the desktop's view of an install into a
+# temporary prefix. Exits 77 (skipped) when a tool is missing.
+# Usage: packaging_test.sh metadata|resource|package|desktop <source dir> <build dir> <app id>
+#        <version> <1 when the build is hardened, else 0>
 set -euo pipefail
 mode=$1 source=$2 build=$3 app_id=$4 version=$5 hardened=$6
 IFS=. read -r major minor patch <<<"$version"
@@ -21,7 +22,7 @@ metadata)
     entry() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$desktop"; }
     xml() { sed -n "s|.*<$1\( [^>]*\)\{0,1\}>\([^<]*\)</$1>.*|\2|p" "$metainfo" | head -n 1; }
     release=$(sed -n 's/.*<release [^>]*version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
-    for check in "Icon|$(entry Icon)|$app_id" "Exec|$(entry Exec)|Brisolant" \
+    for check in "Icon|$(entry Icon)|$app_id" "Exec|$(entry Exec)|Brisolant %F" \
         "Name|$(entry Name)|$(xml name)" "id|$(xml id)|$app_id" "binary|$(xml binary)|Brisolant" \
         "launchable|$(xml launchable)|$app_id.desktop" "newest release|$release|$version"; do
         IFS='|' read -r what actual expected <<<"$check"
@@ -95,6 +96,32 @@ package)
     sleep 3
     grep -q /brisolant_de.qm "/proc/$!/maps" || fail "the window has no translation"
     kill $! || { cat "$work/run.log" >&2; fail "the program ended"; } ;;
+desktop)
+    need update-mime-database update-desktop-database xdg-mime xdg-open mimetype xdotool
+    root=$work/root
+    cmake --install "$build" --prefix "$root" >/dev/null
+    update-mime-database "$root/share/mime"
+    update-desktop-database "$root/share/applications"
+    # This install alone, as a session would see it, with no one's own defaults.
+    export XDG_DATA_DIRS=$root/share:/usr/share XDG_DATA_HOME=$work/data HOME=$work \
+        XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/config PATH=$root/bin:$PATH
+    cp "$source/docs/example-rig.mvr" "$work/rig.mvr" && cp "$work/rig.mvr" "$work/show"
+    printf 'Name\tDMX\nA\t1\n' >"$work/patch.tsv"
+    for pair in "rig.mvr|application/x-mvr" "show|application/x-mvr" "patch.tsv|text/tab-separated-values"; do
+        IFS='|' read -r file type <<<"$pair"
+        [ "$(xdg-mime query filetype "$work/$file")" = "$type" ] || fail "$file is not $type"
+    done
+    [ "$(xdg-mime query default application/x-mvr)" = "$app_id.desktop" ] || fail "default for MVR"
+    # xdg-open starts the chart window, and ends when Ctrl+W closes it.
+    cat >"$work/open.sh" <<EOF
+xdg-open "$work/rig.mvr" & opener=\$!
+for _ in \$(seq 200); do
+    window=\$(xdotool search --onlyvisible --name '^rig.mvr – switch chart') && break
+    sleep 0.1
+done
+[ -n "\$window" ] && xdotool windowactivate --sync "\$window" key ctrl+w && wait \$opener
+EOF
+    bash "$source/tests/ui/under-openbox.sh" bash "$work/open.sh" || fail "xdg-open rig.mvr" ;;
 *) fail "unknown mode $mode" ;;
 esac
 echo "OK: $mode"
