@@ -1,6 +1,7 @@
 #include "chartfile.h"
 
 #include "chartrefused.h"
+#include "pdfchart.h"
 #include "rigfile.h"
 
 #include <QFile>
@@ -22,14 +23,17 @@ std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
     }
     try {
         const Rig rig = RigFile::read(file.readAll(), charted.title);
-        charted.chart = SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
+        SwitchChart::Chart chart =
+            SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
         // The core's own wording, as the command line prints it.
-        const SwitchChart::Chart& chart = charted.chart;
-        for (const auto* lines : {&rig.notes, &chart.leftOut, &chart.warnings}) {
+        for (const auto* lines :
+             {&rig.notes, &std::as_const(chart).leftOut, &std::as_const(chart).warnings}) {
             for (const std::string& line : *lines) {
                 charted.notes.append(QString::fromStdString(line));
             }
         }
+        charted.pages = std::make_unique<ChartPages>(std::move(chart), charted.title,
+                                                     PdfChart::localPageSize());
     } catch (const ChartRefused& refused) {
         return tr("Cannot chart \"%1\": %2").arg(path, QString::fromStdString(refused.what()));
     }

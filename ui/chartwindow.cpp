@@ -22,6 +22,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <optional>
 
 namespace brisolant {
@@ -47,13 +48,23 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QList<QKey
 } // namespace
 
 int ChartWindow::openFiles(const QStringList& paths, QWidget* parent) {
-    int opened = 0;
+    // Each file is read and laid out on a thread of its own while its window
+    // is built here: reading a show file and starting the fonts take about as
+    // long.
+    std::vector<std::future<std::variant<ChartFile, QString>>> reads;
     for (const QString& path : paths) {
-        auto charted = ChartFile::read(path);
+        reads.push_back(std::async(std::launch::async, &ChartFile::read, path));
+    }
+    int opened = 0;
+    for (auto& read : reads) {
+        auto window = std::make_unique<ChartWindow>();
+        auto charted = read.get();
         if (auto* file = std::get_if<ChartFile>(&charted)) {
-            (new ChartWindow(std::move(*file)))->show();
+            window->setChart(std::move(*file));
+            window.release()->show();
             ++opened;
         } else {
+            window.reset();
             QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
                             std::get<QString>(charted), QMessageBox::Ok, parent);
             // The file's own text is quoted in it: never rich text.
@@ -64,23 +75,27 @@ int ChartWindow::openFiles(const QStringList& paths, QWidget* parent) {
     return opened;
 }
 
-ChartWindow::ChartWindow(ChartFile file, QWidget* parent)
+ChartWindow::ChartWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_file(std::move(file))
     , m_messageBox(this)
     , m_boundary(m_messageBox) {
     setObjectName(QStringLiteral("ChartWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
     createControls();
-    m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
-                                           PdfChart::localPageSize());
-    showPages();
     if (const QScreen* display = screen()) {
         const QSize room = display->availableGeometry().size() * 0.9;
         resize(std::min(room.width(), 760), std::min(room.height(), 1000));
     }
     m_view->setFocus(Qt::OtherFocusReason);
+}
+
+void ChartWindow::setChart(ChartFile file) {
+    m_file = std::move(file);
+    setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
+    m_notes->setPlainText(m_file.notes.join(u'\n'));
+    m_notes->setVisible(!m_file.notes.isEmpty());
+    m_pages = std::move(m_file.pages);
+    showPages();
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -144,8 +159,6 @@ void ChartWindow::createControls() {
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("notes"));
     m_notes->setReadOnly(true);
-    m_notes->setPlainText(m_file.notes.join(u'\n'));
-    m_notes->setVisible(!m_file.notes.isEmpty());
     m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 5 + 12);
     m_notes->setAccessibleName(tr("Notes on the file"));
     m_notes->setAccessibleDescription(

@@ -35,7 +35,8 @@ public:
     // cannot, a message box over parent that says why. Returns how many opened.
     static int openFiles(const QStringList& paths, QWidget* parent = nullptr);
 
-    explicit ChartWindow(ChartFile file, QWidget* parent = nullptr);
+    // Empty until given a chart; openFiles() builds it while the file is read.
+    explicit ChartWindow(QWidget* parent = nullptr);
     ~ChartWindow() override;
     ChartWindow(const ChartWindow&) = delete;
     ChartWindow& operator=(const ChartWindow&) = delete;
@@ -43,6 +44,7 @@ public:
     ChartWindow& operator=(ChartWindow&&) = delete;
 
 private:
+    void setChart(ChartFile file);
     void createControls();
     void layOut(const QPageSize& pageSize);
     void showPages();

@@ -276,9 +276,28 @@ void ChartPages::layOutNames() {
     const QFontMetricsF small = metricsOf(fontOf(kSmallestNamePoints, true));
     m_names.reserve(m_chart.rows.size());
     m_secondLineStart.reserve(m_chart.rows.size());
+    // Most names are short. The sum of their characters' widths, with room
+    // for kerning, tells them without laying each out, which takes ten times
+    // as long: thousands of fixtures would keep the chart waiting.
+    std::array<qreal, 128> asciiWidths{};
+    const auto roughWidth = [&small, &asciiWidths](const QString& text) {
+        qreal sum = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= asciiWidths.size()) {
+                sum += small.horizontalAdvance(c);
+                continue;
+            }
+            qreal& known = asciiWidths.at(c.unicode());
+            if (known == 0) {
+                known = small.horizontalAdvance(c);
+            }
+            sum += known;
+        }
+        return sum * 1.05 + 1;
+    };
     for (const SwitchChart::Row& row : m_chart.rows) {
         const QString name = nameOf(row);
-        if (small.horizontalAdvance(name) <= width) {
+        if (roughWidth(name) <= width || small.horizontalAdvance(name) <= width) {
             m_names.push_back({name});
             m_secondLineStart.push_back(0);
             continue;

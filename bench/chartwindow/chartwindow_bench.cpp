@@ -1,0 +1,100 @@
+// The chart window's speed, with the window loaded as the program loads it,
+// from its module:
+//   brisolant_chartwindow_bench open FILE   opens FILE's chart window and ends
+//       once its first page has painted, so that the whole process can be
+//       timed against the command line charting the same file;
+//   brisolant_chartwindow_bench pages FILE  opens it, then turns every page
+//       with Page Down and times each page's paint, to the screen included;
+//       prints the pages and p50, p99 and the maximum in milliseconds.
+// Exits 1 when the window does not open.
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QLabel>
+#include <QLibrary>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Ends the program once the watched widget has painted.
+class FirstPaint final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            // Queued: it runs after this paint has finished.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+int fail(const char* what) {
+    std::fprintf(stderr, "brisolant_chartwindow_bench: %s\n", what);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode != u"open" && mode != u"pages") {
+        std::fprintf(stderr, "usage: brisolant_chartwindow_bench open|pages FILE\n");
+        return 2;
+    }
+    const QString file = QString::fromLocal8Bit(argv[2]);
+    const QApplication application(argc, argv);
+    QLibrary module(QStringLiteral(BRISOLANT_CHART_MODULE_PATH));
+    const auto openCharts = reinterpret_cast<int (*)(const QStringList&, QWidget*)>(
+        module.resolve("brisolantOpenCharts"));
+    if (openCharts == nullptr || openCharts({file}, nullptr) != 1) {
+        return fail("no chart window opened");
+    }
+    QAbstractScrollArea* view = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        view = view != nullptr ? view : window->findChild<QAbstractScrollArea*>("page");
+    }
+    if (view == nullptr) {
+        return fail("the chart window has no page view");
+    }
+    if (mode == u"open") {
+        FirstPaint firstPaint;
+        view->viewport()->installEventFilter(&firstPaint);
+        return QApplication::exec();
+    }
+
+    if (!QTest::qWaitForWindowExposed(view->window())) {
+        return fail("the chart window was never shown");
+    }
+    const auto* number = view->window()->findChild<QLabel*>("pageNumber");
+    const int pages =
+        QRegularExpression(QStringLiteral("(\\d+)$")).match(number->text()).captured(1).toInt();
+    std::vector<double> millis;
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) {
+            QTest::keyClick(view, Qt::Key_PageDown);
+        }
+        const auto start = std::chrono::steady_clock::now();
+        view->viewport()->repaint();
+        millis.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(millis.begin(), millis.end());
+    const auto at = [&millis](double share) {
+        return millis[static_cast<std::size_t>(share * static_cast<double>(millis.size() - 1))];
+    };
+    std::printf("%d pages painted: p50 %.2f ms, p99 %.2f ms, max %.2f ms\n", pages, at(0.5),
+                at(0.99), millis.back());
+    return number->text().startsWith(QStringLiteral("Page %1 ").arg(pages))
+               ? 0
+               : fail("not every page was shown");
+}
