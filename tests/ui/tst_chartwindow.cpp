@@ -66,6 +66,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 30; ++i) {
             patch += QStringLiteral("Spot %1,%2\n").arg(i).arg(i * 16 - 15);
         }
+        patch += "Dimmer,1\n";
         write("patch.csv", patch.toUtf8());
         write("refused.csv", "Name;DMX\nA;1\nB;x1\n");
         QFile::copy(BRISOLANT_SOURCE "/docs/example-rig.mvr", m_dir.filePath("rig.mvr"));
@@ -91,8 +92,9 @@ private Q_SLOTS:
         const QString refused = "Cannot chart \"%1/refused.csv\": Fixture \"B\" (line 3): start "
                                 "address \"x1\" is in none of the notations 17, 2/17, 2.17, 2-17, "
                                 "2:17 or 2/17<32.";
-        QTest::newRow("patch list")
-            << QStringList{"patch.csv"} << QStringList{"patch.csv \u2013 switch chart"} << ""
+        QTest::newRow("patch list, with its warning")
+            << QStringList{"patch.csv"} << QStringList{"patch.csv \u2013 switch chart"}
+            << "warning: Spot 1 (line 2) and Dimmer (line 32) share channel 1 of universe 1."
             << QStringList{};
         QTest::newRow("show file, with its notes")
             << QStringList{"rig.mvr"} << QStringList{"rig.mvr \u2013 switch chart"}
@@ -104,7 +106,8 @@ private Q_SLOTS:
                                                    "or directory."};
         QTest::newRow("several, a window each")
             << QStringList{"rig.mvr", "refused.csv", "patch.csv"}
-            << QStringList{"patch.csv \u2013 switch chart", "rig.mvr \u2013 switch chart"} << ""
+            << QStringList{"patch.csv \u2013 switch chart", "rig.mvr \u2013 switch chart"}
+            << "warning: Spot 1 (line 2) and Dimmer (line 32) share channel 1 of universe 1."
             << QStringList{refused};
     }
     void opening() {
@@ -261,7 +264,7 @@ private Q_SLOTS:
             for (const auto& match : size.globalMatch(outputOf({path}, "pdfinfo"))) {
                 facts << match.captured();
             }
-            m_pdf[path] = facts.join(u'\n') + outputOf({"-raw", path, "-"}, "pdftotext");
+            m_pdf[path] = facts.join(u'\n') + outputOf({"-layout", path, "-"}, "pdftotext");
         }
         QCOMPARE(m_pdf[saved], m_pdf[reference]);
     }
