@@ -1,5 +1,6 @@
 #include "chartfile.h"
 
+#include "chartmessages.h"
 #include "chartrefused.h"
 #include "pdfchart.h"
 #include "rigfile.h"
@@ -25,17 +26,15 @@ std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
         const Rig rig = RigFile::read(file.readAll(), charted.title);
         SwitchChart::Chart chart =
             SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
-        // The core's own wording, as the command line prints it.
-        for (const auto* lines :
-             {&rig.notes, &std::as_const(chart).leftOut, &std::as_const(chart).warnings}) {
-            for (const std::string& line : *lines) {
-                charted.notes.append(QString::fromStdString(line));
-            }
+        // Worded as the command line prints them.
+        for (const std::string& note : rig.notes) {
+            charted.notes.append(QString::fromStdString(note));
         }
+        charted.notes.append(ChartMessages::notes(chart));
         charted.pages = std::make_unique<ChartPages>(std::move(chart), charted.title,
                                                      PdfChart::localPageSize());
     } catch (const ChartRefused& refused) {
-        return tr("Cannot chart \"%1\": %2").arg(path, QString::fromStdString(refused.what()));
+        return tr("Cannot chart \"%1\": %2").arg(path, ChartMessages::refusal(refused));
     }
     return charted;
 }

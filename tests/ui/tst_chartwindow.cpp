@@ -98,7 +98,7 @@ private Q_SLOTS:
             << QStringList{};
         QTest::newRow("show file, with its notes")
             << QStringList{"rig.mvr"} << QStringList{"rig.mvr \u2013 switch chart"}
-            << "Spot 300 spare (line 116) left out: not patched." << QStringList{};
+            << "105 Spot 300 spare (line 116) left out: not patched." << QStringList{};
         QTest::newRow("refused, file and line quoted")
             << QStringList{"refused.csv"} << QStringList{} << "" << QStringList{refused};
         QTest::newRow("unreadable") << QStringList{"none.csv"} << QStringList{} << ""

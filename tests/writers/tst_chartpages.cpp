@@ -111,7 +111,7 @@ private Q_SLOTS:
     void pageDrawnAlike() {
         SwitchChart::Chart chart = chartOf({longName(u'A'), longName(u'B'), "Spot"});
         chart.rows[2].sharing = 1;
-        chart.rows[2].sharedWith = "Wash";
+        chart.rows[2].sharedWith.name = "Wash";
         chart.showsUniverses = true;
         const ChartPages pages(chart, "rig.mvr", QPageSize(QPageSize::A5));
         constexpr int kDpi = 100;
