@@ -196,7 +196,7 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
         QStringLiteral("files"),
         QCoreApplication::translate("CommandLine",
                                     "Patch lists or show files to open, each in a chart window."),
-        QStringLiteral("[file...]"));
+        QCoreApplication::translate("CommandLine", "[file...]"));
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {

@@ -85,7 +85,8 @@ private Q_SLOTS:
         row("Wayland, but Qt would use X11", "WAYLAND_DISPLAY=wayland-0", 1, "DISPLAY is not set");
         row("dead display", "DISPLAY=:99", 1, "cannot open the X11 display \":99\"");
         row("xcb without X", "-platform xcb", 1, "cannot open an X11 display: DISPLAY is not set.");
-        row("German", "LANG=de_DE.UTF-8 --help", 0, "Aufruf: Brisolant [Optionen]\n\nZeigt");
+        row("German", "LANG=de_DE.UTF-8 --help", 0,
+            "Aufruf: Brisolant [Optionen] [Datei...]\n\nZeigt");
         row("LANGUAGE before LANG", "LANG=en_US.UTF-8 LANGUAGE=de -h", 0, "Aufruf: Brisolant");
         row("C, whatever LANGUAGE says", "LANG=C LANGUAGE=de -h", 0, "Usage: Brisolant [options]");
         row("English before German", "LANG=de_DE.UTF-8 LANGUAGE=en:de --frob", 2, "Unknown option");
