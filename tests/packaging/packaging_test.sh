@@ -111,9 +111,10 @@ desktop)
     [ "$(xdg-mime query default application/x-mvr)" = "$app_id.desktop" ] || fail "default for MVR"
     # xdg-open starts the chart window and no main window, and ends when Ctrl+W closes it.
     cat >"$work/open.sh" <<EOF
-xdg-open "$work/rig.mvr" & sleep 0.1
+xdg-open "$work/rig.mvr" & opener=\$! && sleep 0.1
 window=\$(timeout 20 xdotool search --sync --onlyvisible --name '^rig.mvr – switch chart' | head -n 1)
-! xdotool search --onlyvisible --name '^Brisolant\$' && xdotool windowactivate --sync \$window key ctrl+w && wait
+! xdotool search --onlyvisible --name '^Brisolant\$' && xdotool windowactivate --sync \$window key ctrl+w &&
+    timeout 10 tail --pid=\$opener -f /dev/null
 EOF
     bash "$source/tests/ui/under-openbox.sh" bash "$work/open.sh" || fail "xdg-open rig.mvr" ;;
 *) fail "unknown mode $mode" ;;

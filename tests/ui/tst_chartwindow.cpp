@@ -116,6 +116,8 @@ private Q_SLOTS:
         };
         const QString rechts = "ZQ02089 - 48W 8LEDs RGBW 4 in 1 Color Wash Moving Head #1 Rechts";
         row("short, one line", {"Spot 1"}, 1);
+        row("one line at 8 points", {rechts.left(37)}, 1);
+        row("just too long for one line", {rechts.left(42)}, 2);
         row("long, wrapped at a blank", {rechts, QString(rechts).replace("#1 Rechts", "#2 Links")},
             2);
         row("too long for two lines, end kept", {longName(u'A').repeated(2)}, 2);
@@ -135,7 +137,7 @@ private Q_SLOTS:
             QCOMPARE(shown.size(), lines);
             QVERIFY(name.startsWith(first) &&
                     (shown.size() == 1 || !first.contains(' ') || name.at(first.size()) == ' '));
-            QVERIFY(end.size() >= std::min<qsizetype>(name.size(), 8) && name.endsWith(end));
+            QVERIFY(name.endsWith(end) && (end.size() >= 8 || end == shown.last()));
             for (qsizetype j = 0; j < i; ++j) {
                 QCOMPARE(pages.nameLines(std::size_t(j)) == shown, names[j] == name);
             }
