@@ -1,5 +1,5 @@
 #!/bin/sh
-# The chart window, in one run, on an X server:
+# The chart window, in one run, on a private X server:
 #   - an MVR of 2,000 fixtures of 20 GDTF types opened in the chart window
 #     until its first page has painted, against "--chart-patch" writing the
 #     same file's chart as CSV (goal: at most 1.5 times);
@@ -9,8 +9,7 @@
 #
 #   scripts/bench-chartwindow.sh [build-dir] [runs]
 #
-# build-dir defaults to build/release, runs to 10. Uses $DISPLAY when set,
-# otherwise starts a private Xvfb and stops it at the end.
+# build-dir defaults to build/release, runs to 10.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,35 +25,24 @@ for tool in "$program" "$makerig" "$bench"; do
         exit 2
     fi
 done
-command -v hyperfine >/dev/null || { echo "bench-chartwindow: hyperfine is not installed" >&2; exit 2; }
+for tool in hyperfine xvfb-run; do
+    command -v $tool >/dev/null || { echo "bench-chartwindow: $tool is not installed" >&2; exit 2; }
+done
 
 work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-if [ -z "${DISPLAY:-}" ]; then
-    mkfifo "$work/displayfd"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/displayfd" 2>/dev/null &
-    xvfb_pid=$!
-    read -r number <"$work/displayfd"
-    DISPLAY=:$number
-fi
+trap 'rm -rf "$work"' EXIT
 mkdir "$work/show" "$work/big"
 "$makerig" 2000 20 "$work/show"
 "$makerig" 10000 1 "$work/big"
 
-# A4 whatever the caller's locale; the window on X, the command line without.
-export LANG=C.UTF-8
-hyperfine --shell=none --warmup 2 --runs "$runs" --export-markdown "$work/times.md" \
-    -n "2000 MVR to CSV" "env -i LANG=C.UTF-8 $program --chart-patch $work/show/rig.mvr --output $work/mvr.csv" \
-    -n "2000 MVR, first page" "env DISPLAY=$DISPLAY QT_QPA_PLATFORM=xcb $bench open $work/show/rig.mvr"
-cat "$work/times.md"
-DISPLAY=$DISPLAY QT_QPA_PLATFORM=xcb "$bench" pages "$work/big/rig.csv"
+# A4 whatever the caller's locale; the command line with no display at all.
+# -noreset: between two runs no client is left, and a server that resets
+# then refuses the next connection.
+export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb program bench work runs
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" sh -c '
+    hyperfine --shell=none --warmup 2 --runs "$runs" --export-markdown "$work/times.md" \
+        -n "2000 MVR to CSV" "env -i LANG=C.UTF-8 $program --chart-patch $work/show/rig.mvr --output $work/mvr.csv" \
+        -n "2000 MVR, first page" "$bench open $work/show/rig.mvr"
+    cat "$work/times.md"
+    "$bench" pages "$work/big/rig.csv"' 2>&1 | grep -v XDG_RUNTIME_DIR
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

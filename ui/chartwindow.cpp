@@ -117,7 +117,6 @@ void ChartWindow::createControls() {
         tool->setFocusPolicy(Qt::StrongFocus);
         tool->setAccessibleDescription(description);
         tools->addWidget(tool);
-        return tool;
     };
     button("print", tr("&Print\u2026"), keysFor(QKeySequence::Print, {}),
            tr("Prints the chart through the system's print dialog."), [this] { print(); });
