@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace brisolant {
@@ -187,8 +188,9 @@ void drawFixture(const Canvas& canvas, const QRectF& cell, const SwitchChart::Ro
     } else {
         for (qsizetype line = 0; line < name.size(); ++line) {
             drawText(canvas,
-                     QRectF(inner.left(), inner.top() + line * kNameLineHeight - 0.5, nameWidth,
-                            kNameLineHeight),
+                     QRectF(inner.left(),
+                            inner.top() + static_cast<qreal>(line) * kNameLineHeight - 0.5,
+                            nameWidth, kNameLineHeight),
                      kSmallestNamePoints, true, kInk, name.at(line));
         }
     }
@@ -237,6 +239,25 @@ qsizetype firstLineLength(const QFontMetricsF& metrics, const QString& text, qre
     }
     const qsizetype blank = text.lastIndexOf(u' ', fitting);
     return blank > 0 ? blank : fitting;
+}
+
+// How many characters the names of the rows in group share from their start;
+// nothing when they are all one name.
+std::optional<qsizetype> commonStart(const std::vector<SwitchChart::Row>& rows,
+                                     const std::vector<std::size_t>& group) {
+    const QString first = nameOf(rows[group.front()]);
+    qsizetype common = first.size();
+    bool oneName = true;
+    for (const std::size_t row : group) {
+        const QString name = nameOf(rows[row]);
+        qsizetype same = 0;
+        while (same < std::min(common, name.size()) && name.at(same) == first.at(same)) {
+            ++same;
+        }
+        common = same;
+        oneName = oneName && name == first;
+    }
+    return oneName ? std::nullopt : std::optional(common);
 }
 
 } // namespace
@@ -329,25 +350,14 @@ void ChartPages::keepNamesApart() {
         }
         bool apart = true;
         for (const auto& [lines, group] : shown) {
-            const QString first = nameOf(m_chart.rows[group.front()]);
-            qsizetype common = first.size();
-            bool oneName = true;
-            for (const std::size_t row : group) {
-                const QString name = nameOf(m_chart.rows[row]);
-                qsizetype same = 0;
-                while (same < std::min(common, name.size()) && name.at(same) == first.at(same)) {
-                    ++same;
-                }
-                common = same;
-                oneName = oneName && name == first;
-            }
-            if (oneName) {
-                continue; // shown alike, as it should be
+            const std::optional<qsizetype> common = commonStart(m_chart.rows, group);
+            if (!common) {
+                continue; // one name, shown alike as it should be
             }
             apart = false;
             for (const std::size_t row : group) {
                 const QString name = nameOf(m_chart.rows[row]);
-                const qsizetype from = std::max(m_secondLineStart[row], common - context);
+                const qsizetype from = std::max(m_secondLineStart[row], *common - context);
                 const QString lead = from > m_secondLineStart[row] ? ellipsis : QString();
                 m_names[row][1] = lead + small.elidedText(name.mid(from), Qt::ElideMiddle,
                                                           width - small.horizontalAdvance(lead));
@@ -381,9 +391,11 @@ void ChartPages::paint(QPainter& painter, std::size_t page) const {
     for (std::size_t i = first; i < last; ++i) {
         // Across first, then down.
         const auto slot = static_cast<int>(i - first);
-        const QRectF cell(kMargin + (slot % m_columns) * (m_cellWidth + kGap),
-                          kMargin + kHeaderHeight + (slot / m_columns) * (m_cellHeight + kGap),
-                          m_cellWidth, m_cellHeight);
+        const int line = slot / m_columns;
+        const int column = slot % m_columns;
+        const QRectF cell(kMargin + column * (m_cellWidth + kGap),
+                          kMargin + kHeaderHeight + line * (m_cellHeight + kGap), m_cellWidth,
+                          m_cellHeight);
         drawFixture(canvas, cell, m_chart.rows[i], m_names[i], m_chart.showsUniverses);
     }
     painter.restore();

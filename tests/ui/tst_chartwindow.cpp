@@ -155,7 +155,8 @@ private Q_SLOTS:
         const ChartPages pages(chartOf(names), "t", QPageSize(QPageSize::A4));
         for (qsizetype i = 0; i < names.size(); ++i) {
             const QStringList shown = pages.nameLines(std::size_t(i));
-            const QString &name = names[i], &first = shown.first();
+            const QString& name = names[i];
+            const QString& first = shown.first();
             const QString end = shown.last().section(u'\u2026', -1);
             QCOMPARE(shown.size(), lines);
             QVERIFY(name.startsWith(first) &&
@@ -244,7 +245,7 @@ private Q_SLOTS:
         if (window) {
             QCOMPARE(int(view->zoom() > fitted + 0.01) - int(view->zoom() < fitted - 0.01), zoomed);
             const auto read =
-                QRegularExpression("^" + page + "\\. Spot (\\d+) at (\\d+), switches ON")
+                QRegularExpression("^" + page + R"(\. Spot (\d+) at (\d+), switches ON)")
                     .match(view->accessibleDescription());
             QCOMPARE(read.captured(2).toInt(), read.captured(1).toInt() * 16 - 15);
         }
@@ -294,7 +295,8 @@ private Q_SLOTS:
                              outputOf({"-layout", path, "-"}, "pdftotext");
         };
         QCOMPARE(read(saved), read(reference));
-        QFile one(saved), other(reference);
+        QFile one(saved);
+        QFile other(reference);
         QVERIFY(file.endsWith("csv") ||
                 (one.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly) &&
                  unlike(firstPage(one.readAll()), firstPage(other.readAll())) == 0));
