@@ -94,6 +94,10 @@ void ChartWindow::setChart(ChartFile file) {
     setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
     m_notes->setPlainText(m_file.notes.join(u'\n'));
     m_notes->setVisible(!m_file.notes.isEmpty());
+    // As high as its notes, up to five lines; more scroll.
+    const auto lines = static_cast<int>(std::min<qsizetype>(m_file.notes.size(), 5));
+    m_notes->setFixedHeight(m_notes->fontMetrics().lineSpacing() * lines +
+                            2 * (m_notes->frameWidth() + 6));
     m_pages = std::move(m_file.pages);
     showPages();
 }
@@ -158,7 +162,6 @@ void ChartWindow::createControls() {
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("notes"));
     m_notes->setReadOnly(true);
-    m_notes->setMaximumHeight(m_notes->fontMetrics().lineSpacing() * 5 + 12);
     m_notes->setAccessibleName(tr("Notes on the file"));
     m_notes->setAccessibleDescription(
         tr("Fixtures left off the chart and why, fixtures that share channels, and what the "
