@@ -55,6 +55,20 @@
     </message>
 </context>
 <context>
+    <name>ChartFile</name>
+    <message>
+        <source>Cannot chart &quot;%1&quot;: %2</source>
+        <translation>Kann aus „%1“ keine Tabelle machen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChartLoader</name>
+    <message>
+        <source>The chart window cannot be loaded: %1</source>
+        <translation>Das Tabellenfenster kann nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChartMessages</name>
     <message>
         <source>Fixture %1</source>
@@ -197,6 +211,49 @@
     </message>
 </context>
 <context>
+    <name>ChartPages</name>
+    <message>
+        <source>Switch chart: %1</source>
+        <translation>Schaltertabelle: %1</translation>
+    </message>
+    <message>
+        <source>Shares channels with %1</source>
+        <translation>Teilt sich Kanäle mit %1</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weiteren</translation>
+    </message>
+    <message>
+        <source>Fixture %1</source>
+        <translation>Gerät %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr. %1</translation>
+    </message>
+    <message>
+        <source>Universe / start address</source>
+        <translation>Universe / Startadresse</translation>
+    </message>
+    <message>
+        <source>Start address</source>
+        <translation>Startadresse</translation>
+    </message>
+    <message>
+        <source>ON: %1</source>
+        <translation>ON: %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Brisolant %1. Switch 1 has weight 1, switch 9 weight 256; a lever up is ON.</source>
+        <translation>Brisolant %1. Schalter 1 hat das Gewicht 1, Schalter 9 das Gewicht 256; ein Hebel oben ist ON.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
@@ -231,16 +288,20 @@
         <translation>Papier einer PDF-Tabelle: A3, A4, A5, Letter oder Legal. Vorgabe: Letter oder A4, nach dem Papier des Gebietsschemas (LC_PAPER).</translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot;.</source>
-        <translation>unerwartetes Argument „%1“.</translation>
-    </message>
-    <message>
         <source>--output, --format and --page-size need a chart: --chart, --chart-series or --chart-patch.</source>
         <translation>--output, --format und --page-size brauchen eine Tabelle: --chart, --chart-series oder --chart-patch.</translation>
     </message>
     <message>
         <source>give one chart: --chart, --chart-series or --chart-patch, once.</source>
         <translation>eine Tabelle angeben: --chart, --chart-series oder --chart-patch, einmal.</translation>
+    </message>
+    <message>
+        <source>Patch lists: CSV or tab-separated exports of consoles, plot programs and spreadsheets (UTF-8, UTF-16 or Windows-1252), or &quot;-&quot; for standard input. The header row, among the first %1 lines, names the address column: %2. Also read: %3; the name (%4); the fixture&apos;s number (%5); its channel count (%6).</source>
+        <translation>Patchlisten: CSV- oder tabulatorgetrennte Exporte von Pulten, Planungsprogrammen und Tabellenkalkulationen (UTF-8, UTF-16 oder Windows-1252), oder „-“ für die Standardeingabe. Die Kopfzeile, unter den ersten %1 Zeilen, nennt die Adressspalte: %2. Außerdem gelesen: %3; der Name (%4); die Nummer des Geräts (%5); seine Kanalzahl (%6).</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
     </message>
     <message>
         <source>Shows the nine DIP switches that set a DMX512 fixture&apos;s start address.
@@ -250,6 +311,9 @@ no window: every fixture&apos;s name, universe, start address and switches.
   Brisolant --chart 1,17,33,49
   Brisolant --chart-series 2/1,16,12 --output rig.pdf
   Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
+
+With files named (patch lists or show files) it opens a chart window for
+each: the chart as it will be printed, to print or save as PDF or CSV.
 
 Addresses: 17, or with the universe 2/17, 2.17, 2-017 or 2:17; a number
 above 512 counts across universes (513 is 2/1); 3/151&lt;153 gives the
@@ -284,6 +348,10 @@ Startadresse und Schalter jedes Geräts.
   Brisolant --chart-series 2/1,16,12 --output rig.pdf
   Brisolant --chart-patch patch.csv --output rig.pdf --page-size Letter
 
+Mit genannten Dateien (Patchlisten oder Showdateien) öffnet es für jede ein
+Tabellenfenster: die Tabelle, wie sie gedruckt wird, zum Drucken oder zum
+Speichern als PDF oder CSV.
+
 Adressen: 17, oder mit dem Universe 2/17, 2.17, 2-017 oder 2:17; eine Zahl
 über 512 zählt über Universes hinweg (513 ist 2/1); 3/151&lt;153 gibt die
 erste und die letzte Adresse an. Universes zählen von 1 bis 63999.
@@ -313,12 +381,16 @@ oder der Bildschirm nicht geöffnet werden, 2 ein Aufruffehler oder eine
 abgelehnte Tabelle.</translation>
     </message>
     <message>
-        <source>Patch lists: CSV or tab-separated exports of consoles, plot programs and spreadsheets (UTF-8, UTF-16 or Windows-1252), or &quot;-&quot; for standard input. The header row, among the first %1 lines, names the address column: %2. Also read: %3; the name (%4); the fixture&apos;s number (%5); its channel count (%6).</source>
-        <translation>Patchlisten: CSV- oder tabulatorgetrennte Exporte von Pulten, Planungsprogrammen und Tabellenkalkulationen (UTF-8, UTF-16 oder Windows-1252), oder „-“ für die Standardeingabe. Die Kopfzeile, unter den ersten %1 Zeilen, nennt die Adressspalte: %2. Außerdem gelesen: %3; der Name (%4); die Nummer des Geräts (%5); seine Kanalzahl (%6).</translation>
+        <source>Patch lists or show files to open, each in a chart window.</source>
+        <translation>Patchlisten oder Showdateien, jede in einem Tabellenfenster zu öffnen.</translation>
     </message>
     <message>
-        <source> or </source>
-        <translation> oder </translation>
+        <source>[file...]</source>
+        <translation>[Datei...]</translation>
+    </message>
+    <message>
+        <source>files to open in chart windows take no chart options; --chart-patch FILE charts one without a window.</source>
+        <translation>Dateien für Tabellenfenster nehmen keine Tabellen-Optionen; --chart-patch DATEI macht eine Tabelle ohne Fenster.</translation>
     </message>
 </context>
 <context>
@@ -583,6 +655,132 @@ abgelehnte Tabelle.</translation>
     </message>
 </context>
 <context>
+    <name>brisolant::ChartPageView</name>
+    <message>
+        <source>Chart page</source>
+        <translation>Tabellenseite</translation>
+    </message>
+    <message>
+        <source>%1 at %2, switches ON: %3</source>
+        <translation>%1 auf %2, Schalter ON: %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2. %3</source>
+        <translation>Seite %1 von %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>brisolant::ChartWindow</name>
+    <message>
+        <source>%1 – switch chart</source>
+        <translation>%1 – Schaltertabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Prints the chart through the system&apos;s print dialog.</source>
+        <translation>Druckt die Tabelle über den Druckdialog des Systems.</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Saves the chart as a PDF file, as it is shown.</source>
+        <translation>Speichert die Tabelle als PDF-Datei, wie sie angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV…</source>
+        <translation>Als &amp;CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Saves the chart as CSV for spreadsheets and scripts.</source>
+        <translation>Speichert die Tabelle als CSV für Tabellenkalkulationen und Skripte.</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>P&amp;apier:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>The paper the chart is laid out for.</source>
+        <translation>Das Papier, für das die Tabelle gesetzt ist.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Shows the page smaller.</source>
+        <translation>Zeigt die Seite kleiner.</translation>
+    </message>
+    <message>
+        <source>&amp;Fit page</source>
+        <translation>Ganze &amp;Seite</translation>
+    </message>
+    <message>
+        <source>Shows the whole page in the window.</source>
+        <translation>Zeigt die ganze Seite im Fenster.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Shows the page larger.</source>
+        <translation>Zeigt die Seite größer.</translation>
+    </message>
+    <message>
+        <source>Notes on the file</source>
+        <translation>Hinweise zur Datei</translation>
+    </message>
+    <message>
+        <source>Fixtures left off the chart and why, fixtures that share channels, and what the file lacked.</source>
+        <translation>Geräte, die in der Tabelle fehlen, und warum; Geräte, die sich Kanäle teilen; und was der Datei fehlte.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Print the switch chart</source>
+        <translation>Die Schaltertabelle drucken</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed on &quot;%1&quot;.</source>
+        <translation>Die Tabelle konnte nicht auf „%1“ gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save the chart as PDF</source>
+        <translation>Die Tabelle als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save the chart as CSV</source>
+        <translation>Die Tabelle als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Kann „%1“ nicht schreiben: %2.</translation>
+    </message>
+</context>
+<context>
     <name>brisolant::DisplayCheck</name>
     <message>
         <source>Brisolant needs a graphical desktop, but no display was found (DISPLAY and WAYLAND_DISPLAY are not set).</source>
@@ -709,6 +907,13 @@ abgelehnte Tabelle.</translation>
         <source>&quot;%1&quot; is not an address nine switches can set. %2</source>
         <extracomment>%1 is the number typed, below 0 or above 511; %2 says what is accepted.</extracomment>
         <translation>„%1“ ist keine Adresse, die neun Schalter einstellen können. %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Without one, &quot;Brisolant --chart-patch %1&quot; writes the chart.</source>
+        <translation>Ohne einen schreibt „Brisolant --chart-patch %1“ die Tabelle.</translation>
     </message>
 </context>
 <context>

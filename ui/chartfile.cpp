@@ -5,9 +5,6 @@
 #include "pdfchart.h"
 #include "rigfile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <utility>
 
 namespace brisolant {
@@ -15,15 +12,9 @@ namespace brisolant {
 std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
     ChartFile charted;
     charted.path = path;
-    charted.title = QFileInfo(path).fileName();
-    // Read whole, as the command line reads a file, until the readers read a
-    // path themselves within their limits.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return tr("Cannot read \"%1\": %2.").arg(path, file.errorString());
-    }
+    charted.title = RigFile::title(path);
     try {
-        const Rig rig = RigFile::read(file.readAll(), charted.title);
+        const Rig rig = RigFile::readPath(path);
         SwitchChart::Chart chart =
             SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
         // Worded as the command line prints them.
@@ -35,6 +26,10 @@ std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
                                                      PdfChart::localPageSize());
     } catch (const ChartRefused& refused) {
         return tr("Cannot chart \"%1\": %2").arg(path, ChartMessages::refusal(refused));
+    } catch (const RigFile::Unreadable& unreadable) {
+        // The command line's line, which follows "Brisolant: ", as a sentence.
+        QString line = QString::fromStdString(unreadable.what());
+        return line.replace(0, 1, line.left(1).toUpper());
     }
     return charted;
 }
