@@ -1,6 +1,5 @@
-// The chart's pages, and the chart window through real keys and its dialogs,
-// offscreen, printing on a private CUPS server; under a window manager, a file
-// dragged onto the main window from another program.
+// The chart's pages and window through real keys and dialogs, offscreen, printing on a
+// CUPS server of its own; under a window manager, a drop from another program.
 #include "chartpages.h"
 #include "chartpageview.h"
 #include "chartwindow.h"
@@ -73,8 +72,6 @@ SwitchChart::Chart chartOf(const QStringList& names) {
         SwitchChart::Row& row = chart.rows.emplace_back();
         row.number = chart.rows.size();
         row.name = name.toStdString();
-        row.startAddress = static_cast<std::int16_t>(row.number * 16 - 15);
-        row.on = {true, false, false, false, row.number % 2 == 0};
     }
     return chart;
 }
@@ -86,8 +83,7 @@ QImage firstPage(const QByteArray& pdf) {
     poppler.write(pdf);
     poppler.closeWriteChannel();
     poppler.waitForFinished();
-    return QImage::fromData(poppler.readAllStandardOutput())
-        .convertToFormat(QImage::Format_Grayscale8);
+    return QImage::fromData(poppler.readAllStandardOutput());
 }
 
 // How many pixels of two drawings of a page differ, but for anti-aliasing,
@@ -118,19 +114,14 @@ class ChartWindowTest final : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QCOMPARE(
-            QProcess::execute("sh", {"-c", QString(kSetUp).arg(m_dir.path(), BRISOLANT_SOURCE)}),
-            0);
+        QVERIFY(QProcess::execute(
+                    "sh", {"-c", QString(kSetUp).arg(m_dir.path(), BRISOLANT_SOURCE)}) == 0);
         qputenv("CUPS_SERVER", m_dir.filePath("cups/socket").toUtf8());
     }
     void cleanupTestCase() { // through timeout, which passes it on to the server
         QProcess::execute("sh", {"-c", "kill $(cat " + m_dir.filePath("cups/pid") + ")"});
     }
-    void cleanup() {
-        for (ChartWindow* window : chartWindows()) {
-            window->close();
-        }
-    }
+    void cleanup() { qDeleteAll(chartWindows()); }
 
     void names_data() {
         QTest::addColumn<QStringList>("names");
@@ -146,9 +137,8 @@ private Q_SLOTS:
         row("too long for two lines, end kept", {longName(u'A').repeated(2)}, 2);
         row("differing only in the middle", {longName(u'A'), longName(u'B')}, 2);
     }
-    // A name is whole, or its first line is its start, broken at a blank where
-    // it has one, and its second line ends with its end; different names never
-    // look alike.
+    // Its first line is its start, broken at a blank where it has one; its last
+    // line ends with its end; different names never look alike.
     void names() {
         QFETCH(QStringList, names);
         QFETCH(int, lines);
@@ -170,9 +160,7 @@ private Q_SLOTS:
     // Screen and paper are drawn alike: a page drawn on an image of 96 dots
     // per inch is the PDF's page rasterised at 96.
     void pageDrawnAlike() {
-        SwitchChart::Chart chart = chartOf({longName(u'A'), longName(u'B'), "Spot"});
-        chart.rows[2].sharing = 1;
-        chart.rows[2].sharedWith.name = "Wash";
+        const SwitchChart::Chart chart = chartOf({longName(u'A'), longName(u'B'), "Spot"});
         const ChartPages pages(chart, "rig.mvr", QPageSize(QPageSize::A5));
         const QImage printed = firstPage(PdfChart::render(chart, "rig.mvr", pages.pageSize()));
         QImage drawn(printed.size(), QImage::Format_Grayscale8); // 96 dots per inch
@@ -303,13 +291,15 @@ private Q_SLOTS:
                  unlike(firstPage(one.readAll()), firstPage(other.readAll())) == 0));
     }
 
-    // Under a window manager (tst_chartwindow_desktop): dragged from here,
-    // moved and let go by another program, onto the main window, which stands
-    // in the middle of the screen.
+    // Under a window manager (tst_chartwindow_desktop): dragged from here, moved and let
+    // go by another program, onto the main window in the middle of the screen.
     void dropFromAnotherProgram() {
         if (QGuiApplication::platformName() != "xcb") {
             QSKIP("needs X11 and a window manager");
         }
+        const auto windowNamed = [](const QString& pattern) {
+            return !outputOf({"search", "--onlyvisible", "--name", pattern}, "xdotool").isEmpty();
+        };
         QProcess program;
         program.start(BRISOLANT_PROGRAM, QStringList{});
         QTRY_VERIFY_WITH_TIMEOUT(windowNamed("^Brisolant$"), 20000);
@@ -331,10 +321,6 @@ private Q_SLOTS:
     }
 
 private:
-    static bool windowNamed(const QString& pattern) {
-        return !outputOf({"search", "--onlyvisible", "--name", pattern}, "xdotool").isEmpty();
-    }
-
     QTemporaryDir m_dir;
 };
 
