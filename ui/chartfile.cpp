@@ -2,7 +2,6 @@
 
 #include "chartmessages.h"
 #include "chartrefused.h"
-#include "pdfchart.h"
 #include "rigfile.h"
 
 #include <utility>
@@ -15,15 +14,12 @@ std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
     charted.title = RigFile::title(path);
     try {
         const Rig rig = RigFile::readPath(path);
-        SwitchChart::Chart chart =
-            SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
+        charted.chart = SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
         // Worded as the command line prints them.
         for (const std::string& note : rig.notes) {
             charted.notes.append(QString::fromStdString(note));
         }
-        charted.notes.append(ChartMessages::notes(chart));
-        charted.pages = std::make_unique<ChartPages>(std::move(chart), charted.title,
-                                                     PdfChart::localPageSize());
+        charted.notes.append(ChartMessages::notes(charted.chart));
     } catch (const ChartRefused& refused) {
         return tr("Cannot chart \"%1\": %2").arg(path, ChartMessages::refusal(refused));
     } catch (const RigFile::Unreadable& unreadable) {

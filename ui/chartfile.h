@@ -1,20 +1,19 @@
 #pragma once
 
-#include "chartpages.h"
+#include "switchchart.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <variant>
 
 namespace brisolant {
 
 // A rig file read and charted for a chart window, as --chart-patch reads and
-// charts it, and laid out for the locale's paper: fixtures nine switches
-// cannot set are left out, and the notes say so, with the readers' notes and
-// the fixtures that share channels. Runs on any thread.
+// charts it: fixtures nine switches cannot set are left out, and the notes say
+// so, with the readers' notes and the fixtures that share channels. Qt Core
+// alone, so it runs on any thread.
 class ChartFile final {
     Q_DECLARE_TR_FUNCTIONS(ChartFile)
 
@@ -26,7 +25,7 @@ public:
     QString path;
     // The file's name, as the chart's title.
     QString title;
-    std::unique_ptr<ChartPages> pages;
+    SwitchChart::Chart chart;
     // One line each, in the order the command line gives them.
     QStringList notes;
 };

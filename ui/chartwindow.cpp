@@ -48,9 +48,10 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QList<QKey
 } // namespace
 
 int ChartWindow::openFiles(const QStringList& paths, QWidget* parent) {
-    // Each file is read and laid out on a thread of its own while its window
-    // is built here: reading a show file and starting the fonts take about as
-    // long.
+    // Each file is read on a thread of its own while its window is built here:
+    // reading a show file and starting the fonts take about as long. The pages
+    // are laid out here, with the fonts they are drawn with: Qt keeps a cache
+    // of fonts for each thread.
     std::vector<std::future<std::variant<ChartFile, QString>>> reads;
     for (const QString& path : paths) {
         reads.push_back(std::async(std::launch::async, &ChartFile::read, path));
@@ -98,7 +99,8 @@ void ChartWindow::setChart(ChartFile file) {
     const auto lines = static_cast<int>(std::min<qsizetype>(m_file.notes.size(), 5));
     m_notes->setFixedHeight(m_notes->fontMetrics().lineSpacing() * lines +
                             2 * (m_notes->frameWidth() + 6));
-    m_pages = std::move(m_file.pages);
+    m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
+                                           PdfChart::localPageSize());
     showPages();
 }
 
