@@ -3,6 +3,10 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace brisolant {
@@ -65,17 +69,86 @@ QString shortened(const QString& text, qsizetype width) {
     return text.left(head) + u'\u2026' + text.right(tail);
 }
 
+// How many UTF-16 units the UTF-8 text takes, as QString counts them.
+qsizetype utf16Length(std::string_view utf8) {
+    qsizetype units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80 ? 1 : 0; // each character's first byte
+        units += byte >= 0xF0 ? 1 : 0;          // beyond the BMP: a surrogate pair
+    }
+    return units;
+}
+
+// A number's decimal digits, without a string to hold them.
+struct Decimal {
+    std::array<char, 12> text{};
+    char* end = text.data();
+    [[nodiscard]] qsizetype size() const { return end - text.data(); }
+    [[nodiscard]] std::string_view view() const {
+        return {text.data(), static_cast<std::size_t>(size())};
+    }
+};
+
+Decimal decimal(int number) {
+    Decimal digits;
+    digits.end =
+        std::to_chars(digits.text.data(), digits.text.data() + digits.text.size(), number).ptr;
+    return digits;
+}
+
 } // namespace
 
 QByteArray TextChart::render(const SwitchChart::Chart& chart) {
-    const TextCells cells = cellsOf(chart);
-    const qsizetype width = widest(cells.labels);
-    QString text;
-    for (std::size_t i = 0; i < chart.rows.size(); ++i) {
-        text += chartLine(cells.labels[i].leftJustified(width), cells.addresses[i],
-                          cells.switches[i], cells.on[i]);
+    // Written straight as UTF-8, as the labels already are: a list of
+    // thousands of fixtures would otherwise spend most of its time on a
+    // dozen strings a row. Columns are padded by UTF-16 units, as on a
+    // terminal.
+    std::vector<std::string> labels;
+    labels.reserve(chart.rows.size());
+    qsizetype labelWidth = 0;
+    int highestUniverse = 1;
+    for (const SwitchChart::Row& row : chart.rows) {
+        labels.push_back(row.label());
+        labelWidth = std::max(labelWidth, utf16Length(labels.back()));
+        highestUniverse = std::max(highestUniverse, row.universe);
     }
-    return text.toUtf8();
+    const qsizetype universeWidth = decimal(highestUniverse).size();
+    // Built in a std::string, whose appends are inline, and copied once.
+    std::string out;
+    out.reserve(chart.rows.size() * static_cast<std::size_t>(labelWidth + 40));
+    const auto pad = [&out](qsizetype count) {
+        out.append(static_cast<std::size_t>(std::max<qsizetype>(count, 0)), ' ');
+    };
+    for (std::size_t i = 0; i < chart.rows.size(); ++i) {
+        const SwitchChart::Row& row = chart.rows[i];
+        const std::string& label = labels[i];
+        out += label;
+        pad(labelWidth - utf16Length(label) + 2);
+        const Decimal address = decimal(row.startAddress);
+        if (chart.showsUniverses) {
+            const Decimal universe = decimal(row.universe);
+            pad(universeWidth - universe.size());
+            out.append(universe.view()).push_back('/');
+            out += address.view();
+            pad(3 - address.size() + 2);
+        } else {
+            pad(3 - address.size());
+            out.append(address.view()).append("  ");
+        }
+        for (const bool isOn : row.on) {
+            out.push_back(isOn ? '1' : '0');
+        }
+        out.append("  ON:");
+        for (std::size_t digit = 0; digit < row.on.size(); ++digit) {
+            if (row.on.at(digit)) {
+                out.push_back(' ');
+                out.push_back(static_cast<char>('1' + digit));
+            }
+        }
+        out.push_back('\n');
+    }
+    return QByteArray::fromStdString(out);
 }
 
 QByteArray TextChart::renderForTerminal(const SwitchChart::Chart& chart, int columns) {
