@@ -5,7 +5,7 @@
 #include "ziparchive.h"
 
 #include <QCoreApplication>
-#include <QStringList>
+#include <QStringTokenizer>
 
 #include <algorithm>
 #include <set>
@@ -51,9 +51,9 @@ using References = GdtfFile::Description::References;
 constexpr int kLargestSlot = 1'000'000;
 
 // The highest of "1,2"; 0 for "None", nothing or anything that is no slot.
-int highestOf(const QString& offsets) {
+int highestOf(QStringView offsets) {
     int highest = 0;
-    for (const QString& offset : offsets.split(u',')) {
+    for (const QStringView offset : offsets.tokenize(u',')) {
         bool ok = false;
         const int slot = offset.trimmed().toInt(&ok);
         highest = ok ? std::max(highest, std::clamp(slot, 0, kLargestSlot)) : highest;
@@ -75,7 +75,7 @@ public:
     GdtfFile::Description read() {
         while (m_scan.next()) {
             if (m_scan.isStart()) {
-                start(m_scan.name().toString());
+                start(m_scan.name());
             } else if (m_scan.depth() < m_geometriesDepth) {
                 m_geometriesDepth = 0;
             }
@@ -87,7 +87,7 @@ public:
     }
 
 private:
-    void start(const QString& name) {
+    void start(QStringView name) {
         if (name == u"Geometries") {
             m_geometriesDepth = m_scan.depth();
         } else if (m_geometriesDepth > 0) {
@@ -105,7 +105,7 @@ private:
 
     // Everything in Geometries with a name is a geometry; a Break belongs to
     // the GeometryReference it is in.
-    void geometry(const QString& name) {
+    void geometry(QStringView name) {
         if (name == u"Break") {
             if (m_referenceDepth > 0) {
                 m_breaks.emplace_back(numberOr(m_scan.attribute(u"DMXBreak"), 1),
@@ -133,7 +133,8 @@ private:
             ++sum.count;
             std::set<int> given;
             for (const auto& [dmxBreak, offset] : m_breaks) {
-                if (given.insert(dmxBreak).second) { // the first Break of a number counts
+                // The first Break of a number counts; most references have one.
+                if (m_breaks.size() == 1 || given.insert(dmxBreak).second) {
                     auto& [largest, references] =
                         sum.offsets.try_emplace(dmxBreak, offset, 0).first->second;
                     largest = std::max(largest, offset);

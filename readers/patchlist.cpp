@@ -297,9 +297,9 @@ public:
         SwitchChart::Fixture fixture;
         fixture.line = record.line;
         // One line each, whatever a quoted field held, for the chart and messages.
-        fixture.name = filetext::visible(value(record, Kind::Name).simplified()).toStdString();
-        fixture.number = filetext::visible(value(record, Kind::Number).simplified()).toStdString();
-        const QString address = value(record, Kind::Address);
+        fixture.name = filetext::quotedUtf8(value(record, Kind::Name));
+        fixture.number = filetext::quotedUtf8(value(record, Kind::Number));
+        const QStringView address = value(record, Kind::Address);
         if (address.isEmpty()) {
             return fixture;
         }
@@ -307,7 +307,7 @@ public:
             throw ChartRefused(SwitchChart::refusalName(fixture, place) + ": " +
                                what.toStdString());
         };
-        const std::optional<PatchAddress> patch = PatchAddress::read(address.toStdString());
+        const std::optional<PatchAddress> patch = PatchAddress::read(filetext::utf8(address));
         if (!patch) {
             refuse(QString::fromStdString(
                 PatchAddress::notAnAddress(filetext::quoted(address).toStdString())));
@@ -317,10 +317,10 @@ public:
         }
         fixture.address = patch->address;
         fixture.universe = patch->universe;
-        fixture.written.address = filetext::quoted(address).toStdString();
-        if (const QString universe = value(record, Kind::Universe);
+        fixture.written.address = filetext::quotedUtf8(address, 40);
+        if (const QStringView universe = value(record, Kind::Universe);
             !fixture.universe && !universe.isEmpty()) {
-            const std::optional<int> number = readWholeNumber(universe.toStdString());
+            const std::optional<int> number = readWholeNumber(filetext::utf8(universe));
             if (!number) {
                 refuse(QCoreApplication::translate("PatchList",
                                                    "universe \"%1\" is not a whole number.")
@@ -330,8 +330,7 @@ public:
             const bool across = patch->address > dmx::kLastChannel &&
                                 (patch->address - 1) / dmx::kLastChannel + 1 == *number;
             fixture.universe = across ? std::nullopt : number;
-            fixture.written.universe =
-                across ? std::string() : filetext::quoted(universe).toStdString();
+            fixture.written.universe = across ? std::string() : filetext::quotedUtf8(universe, 40);
         }
         if (patch->last) {
             if (*patch->last < patch->address) {
@@ -340,8 +339,9 @@ public:
                            .arg(filetext::quoted(address)));
             }
             fixture.channels = *patch->last - patch->address + 1;
-        } else if (const QString channels = value(record, Kind::Channels); !channels.isEmpty()) {
-            const std::optional<int> count = readWholeNumber(channels.toStdString());
+        } else if (const QStringView channels = value(record, Kind::Channels);
+                   !channels.isEmpty()) {
+            const std::optional<int> count = readWholeNumber(filetext::utf8(channels));
             if (!count) {
                 refuse(QCoreApplication::translate("PatchList",
                                                    "channel count \"%1\" is not a whole number.")
@@ -350,7 +350,7 @@ public:
             // 0 is what some programs write for a count they do not know.
             fixture.channels = *count == 0 ? 1 : *count;
             fixture.written.channels =
-                *count == 0 ? std::string() : filetext::quoted(channels).toStdString();
+                *count == 0 ? std::string() : filetext::quotedUtf8(channels, 40);
         }
         return fixture;
     }
@@ -358,11 +358,11 @@ public:
 private:
     // The field, trimmed; "-" stands for none in some programs' exports. A
     // column of -1 (none) is past any record.
-    [[nodiscard]] QString value(const Record& record, Kind kind) const {
+    [[nodiscard]] QStringView value(const Record& record, Kind kind) const {
         const auto column = static_cast<std::size_t>(m_columns.at(static_cast<std::size_t>(kind)));
         const QStringView field =
             column < record.fields.size() ? record.fields[column].trimmed() : QStringView();
-        return field == u"-" ? QString() : field.toString();
+        return field == u"-" ? QStringView() : field;
     }
 
     std::array<qsizetype, PatchColumns::kKinds.size()> m_columns{};

@@ -113,6 +113,28 @@ QString quoted(QStringView text, qsizetype length) {
     return line;
 }
 
+std::string quotedUtf8(QStringView text, qsizetype length) {
+    const bool oneLine =
+        std::none_of(
+            text.begin(), text.end(),
+            [](QChar c) { return c != u' ' && (c.isSpace() || isControl(c.unicode())); }) &&
+        !text.startsWith(u' ') && !text.endsWith(u' ') && !text.contains(u"  ");
+    if (!oneLine || (length >= 0 && text.size() > length)) {
+        return quoted(text, length < 0 ? text.size() : length).toStdString();
+    }
+    return utf8(text);
+}
+
+std::string utf8(QStringView text) {
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        std::string ascii(static_cast<std::size_t>(text.size()), '\0');
+        std::transform(text.begin(), text.end(), ascii.begin(),
+                       [](QChar c) { return static_cast<char>(c.unicode()); });
+        return ascii;
+    }
+    return text.toUtf8().toStdString();
+}
+
 QString sizeText(qint64 bytes) {
     for (const auto& [shift, unit] : {std::pair{30, "GiB"}, {20, "MiB"}, {10, "KiB"}}) {
         if (bytes >= (qint64{1} << shift) && bytes % (qint64{1} << shift) == 0) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+
 // Text from a stranger's file, decoded as it was written and made safe to
 // show: the one place where the readers turn bytes into text.
 namespace brisolant::filetext {
@@ -33,6 +35,14 @@ namespace brisolant::filetext {
 // The text as a message quotes it: on one line, visible, and cut after
 // length characters (never inside a surrogate pair) with an ellipsis.
 [[nodiscard]] QString quoted(QStringView text, qsizetype length = 40);
+
+// As quoted(), as UTF-8; by default never cut. A field already on one line
+// and visible, as most are, is converted without the copies that folding
+// takes.
+[[nodiscard]] std::string quotedUtf8(QStringView text, qsizetype length = -1);
+
+// The text as UTF-8, exactly.
+[[nodiscard]] std::string utf8(QStringView text);
 
 // A size in bytes as messages give it: "64 MiB", "1 GiB", "1000 bytes".
 [[nodiscard]] QString sizeText(qint64 bytes);

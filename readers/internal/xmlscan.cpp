@@ -171,6 +171,9 @@ XmlScan::XmlScan(const QByteArray& bytes, QString where)
 }
 
 QXmlStreamReader::TokenType XmlScan::step() {
+    // The last element's attributes let go first: still shared, they would
+    // make Qt's reader copy its list for the next element.
+    m_attributes = QXmlStreamAttributes();
     const QXmlStreamReader::TokenType token = m_reader.readNext();
     if (m_reader.hasError()) {
         // Qt's message may quote the file, line breaks and all.
@@ -196,11 +199,15 @@ QXmlStreamReader::TokenType XmlScan::step() {
                 refuse(tooLong(m_reader.lineNumber()));
             }
         }
-        m_path.push_back(m_reader.name().toString());
+        if (m_path.size() < static_cast<std::size_t>(m_depth)) {
+            m_path.resize(static_cast<std::size_t>(m_depth));
+        }
+        // Written over in place: no new string for every element.
+        QString& named = m_path[static_cast<std::size_t>(m_depth - 1)];
+        named.resize(0);
+        named.append(m_reader.name());
     } else if (token == QXmlStreamReader::EndElement) {
-        m_attributes.clear();
         --m_depth;
-        m_path.pop_back();
     } else if (token == QXmlStreamReader::Characters &&
                m_reader.text().size() > riglimits::kLongestXmlText) {
         refuse(tooLong(m_reader.lineNumber()));
@@ -220,14 +227,21 @@ bool XmlScan::next() {
     }
 }
 
-QString XmlScan::parent() const {
-    return m_path.size() < 2 ? QString() : m_path[m_path.size() - 2];
+QStringView XmlScan::parent() const {
+    return m_depth < 2 ? QStringView() : QStringView(m_path[static_cast<std::size_t>(m_depth - 2)]);
 }
 
 QString XmlScan::attribute(QStringView name) const {
     for (const QXmlStreamAttribute& attribute : m_attributes) {
         if (attribute.name() == name) {
-            return filetext::visible(attribute.value().toString().simplified());
+            const QStringView value = attribute.value();
+            // Most values are one word or words with one blank between:
+            // copied as they are, without a pass to fold their white space.
+            const bool folded =
+                std::none_of(value.begin(), value.end(),
+                             [](QChar c) { return c.unicode() <= u' ' && c != u' '; }) &&
+                !value.startsWith(u' ') && !value.endsWith(u' ') && !value.contains(u"  ");
+            return filetext::visible(folded ? value.toString() : value.toString().simplified());
         }
     }
     return {};

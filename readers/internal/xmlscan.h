@@ -32,8 +32,9 @@ public:
     [[nodiscard]] QStringView namespaceUri() const { return m_reader.namespaceUri(); }
     // Elements open around the current one; the root is at depth 1.
     [[nodiscard]] int depth() const { return m_depth; }
-    // The name of the element the current start element is in; empty for the root.
-    [[nodiscard]] QString parent() const;
+    // The name of the element the current start element is in; empty for the
+    // root. Valid until the next token.
+    [[nodiscard]] QStringView parent() const;
     [[nodiscard]] int line() const { return static_cast<int>(m_reader.lineNumber()); }
     // The attribute's value, with every run of white space one blank and
     // control characters shown as U+FFFD.
@@ -52,7 +53,9 @@ private:
     QXmlStreamAttributes m_attributes; // of the current start element: Qt makes a copy each time
     QString m_where;
     int m_depth = 0;
-    std::vector<QString> m_path; // the names of the elements open, outermost first
+    // The names of the elements open, outermost first, by depth; the slots
+    // deeper than m_depth are kept for their room.
+    std::vector<QString> m_path;
 };
 
 } // namespace brisolant
