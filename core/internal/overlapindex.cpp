@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 #include <tuple>
 
 namespace brisolant {
@@ -11,13 +10,23 @@ OverlapIndex::OverlapIndex(const std::vector<Span>& spans)
     : m_spans(spans)
     , m_order(spans.size())
     , m_position(spans.size()) {
-    std::iota(m_order.begin(), m_order.end(), std::size_t{0});
-    std::sort(m_order.begin(), m_order.end(), [this](std::size_t a, std::size_t b) {
-        const Span& one = m_spans[a];
-        const Span& two = m_spans[b];
-        return std::tie(one.universe, one.first, one.last, a) <
-               std::tie(two.universe, two.first, two.last, b);
+    // Sorted as copies beside their index, not through the index: every
+    // comparison then reads one place in memory.
+    struct Sorted {
+        Span span;
+        std::size_t index;
+    };
+    std::vector<Sorted> sorted;
+    sorted.reserve(spans.size());
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        sorted.push_back({spans[i], i});
+    }
+    std::sort(sorted.begin(), sorted.end(), [](const Sorted& one, const Sorted& two) {
+        return std::tie(one.span.universe, one.span.first, one.span.last, one.index) <
+               std::tie(two.span.universe, two.span.first, two.span.last, two.index);
     });
+    std::transform(sorted.begin(), sorted.end(), m_order.begin(),
+                   [](const Sorted& one) { return one.index; });
     for (std::size_t position = 0; position < m_order.size(); ++position) {
         const Span& span = m_spans[m_order[position]];
         m_position[m_order[position]] = position;
