@@ -56,6 +56,15 @@ QString windows1252(QByteArrayView bytes) {
     return text;
 }
 
+// Whether line() would leave the text as it is: most fields are one word,
+// or words with one blank between, and need no copy to fold them.
+bool isLine(QStringView text) {
+    return std::none_of(
+               text.begin(), text.end(),
+               [](QChar c) { return c != u' ' && (c.isSpace() || isControl(c.unicode())); }) &&
+           !text.startsWith(u' ') && !text.endsWith(u' ') && !text.contains(u"  ");
+}
+
 } // namespace
 
 QString decoded(QByteArrayView bytes) {
@@ -102,24 +111,23 @@ QString visible(QString text) {
     return text;
 }
 
+QString line(QStringView text) {
+    return isLine(text) ? text.toString() : visible(text.toString().simplified());
+}
+
 QString quoted(QStringView text, qsizetype length) {
-    QString line = visible(text.toString().simplified());
-    if (line.size() > length) {
+    QString shown = line(text);
+    if (shown.size() > length) {
         qsizetype kept = length - 1;
-        kept -= line.at(kept - 1).isHighSurrogate() ? 1 : 0;
-        line.truncate(kept);
-        line += u'\u2026';
+        kept -= shown.at(kept - 1).isHighSurrogate() ? 1 : 0;
+        shown.truncate(kept);
+        shown += u'\u2026';
     }
-    return line;
+    return shown;
 }
 
 std::string quotedUtf8(QStringView text, qsizetype length) {
-    const bool oneLine =
-        std::none_of(
-            text.begin(), text.end(),
-            [](QChar c) { return c != u' ' && (c.isSpace() || isControl(c.unicode())); }) &&
-        !text.startsWith(u' ') && !text.endsWith(u' ') && !text.contains(u"  ");
-    if (!oneLine || (length >= 0 && text.size() > length)) {
+    if (!isLine(text) || (length >= 0 && text.size() > length)) {
         return quoted(text, length < 0 ? text.size() : length).toStdString();
     }
     return utf8(text);

@@ -36,6 +36,10 @@ namespace brisolant::filetext {
 // length characters (never inside a surrogate pair) with an ellipsis.
 [[nodiscard]] QString quoted(QStringView text, qsizetype length = 40);
 
+// The text on one line and visible: white space folded as
+// QString::simplified() folds it, then visible().
+[[nodiscard]] QString line(QStringView text);
+
 // As quoted(), as UTF-8; by default never cut. A field already on one line
 // and visible, as most are, is converted without the copies that folding
 // takes.

@@ -234,14 +234,7 @@ QStringView XmlScan::parent() const {
 QString XmlScan::attribute(QStringView name) const {
     for (const QXmlStreamAttribute& attribute : m_attributes) {
         if (attribute.name() == name) {
-            const QStringView value = attribute.value();
-            // Most values are one word or words with one blank between:
-            // copied as they are, without a pass to fold their white space.
-            const bool folded =
-                std::none_of(value.begin(), value.end(),
-                             [](QChar c) { return c.unicode() <= u' ' && c != u' '; }) &&
-                !value.startsWith(u' ') && !value.endsWith(u' ') && !value.contains(u"  ");
-            return filetext::visible(folded ? value.toString() : value.toString().simplified());
+            return filetext::line(attribute.value());
         }
     }
     return {};
@@ -262,7 +255,7 @@ QString XmlScan::text() {
             break;
         }
     }
-    return filetext::visible(text.simplified());
+    return filetext::line(text);
 }
 
 void XmlScan::refuse(const QString& what) const {

@@ -160,6 +160,8 @@ private Q_SLOTS:
         row("empty list", "--chart ,", {}, 2, "Nothing to chart: no fixture was given.");
         row("commas", patch, "Name,Address\nSpot 1,1\nSpot 2,17\n", 0,
             "Spot 1    1  100000000  ON: 1\nSpot 2   17  100010000  ON: 1 5\n");
+        row("padded by characters", patch, "Name,Address\nB\u00fchne 12,1\nSpot 2,17\n", 0,
+            "B\u00fchne 12    1  100000000  ON: 1\nSpot 2     17  100010000  ON: 1 5\n");
         row("channels past 512", patch, "Name,Address,Footprint\nA,1\nB,2/498,16\n", 2,
             "Fixture \"B\" (line 3): its 16 channels run from 498 to 513, past 512.");
         row("nothing left", patch, "Name,DMX\nA,\nB,0\n", 2,
