@@ -59,10 +59,17 @@ QString windows1252(QByteArrayView bytes) {
 // Whether line() would leave the text as it is: most fields are one word,
 // or words with one blank between, and need no copy to fold them.
 bool isLine(QStringView text) {
-    return std::none_of(
-               text.begin(), text.end(),
-               [](QChar c) { return c != u' ' && (c.isSpace() || isControl(c.unicode())); }) &&
-           !text.startsWith(u' ') && !text.endsWith(u' ') && !text.contains(u"  ");
+    char16_t previous = u' '; // so that a leading blank is caught
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit == u' '
+                ? previous == u' '
+                : (unit < 0x80 ? unit < 0x20 || unit == 0x7F : c.isSpace() || isControl(unit))) {
+            return false;
+        }
+        previous = unit;
+    }
+    return text.isEmpty() || previous != u' ';
 }
 
 } // namespace

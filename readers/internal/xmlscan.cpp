@@ -27,21 +27,26 @@ public:
         while (m_at < m_text.size()) {
             const qsizetype open = m_text.indexOf(u'<', m_at);
             moveTo(open < 0 ? m_text.size() : open);
+            if (m_at == m_text.size()) {
+                break;
+            }
+            // By the character after "<", as most tags are start and end tags.
+            const char16_t kind = m_at + 1 < m_text.size() ? m_text[m_at + 1].unicode() : u'\0';
             const QStringView rest = m_text.sliced(m_at);
-            if (rest.startsWith(u"<!--")) {
+            if (kind == u'/') {
+                moveTo(m_at + 2);
+                name();
+            } else if (kind == u'?') {
+                skipPast(u"?>");
+            } else if (kind != u'!') {
+                moveTo(m_at + 1);
+                startTag();
+            } else if (rest.startsWith(u"<!--")) {
                 skipPast(u"-->");
             } else if (rest.startsWith(u"<![CDATA[")) {
                 skipPast(u"]]>");
-            } else if (rest.startsWith(u"<?")) {
-                skipPast(u"?>");
-            } else if (rest.startsWith(u"<!")) {
+            } else {
                 declaration();
-            } else if (rest.startsWith(u"</")) {
-                moveTo(m_at + 2);
-                name();
-            } else if (!rest.isEmpty()) {
-                moveTo(m_at + 1);
-                startTag();
             }
         }
     }
@@ -171,9 +176,6 @@ XmlScan::XmlScan(const QByteArray& bytes, QString where)
 }
 
 QXmlStreamReader::TokenType XmlScan::step() {
-    // The last element's attributes let go first: still shared, they would
-    // make Qt's reader copy its list for the next element.
-    m_attributes = QXmlStreamAttributes();
     const QXmlStreamReader::TokenType token = m_reader.readNext();
     if (m_reader.hasError()) {
         // Qt's message may quote the file, line breaks and all.
@@ -193,8 +195,8 @@ QXmlStreamReader::TokenType XmlScan::step() {
                        .arg(riglimits::kDeepestXml)
                        .arg(m_reader.lineNumber()));
         }
-        m_attributes = m_reader.attributes();
-        for (const QXmlStreamAttribute& attribute : std::as_const(m_attributes)) {
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        for (const QXmlStreamAttribute& attribute : attributes) {
             if (attribute.value().size() > riglimits::kLongestXmlText) {
                 refuse(tooLong(m_reader.lineNumber()));
             }
@@ -232,7 +234,8 @@ QStringView XmlScan::parent() const {
 }
 
 QString XmlScan::attribute(QStringView name) const {
-    for (const QXmlStreamAttribute& attribute : m_attributes) {
+    const QXmlStreamAttributes attributes = m_reader.attributes();
+    for (const QXmlStreamAttribute& attribute : attributes) {
         if (attribute.name() == name) {
             return filetext::line(attribute.value());
         }

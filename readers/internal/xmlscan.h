@@ -50,7 +50,6 @@ private:
     QXmlStreamReader::TokenType step();
 
     QXmlStreamReader m_reader;
-    QXmlStreamAttributes m_attributes; // of the current start element: Qt makes a copy each time
     QString m_where;
     int m_depth = 0;
     // The names of the elements open, outermost first, by depth; the slots
