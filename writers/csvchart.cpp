@@ -1,60 +1,63 @@
 #include "csvchart.h"
 
-#include <QString>
+#include <string>
 
 namespace brisolant {
 
 namespace {
 
 // The fields are UTF-8 already; they are written as they are, byte by byte.
-void appendField(QByteArray& out, const std::string& text) {
+void appendField(std::string& out, const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        out.append(text.data(), static_cast<qsizetype>(text.size()));
+        out += text;
         return;
     }
-    out.append('"');
+    out += '"';
     for (const char c : text) {
-        out.append(c);
+        out += c;
         if (c == '"') {
-            out.append('"');
+            out += '"';
         }
     }
-    out.append('"');
-}
-
-void appendNumber(QByteArray& out, long long number) {
-    out.append(QByteArray::number(number));
+    out += '"';
 }
 
 } // namespace
 
 QByteArray CsvChart::render(const SwitchChart::Chart& chart) {
-    QByteArray out("Number,ID,Name,Universe,Address,Channels,Switches,ON\n");
+    // Built in a std::string, whose appends are inline, and copied once.
+    std::string out("Number,ID,Name,Universe,Address,Channels,Switches,ON\n");
     // A row is some 60 bytes and its name; reserved once, not grown row by row.
-    out.reserve(out.size() + static_cast<qsizetype>(chart.rows.size()) * 96);
+    out.reserve(out.size() + chart.rows.size() * 96);
     for (const SwitchChart::Row& row : chart.rows) {
-        appendNumber(out, static_cast<long long>(row.number));
-        out.append(',');
+        out += std::to_string(row.number);
+        out += ',';
         appendField(out, row.fixtureNumber);
-        out.append(',');
+        out += ',';
         appendField(out, row.name);
-        out.append(',');
-        appendNumber(out, row.universe);
-        out.append(',');
-        appendNumber(out, row.startAddress);
-        out.append(',');
-        appendNumber(out, row.channels);
-        out.append(',');
+        out += ',';
+        out += std::to_string(row.universe);
+        out += ',';
+        out += std::to_string(row.startAddress);
+        out += ',';
+        out += std::to_string(row.channels);
+        out += ',';
         // "010000000" as "0 1 0 0 0 0 0 0 0", which no spreadsheet takes for a number.
         for (std::size_t i = 0; i < row.on.size(); ++i) {
-            out.append(i == 0 ? "" : " ").append(row.on.at(i) ? '1' : '0');
+            out.append(i == 0 ? "" : " ").append(1, row.on.at(i) ? '1' : '0');
         }
-        out.append(',');
-        const std::string on = row.onSwitches();
-        out.append(on.data(), static_cast<qsizetype>(on.size()));
-        out.append('\n');
+        out += ',';
+        // The switches to turn ON, "2 5"; every charted address has one.
+        const char* separator = "";
+        for (std::size_t i = 0; i < row.on.size(); ++i) {
+            if (row.on.at(i)) {
+                out.append(separator).append(1, static_cast<char>('1' + i));
+                separator = " ";
+            }
+        }
+        out += '\n';
     }
-    return out;
+    return QByteArray::fromStdString(out);
 }
 
 } // namespace brisolant

@@ -3,8 +3,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,23 +78,6 @@ qsizetype utf16Length(std::string_view utf8) {
     return units;
 }
 
-// A number's decimal digits, without a string to hold them.
-struct Decimal {
-    std::array<char, 12> text{};
-    char* end = text.data();
-    [[nodiscard]] qsizetype size() const { return end - text.data(); }
-    [[nodiscard]] std::string_view view() const {
-        return {text.data(), static_cast<std::size_t>(size())};
-    }
-};
-
-Decimal decimal(int number) {
-    Decimal digits;
-    digits.end =
-        std::to_chars(digits.text.data(), digits.text.data() + digits.text.size(), number).ptr;
-    return digits;
-}
-
 } // namespace
 
 QByteArray TextChart::render(const SwitchChart::Chart& chart) {
@@ -113,7 +94,7 @@ QByteArray TextChart::render(const SwitchChart::Chart& chart) {
         labelWidth = std::max(labelWidth, utf16Length(labels.back()));
         highestUniverse = std::max(highestUniverse, row.universe);
     }
-    const qsizetype universeWidth = decimal(highestUniverse).size();
+    const auto universeWidth = static_cast<qsizetype>(std::to_string(highestUniverse).size());
     // Built in a std::string, whose appends are inline, and copied once.
     std::string out;
     out.reserve(chart.rows.size() * static_cast<std::size_t>(labelWidth + 40));
@@ -125,16 +106,17 @@ QByteArray TextChart::render(const SwitchChart::Chart& chart) {
         const std::string& label = labels[i];
         out += label;
         pad(labelWidth - utf16Length(label) + 2);
-        const Decimal address = decimal(row.startAddress);
+        // Short numbers: std::to_string keeps them in the string itself.
+        const std::string address = std::to_string(row.startAddress);
+        const auto addressWidth = static_cast<qsizetype>(address.size());
         if (chart.showsUniverses) {
-            const Decimal universe = decimal(row.universe);
-            pad(universeWidth - universe.size());
-            out.append(universe.view()).push_back('/');
-            out += address.view();
-            pad(3 - address.size() + 2);
+            const std::string universe = std::to_string(row.universe);
+            pad(universeWidth - static_cast<qsizetype>(universe.size()));
+            out.append(universe).append("/").append(address);
+            pad(3 - addressWidth + 2);
         } else {
-            pad(3 - address.size());
-            out.append(address.view()).append("  ");
+            pad(3 - addressWidth);
+            out.append(address).append("  ");
         }
         for (const bool isOn : row.on) {
             out.push_back(isOn ? '1' : '0');
