@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 #include <utility>
 
 namespace brisolant {
@@ -55,7 +57,7 @@ private:
     // A start tag after its "<": the name and each attribute, up to where the
     // tag ends or stops being well formed.
     void startTag() {
-        const int line = m_line;
+        const qsizetype start = m_at;
         name();
         for (qsizetype attributes = 1;; ++attributes) {
             skipBlanks();
@@ -76,7 +78,7 @@ private:
                 m_scan.refuse(QCoreApplication::translate(
                                   "XmlScan", "an XML element at line %1 has more than %2 "
                                              "attributes; no show file has that many.")
-                                  .arg(line)
+                                  .arg(lineAt(start))
                                   .arg(riglimits::kMostAttributes));
             }
             const qsizetype close = m_text.indexOf(QChar(quote), m_at + 1);
@@ -98,7 +100,7 @@ private:
                                   "XmlScan",
                                   "XML that declares entities or attributes of its own (line %1); "
                                   "no show file does.")
-                                  .arg(m_line));
+                                  .arg(lineAt(m_at)));
             }
             if (c == u'"' || c == u'\'') {
                 const qsizetype close = m_text.indexOf(QChar(c), m_at + 1);
@@ -109,20 +111,25 @@ private:
 
     // Passes over a name and returns its length; refuses one past the limit.
     qsizetype name() {
-        const qsizetype start = m_at;
-        while (m_at < m_text.size()) {
-            const char16_t c = at();
-            if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'/' || c == u'>' ||
-                c == u'=' || c == u'<' || c == u'"' || c == u'\'') {
-                break;
+        // The ASCII characters that end a name; a table, as every name of
+        // the file passes through here.
+        static constexpr auto kEndsName = [] {
+            std::array<bool, 128> ends{};
+            for (const char c : std::string_view(" \t\r\n/>=<\"'")) {
+                ends.at(static_cast<std::size_t>(c)) = true;
             }
+            return ends;
+        }();
+        const qsizetype start = m_at;
+        const char16_t* const text = m_text.utf16();
+        while (m_at < m_text.size() && (text[m_at] >= kEndsName.size() || !kEndsName[text[m_at]])) {
             ++m_at;
         }
         if (m_at - start > riglimits::kLongestXmlName) {
             m_scan.refuse(QCoreApplication::translate(
                               "XmlScan", "an XML name at line %1 is longer than %2 "
                                          "characters; no show file has names that long.")
-                              .arg(m_line)
+                              .arg(lineAt(m_at))
                               .arg(riglimits::kLongestXmlName));
         }
         return m_at - start;
@@ -140,11 +147,12 @@ private:
         moveTo(found < 0 ? m_text.size() : found + end.size());
     }
 
-    // Moves forward to position, counting the lines passed.
-    void moveTo(qsizetype position) {
-        m_line += static_cast<int>(
-            std::count(m_text.begin() + m_at, m_text.begin() + position, QChar(u'\n')));
-        m_at = position;
+    void moveTo(qsizetype position) { m_at = position; }
+
+    // The line of a position, counted only for a refusal: counting as the
+    // check moves would cost every file what only a refused one needs.
+    [[nodiscard]] int lineAt(qsizetype position) const {
+        return 1 + static_cast<int>(std::count(m_text.begin(), m_text.begin() + position, u'\n'));
     }
 
     [[nodiscard]] char16_t at() const {
@@ -154,7 +162,6 @@ private:
     QStringView m_text;
     const XmlScan& m_scan;
     qsizetype m_at = 0;
-    int m_line = 1;
 };
 
 QString tooLong(qint64 line) {
