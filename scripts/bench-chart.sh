@@ -12,19 +12,13 @@
 # build-dir defaults to build/release, runs to 10 per command.
 set -eu
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-build/release}
-runs=${2:-10}
-case $build in /*) ;; *) build=$root/$build ;; esac
+# shellcheck source=scripts/bench-setup.sh
+. "$(dirname "$0")/bench-setup.sh"
+bench_setup bench-chart 10 "$@"
 program=$build/app/Brisolant
 makerig=$build/bench/rigfiles/makerig
-for tool in "$program" "$makerig"; do
-    if [ ! -x "$tool" ]; then
-        echo "bench-chart: $tool is missing; build $build first" >&2
-        exit 2
-    fi
-done
-command -v hyperfine >/dev/null || { echo "bench-chart: hyperfine is not installed" >&2; exit 2; }
+bench_built "$program" "$makerig"
+bench_tools hyperfine
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

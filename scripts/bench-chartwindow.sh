@@ -12,22 +12,14 @@
 # build-dir defaults to build/release, runs to 10.
 set -eu
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-build/release}
-runs=${2:-10}
-case $build in /*) ;; *) build=$root/$build ;; esac
+# shellcheck source=scripts/bench-setup.sh
+. "$(dirname "$0")/bench-setup.sh"
+bench_setup bench-chartwindow 10 "$@"
 program=$build/app/Brisolant
 makerig=$build/bench/rigfiles/makerig
 bench=$build/bench/chartwindow/brisolant_chartwindow_bench
-for tool in "$program" "$makerig" "$bench"; do
-    if [ ! -x "$tool" ]; then
-        echo "bench-chartwindow: $tool is missing; build $build first" >&2
-        exit 2
-    fi
-done
-for tool in hyperfine xvfb-run dbus-run-session; do
-    command -v $tool >/dev/null || { echo "bench-chartwindow: $tool is not installed" >&2; exit 2; }
-done
+bench_built "$program" "$makerig" "$bench"
+bench_tools hyperfine xvfb-run dbus-run-session
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -17,22 +17,15 @@
 # Brisolant with its German translation and Qt's loaded.
 set -eu
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-build/release}
-runs=${2:-20}
+# shellcheck source=scripts/bench-setup.sh
+. "$(dirname "$0")/bench-setup.sh"
+bench_setup bench-startup 20 "$@"
 settle=${SETTLE_MS:-250}
-case $build in /*) ;; *) build=$root/$build ;; esac
 
 probe=$build/bench/startup/brisolant_map_probe
 brisolant=$build/app/Brisolant
 minimal=$build/bench/startup/brisolant_minimal_window
-for program in "$probe" "$brisolant" "$minimal"; do
-    if [ ! -x "$program" ]; then
-        echo "bench-startup: $program is missing; build $build with -DBRISOLANT_BENCHMARKS=ON" >&2
-        exit 2
-    fi
-done
-case $runs in '' | *[!0-9]*) echo "bench-startup: runs must be a number" >&2; exit 2 ;; esac
+bench_built "$probe" "$brisolant" "$minimal"
 
 work=$(mktemp -d)
 xvfb_pid=
