@@ -22,7 +22,9 @@ namespace {
 using Kind = PatchColumns::Kind;
 
 // A row's fields as views into the text, or, for a quoted field with doubled
-// quotes in it, into a copy without them: no field is copied otherwise.
+// quotes in it, into a copy without them: no field is copied otherwise. They
+// are not trimmed here: most are never looked at, and those that are are
+// trimmed where they are read.
 struct Record {
     int line = 0;
     std::vector<QStringView> fields;
@@ -129,9 +131,8 @@ private:
                                     "many columns.")
                        .arg(riglimits::kMostFields));
         }
-        record.fields.push_back(m_field.wasQuoted
-                                    ? m_field.closed
-                                    : m_text.sliced(m_field.start, end - m_field.start).trimmed());
+        record.fields.push_back(
+            m_field.wasQuoted ? m_field.closed : m_text.sliced(m_field.start, end - m_field.start));
         m_field = Field{m_position};
     }
 
@@ -391,8 +392,9 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
     Rig rig;
     // A row a line, as most lists are: the fixtures' room made once, not
     // grown and copied row by row.
-    rig.fixtures.reserve(static_cast<std::size_t>(std::min<qsizetype>(
-        QStringView(text).sliced(header.position).count(u'\n') + 1, riglimits::kMostFixtures)));
+    const auto lines = std::count(text.cbegin() + header.position, text.cend(), u'\n') + 1;
+    rig.fixtures.reserve(static_cast<std::size_t>(
+        std::min<qsizetype>(lines, static_cast<qsizetype>(riglimits::kMostFixtures))));
     while (reader.next(record, unclosed)) {
         if (unclosed) {
             throw ChartRefused(

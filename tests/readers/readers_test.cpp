@@ -135,6 +135,7 @@ TEST(PatchList, FindsTheHeaderDecodesTheTextAndReadsRowsAsExportsWriteThem) {
         {"doubled quotes after a blank", "Name,DMX\n \"\"\"\"\"\",4\n", "\"\" 4 @2; "},
         {"blank rows, CRLF, - and 0", "Name,DMX,Chans\r\n,,\r\nA,-,4\r\nB,0/0,4\r\nC,7,-\r\n",
          "A - @3; B - @4; C 7 @5; "},
+        {"- among blanks", "Name,DMX\nA, - \n", "A - @2; "},
         {"any case, blanks folded", "name,  START   ADDRESS \nA,2\n", "A 2 @2; "},
         {"the first name listed wins", "Footprint,Channels,DMX\n4,6,1\n", "1x6 @2; "},
         {"notations", "DMX\n2/17\n 3 . 151 < 153\n1-001\n",
