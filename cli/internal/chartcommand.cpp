@@ -261,12 +261,12 @@ ExitStatus ChartCommand::write(const SwitchChart::Chart& chart,
                              : terminalColumns
                                  ? TextChart::renderForTerminal(chart, *terminalColumns)
                                  : TextChart::render(chart);
+    QStringList notes;
     for (const std::string& note : readerNotes) {
-        report::line(QString::fromStdString(note));
+        notes.append(QString::fromStdString(note));
     }
-    for (const QString& note : ChartMessages::notes(chart)) {
-        report::line(note);
-    }
+    notes.append(ChartMessages::notes(chart));
+    report::lines(notes);
     return output.write(bytes);
 }
 

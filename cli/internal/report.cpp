@@ -13,6 +13,15 @@ void line(const QString& message) {
     print(stderr, QStringLiteral("Brisolant: ") + message);
 }
 
+void lines(const QStringList& messages) {
+    QString text;
+    for (const QString& message : messages) {
+        text += QStringLiteral("Brisolant: ") + message + u'\n';
+    }
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
 ExitStatus usageError(const QString& what) {
     line(what + u' ' + QCoreApplication::translate("report", "See \"Brisolant --help\"."));
     return kRefused;
