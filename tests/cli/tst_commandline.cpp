@@ -148,8 +148,6 @@ private Q_SLOTS:
             "2:17 or 2/17<32.");
         row("negative", "--chart -5", {}, 2,
             "Fixture 1: start address -5 is below 1; DMX channels start at 1.");
-        row("below 1", "--chart 0", {}, 2,
-            "Fixture 1: start address 0 is below 1; DMX channels start at 1.");
         row("above 511", "--chart 17,512", {}, 2,
             "Fixture 2: start address 512 is above 511, the highest nine switches can set.");
         row("universe 0", "--chart 0/5", {}, 2, "Fixture 1: universe 0; universes count from 1.");

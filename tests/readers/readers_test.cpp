@@ -174,7 +174,6 @@ TEST(PatchList, RefusesWhatIsPlainlyWrongQuotingItAsWritten) {
         {"a last address first", "DMX\n3/99999999999<5\n",
          fixture + "its address \"3/99999999999<5\" ends before it starts."},
     });
-    // Refused later, by the chart, in the words the file wrote, cut.
     check(PatchList::read, {{"a universe of many digits", "Universe,DMX\n" + sevens + "777,1\n",
                              "1000000000/1 @2 {1|" + sevens + "7…|}; "}});
     // clang-format on
