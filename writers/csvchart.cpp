@@ -47,14 +47,7 @@ QByteArray CsvChart::render(const SwitchChart::Chart& chart) {
             out.append(i == 0 ? "" : " ").append(1, row.on.at(i) ? '1' : '0');
         }
         out += ',';
-        // The switches to turn ON, "2 5"; every charted address has one.
-        const char* separator = "";
-        for (std::size_t i = 0; i < row.on.size(); ++i) {
-            if (row.on.at(i)) {
-                out.append(separator).append(1, static_cast<char>('1' + i));
-                separator = " ";
-            }
-        }
+        out += row.onSwitches();
         out += '\n';
     }
     return QByteArray::fromStdString(out);

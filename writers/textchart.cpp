@@ -27,20 +27,36 @@ qsizetype widest(const std::vector<QString>& texts) {
     return width;
 }
 
-TextCells cellsOf(const SwitchChart::Chart& chart) {
-    qsizetype universeWidth = 0;
+// The widest universe number of the chart, in digits.
+std::size_t universeWidthOf(const SwitchChart::Chart& chart) {
+    int highest = 1;
     for (const SwitchChart::Row& row : chart.rows) {
-        universeWidth = std::max(universeWidth, QString::number(row.universe).size());
+        highest = std::max(highest, row.universe);
     }
+    return std::to_string(highest).size();
+}
+
+// The address column's cell: "100" right-aligned in three places, or with
+// the universe, aligned on the "/": " 2/17 ".
+std::string addressCell(const SwitchChart::Row& row, bool showsUniverses,
+                        std::size_t universeWidth) {
+    const std::string address = std::to_string(row.startAddress);
+    if (!showsUniverses) {
+        return std::string(3 - std::min<std::size_t>(address.size(), 3), ' ') + address;
+    }
+    const std::string universe = std::to_string(row.universe);
+    return std::string(universeWidth - std::min(universe.size(), universeWidth), ' ') + universe +
+           '/' + address + std::string(3 - std::min<std::size_t>(address.size(), 3), ' ');
+}
+
+TextCells cellsOf(const SwitchChart::Chart& chart) {
+    const std::size_t universeWidth = universeWidthOf(chart);
     TextCells cells;
     for (const SwitchChart::Row& row : chart.rows) {
-        const QString address = QString::number(row.startAddress);
         // Pieces joined, not QString::arg, so a name with "%1" in it stays as it is.
         cells.labels.push_back(QString::fromStdString(row.label()));
         cells.addresses.push_back(
-            chart.showsUniverses ? QString::number(row.universe).rightJustified(universeWidth) +
-                                       u'/' + address.leftJustified(3)
-                                 : address.rightJustified(3));
+            QString::fromStdString(addressCell(row, chart.showsUniverses, universeWidth)));
         cells.switches.push_back(QString::fromStdString(row.switchDigits()));
         cells.on.push_back(QStringLiteral("ON: ") + QString::fromStdString(row.onSwitches()));
     }
@@ -88,47 +104,20 @@ QByteArray TextChart::render(const SwitchChart::Chart& chart) {
     std::vector<std::string> labels;
     labels.reserve(chart.rows.size());
     qsizetype labelWidth = 0;
-    int highestUniverse = 1;
     for (const SwitchChart::Row& row : chart.rows) {
         labels.push_back(row.label());
         labelWidth = std::max(labelWidth, utf16Length(labels.back()));
-        highestUniverse = std::max(highestUniverse, row.universe);
     }
-    const auto universeWidth = static_cast<qsizetype>(std::to_string(highestUniverse).size());
+    const std::size_t universeWidth = universeWidthOf(chart);
     // Built in a std::string, whose appends are inline, and copied once.
     std::string out;
     out.reserve(chart.rows.size() * static_cast<std::size_t>(labelWidth + 40));
-    const auto pad = [&out](qsizetype count) {
-        out.append(static_cast<std::size_t>(std::max<qsizetype>(count, 0)), ' ');
-    };
     for (std::size_t i = 0; i < chart.rows.size(); ++i) {
         const SwitchChart::Row& row = chart.rows[i];
-        const std::string& label = labels[i];
-        out += label;
-        pad(labelWidth - utf16Length(label) + 2);
-        // Short numbers: std::to_string keeps them in the string itself.
-        const std::string address = std::to_string(row.startAddress);
-        const auto addressWidth = static_cast<qsizetype>(address.size());
-        if (chart.showsUniverses) {
-            const std::string universe = std::to_string(row.universe);
-            pad(universeWidth - static_cast<qsizetype>(universe.size()));
-            out.append(universe).append("/").append(address);
-            pad(3 - addressWidth + 2);
-        } else {
-            pad(3 - addressWidth);
-            out.append(address).append("  ");
-        }
-        for (const bool isOn : row.on) {
-            out.push_back(isOn ? '1' : '0');
-        }
-        out.append("  ON:");
-        for (std::size_t digit = 0; digit < row.on.size(); ++digit) {
-            if (row.on.at(digit)) {
-                out.push_back(' ');
-                out.push_back(static_cast<char>('1' + digit));
-            }
-        }
-        out.push_back('\n');
+        out += labels[i];
+        out.append(static_cast<std::size_t>(labelWidth - utf16Length(labels[i]) + 2), ' ');
+        out.append(addressCell(row, chart.showsUniverses, universeWidth)).append("  ");
+        out.append(row.switchDigits()).append("  ON: ").append(row.onSwitches()).push_back('\n');
     }
     return QByteArray::fromStdString(out);
 }

@@ -10,7 +10,7 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 void line(const QString& message) {
-    print(stderr, QStringLiteral("Brisolant: ") + message);
+    lines({message});
 }
 
 void lines(const QStringList& messages) {
