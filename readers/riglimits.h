@@ -21,11 +21,10 @@ inline constexpr std::int64_t kLongestRecord = std::int64_t{1} << 20;
 inline constexpr std::int64_t kMostFields = 1000;
 
 // An XML element's attributes. The richest elements of real show files carry
-// a few dozen; Qt's reader compares every attribute with every other before
-// it hands the element on, so this also bounds that work per element.
+// a few dozen; an element's attribute names are sorted to find one given
+// twice, so this also bounds that work per element.
 inline constexpr std::int64_t kMostAttributes = 256;
-// An element's or attribute's name, in characters: real ones are words. Qt's
-// reader stops with a misleading error at about 4,000.
+// An element's or attribute's name, in characters: real ones are words.
 inline constexpr std::int64_t kLongestXmlName = 1000;
 // An attribute's value or an element's text, in characters: names, numbers
 // and notes, at most a few thousand in a real file.

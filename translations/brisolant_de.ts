@@ -618,6 +618,58 @@ abgelehnte Tabelle.</translation>
         <source>XML nested more than %1 elements deep at line %2; no show file needs that.</source>
         <translation>XML, mehr als %1 Elemente tief verschachtelt, in Zeile %2; keine Showdatei braucht das.</translation>
     </message>
+    <message>
+        <source>an XML declaration not at the start of the file</source>
+        <translation>eine XML-Deklaration, die nicht am Anfang der Datei steht</translation>
+    </message>
+    <message>
+        <source>a tag that is not well formed</source>
+        <translation>ein Tag, das nicht wohlgeformt ist</translation>
+    </message>
+    <message>
+        <source>the file ends inside &lt;%1&gt;</source>
+        <translation>die Datei endet innerhalb von &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a &quot;&lt;&quot; that starts no tag</source>
+        <translation>ein „&lt;“, mit dem kein Tag beginnt</translation>
+    </message>
+    <message>
+        <source>more after the root element</source>
+        <translation>weiterer Inhalt nach dem Wurzelelement</translation>
+    </message>
+    <message>
+        <source>a &quot;&lt;&quot; in the value of %1</source>
+        <translation>ein „&lt;“ im Wert von %1</translation>
+    </message>
+    <message>
+        <source>the attribute %1 is given twice</source>
+        <translation>das Attribut %1 steht zweimal da</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; ends no element</source>
+        <translation>&lt;/%1&gt; beendet kein Element</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; ends &lt;%2&gt;</source>
+        <translation>&lt;/%1&gt; beendet &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>text outside the root element</source>
+        <translation>Text außerhalb des Wurzelelements</translation>
+    </message>
+    <message>
+        <source>the file ends before &quot;%1&quot;</source>
+        <translation>die Datei endet vor „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no character</source>
+        <translation>„%1“ steht für kein Zeichen</translation>
+    </message>
+    <message>
+        <source>the namespace prefix %1 is not declared</source>
+        <translation>das Namensraum-Präfix %1 ist nicht deklariert</translation>
+    </message>
 </context>
 <context>
     <name>ZipArchive</name>

@@ -256,7 +256,7 @@ TEST(Grandma3Export, ReadsEachBreakOfEachFixtureWhereverItSits) {
     // clang-format on
 }
 
-TEST(XmlScan, HoldsXmlToItsLimitsBeforeQtSeesIt) {
+TEST(XmlScan, HoldsXmlToItsLimits) {
     const auto attributes = [](std::int64_t count) {
         std::string fixture = "<Fixture";
         for (std::int64_t i = 0; i < count; ++i) {
@@ -295,6 +295,40 @@ TEST(XmlScan, HoldsXmlToItsLimitsBeforeQtSeesIt) {
         {"entities", "<!DOCTYPE GMA3 [<!ENTITY e \"<Fixture/>\">]><GMA3>&e;</GMA3>",
          "refused: f: XML that declares entities or attributes of its own (line 1)" + none +
          "does."},
+    });
+    // clang-format on
+}
+
+TEST(XmlScan, ReadsWellFormedXmlAndRefusesTheRest) {
+    const std::string bad = "refused: f: malformed XML at line ";
+    // clang-format off
+    check(Grandma3Export::read, {
+        {"references", gma3("<Fixture Name=\"A&amp;B &#x42;&#67;&quot;&lt;\"/>"),
+         "A&B BC\"< - @3; "},
+        {"names by their local part", gma3("<m:Fixture xmlns:m=\"u\" m:Name=\"A\"/>"), "A - @3; "},
+        {"a tag over lines", gma3("<Fixture\nName='A'\n/>"), "A - @5; "},
+        {"an unknown entity", gma3("<Fixture Name=\"&nbsp;\"/>"),
+         bad + "3: \"&nbsp;\" stands for no character."},
+        {"a reference to no character", gma3("<Fixture Name=\"&#1;\"/>"),
+         bad + "3: \"&#1;\" stands for no character."},
+        {"an \"&\" alone", gma3("<Fixture Name=\"R&B\"/>"),
+         bad + "3: \"&B\" stands for no character."},
+        {"another element ended", gma3("<Fixture>\n</Fixtures>"),
+         bad + "4: </Fixtures> ends <Fixture>."},
+        {"an attribute twice", gma3("<Fixture a=\"1\" b=\"\" a=\"2\"/>"),
+         bad + "3: the attribute a is given twice."},
+        {"left open", "<GMA3>\n<Fixtures>", bad + "2: the file ends inside <Fixtures>."},
+        {"a second root", gma3("") + "<GMA3/>", bad + "4: more after the root element."},
+        {"text outside the root", "x<GMA3/>", bad + "1: text outside the root element."},
+        {"an undeclared prefix", gma3("<m:Fixture/>"),
+         bad + "3: the namespace prefix m is not declared."},
+        {"a declaration not first", " " + gma3(""),
+         bad + "1: an XML declaration not at the start of the file."},
+        {"\"<\" in a value", gma3("<Fixture Name=\"a<b\"/>"),
+         bad + "3: a \"<\" in the value of Name."},
+        {"attributes not apart", gma3("<Fixture a=\"1\"b=\"2\"/>"),
+         bad + "3: a tag that is not well formed."},
+        {"a comment unended", "<GMA3><!-- x", bad + "1: the file ends before \"-->\"."},
     });
     // clang-format on
 }
@@ -341,6 +375,8 @@ TEST(QlcWorkspace, ReadsThePatchedFixturesCountedFromZero) {
         {"into the next universe", qlc("<Universe>0</Universe><CrossUniverse>True</CrossUniverse>"
          "<Address>508</Address><Channels>8</Channels>"), "1/509x4 @5 {509|1|8}; "},
         {"not patched", qlc("<Name>A\x7F</Name>"), "A\uFFFD - @5; "},
+        {"CDATA, comments, instructions", qlc("<Name>A<![CDATA[<B>]]><!-- c -->C<?p?></Name>"),
+         "A<B>C - @5; "},
         {"as written", qlc("<Universe>99999999999</Universe><Address>0</Address>"),
          "1000000001/1 @5 {1|99999999999|}; "},
         {"no number", qlc("<Address>x</Address>"),
@@ -477,7 +513,7 @@ TEST(MvrFile, RefusesDamagedArchivesAndHoldsEachEntryAndAllToTheirLimits) {
          "GeneralSceneDescription.xml in it, so it is no MVR file."},
         {"a malformed scene", testzip::zipOf({{"GeneralSceneDescription.xml", "<a"}}),
          "refused: f, "
-         "GeneralSceneDescription.xml: malformed XML at line 1: Premature end of document."},
+         "GeneralSceneDescription.xml: malformed XML at line 1: the file ends inside <a>."},
         {"a wrong checksum", damaged, cannot + "is damaged (its checksum is wrong)."},
     });
     // clang-format on
