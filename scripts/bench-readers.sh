@@ -39,17 +39,18 @@ done
 hyperfine --shell=none --ignore-failure --warmup 1 --runs "$runs" \
     --export-csv "$work/times.csv" "$@" >/dev/null
 
-# hyperfine's CSV: command, mean, stddev, median, ... in seconds.
+# hyperfine's CSV: command, mean, stddev, median, ... in seconds. Medians: on a shared
+# machine one run slowed by another process moves a mean, not a median.
 awk -F, -v shapes="$shapes" '
-    NR > 1 { mean[$1] = $2 }
+    NR > 1 { median[$1] = $4 }
     END {
-        version = mean["version"]
-        printf "Brisolant --version: %.1f ms (mean of the runs)\n\n", version * 1000
+        version = median["version"]
+        printf "Brisolant --version: %.1f ms (median of the runs)\n\n", version * 1000
         printf "| shape | n | 8n | 8n / n | 8n / --version |\n|---|---|---|---|---|\n"
         count = split(shapes, list, /[ \n]+/)
         for (i = 1; i <= count; ++i) {
             if (list[i] == "") continue
-            n = mean["n " list[i]]; big = mean["8n " list[i]]
+            n = median["n " list[i]]; big = median["8n " list[i]]
             printf "| %s | %.1f ms | %.1f ms | %.1f | %.1f |\n", list[i], n * 1000, big * 1000,
                 big / n, big / version
         }

@@ -30,12 +30,20 @@ OverlapIndex::OverlapIndex(const std::vector<Span>& spans)
     for (std::size_t position = 0; position < m_order.size(); ++position) {
         const Span& span = m_spans[m_order[position]];
         m_position[m_order[position]] = position;
-        m_universes.push_back(span.universe);
         m_firsts.push_back(span.first);
         m_lastsRising.push_back(span.last);
     }
+    // Each universe's positions, found once here rather than searched for
+    // every span a chart asks about.
+    m_universeOf.resize(m_order.size());
     for (std::size_t from = 0; from < m_order.size();) {
-        const std::size_t to = universeOf(m_order[from]).second;
+        const int universe = sorted[from].span.universe;
+        std::size_t to = from + 1;
+        while (to < m_order.size() && sorted[to].span.universe == universe) {
+            ++to;
+        }
+        std::fill(m_universeOf.begin() + std::ptrdiff_t(from),
+                  m_universeOf.begin() + std::ptrdiff_t(to), std::pair(from, to));
         std::sort(m_lastsRising.begin() + std::ptrdiff_t(from),
                   m_lastsRising.begin() + std::ptrdiff_t(to));
         from = to;
@@ -52,12 +60,6 @@ OverlapIndex::OverlapIndex(const std::vector<Span>& spans)
     }
 }
 
-std::pair<std::size_t, std::size_t> OverlapIndex::universeOf(std::size_t i) const {
-    const auto [from, to] =
-        std::equal_range(m_universes.begin(), m_universes.end(), m_spans[i].universe);
-    return {std::size_t(from - m_universes.begin()), std::size_t(to - m_universes.begin())};
-}
-
 std::size_t OverlapIndex::count(std::size_t i) const {
     const auto [from, to] = universeOf(i);
     const Span& span = m_spans[i];
@@ -72,36 +74,6 @@ std::size_t OverlapIndex::count(std::size_t i) const {
         std::lower_bound(lasts + std::ptrdiff_t(from), lasts + std::ptrdiff_t(to), span.first) -
         (lasts + std::ptrdiff_t(from));
     return std::size_t(startingBy - endingBefore) - 1;
-}
-
-void OverlapIndex::forEach(std::size_t i, const std::function<bool(std::size_t)>& found) const {
-    const auto [from, to] = universeOf(i);
-    const std::size_t position = m_position[i];
-    const Span& span = m_spans[i];
-    // Those sorted before it start no later, so they overlap where they reach it.
-    if (!reportEarlier(1, 0, m_leaves, from, position, span.first, found)) {
-        return;
-    }
-    // Those sorted after it end no earlier, so they overlap where they start by its end.
-    for (std::size_t later = position + 1; later < to && m_firsts[later] <= span.last; ++later) {
-        if (!found(m_order[later])) {
-            return;
-        }
-    }
-}
-
-bool OverlapIndex::reportEarlier(std::size_t node, std::size_t nodeFrom, std::size_t nodeTo,
-                                 std::size_t from, std::size_t to, int lastAtLeast,
-                                 const std::function<bool(std::size_t)>& found) const {
-    if (nodeTo <= from || to <= nodeFrom || m_highestLast[node] < lastAtLeast) {
-        return true;
-    }
-    if (nodeTo - nodeFrom == 1) {
-        return found(m_order[nodeFrom]);
-    }
-    const std::size_t middle = (nodeFrom + nodeTo) / 2;
-    return reportEarlier(2 * node, nodeFrom, middle, from, to, lastAtLeast, found) &&
-           reportEarlier(2 * node + 1, middle, nodeTo, from, to, lastAtLeast, found);
 }
 
 } // namespace brisolant
