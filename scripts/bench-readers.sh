@@ -2,7 +2,7 @@
 # How the rig readers' time grows with the file: each shape of file that a
 # reader not linear in its size would take long over, written at a size n
 # and at 8n by bench/rigfiles/makeshapes, charted with "--chart-patch FILE"
-# against "Brisolant --version", all in one hyperfine run. The table gives
+# against "Brisolant --version", all in the same rounds. The table gives
 # per shape both times, their ratio (goal: at most 12; a linear reader gives
 # about 8 once the file, not the start, takes the time) and the 8n time over
 # --version (goal: at most 3). Then the peak memory of a 60 MB patch list
@@ -35,26 +35,39 @@ for shape in $shapes; do
         set -- "$@" -n "$size $shape" "$run --chart-patch $work/$size-$shape --output $work/chart.csv"
     done
 done
-# Some shapes are refused at a limit, which is what is timed then.
-hyperfine --shell=none --ignore-failure --warmup 1 --runs "$runs" \
-    --export-csv "$work/times.csv" "$@" >/dev/null
+# Some shapes are refused at a limit, which is what is timed then. Each round
+# runs every command once, so that --version and the shapes share whatever
+# else the machine is doing: timed one after the other, a load that comes or
+# goes in between would move their ratio.
+hyperfine --shell=none --ignore-failure --runs 1 "$@" >/dev/null # warm-up
+for _ in $(seq "$runs"); do
+    hyperfine --shell=none --ignore-failure --runs 1 --export-csv "$work/round.csv" "$@" \
+        >/dev/null 2>&1
+    tail -n +2 "$work/round.csv" >>"$work/times.csv"
+done
 
-# hyperfine's CSV: command, mean, stddev, median, ... in seconds. Medians: on a shared
-# machine one run slowed by another process moves a mean, not a median.
-awk -F, -v shapes="$shapes" '
-    NR > 1 { median[$1] = $4 }
+# hyperfine's CSV: command, mean, ... in seconds, one line for each round.
+# Medians: on a shared machine one run slowed by another process moves a
+# mean, not a median.
+sort -t, -k1,1 -k2,2g "$work/times.csv" | awk -F, -v shapes="$shapes" '
+    { times[$1, ++count[$1]] = $2 }
     END {
+        for (command in count) {
+            n = count[command]
+            low = times[command, int((n + 1) / 2)]; high = times[command, int(n / 2) + 1]
+            median[command] = (low + high) / 2
+        }
         version = median["version"]
         printf "Brisolant --version: %.1f ms (median of the runs)\n\n", version * 1000
         printf "| shape | n | 8n | 8n / n | 8n / --version |\n|---|---|---|---|---|\n"
-        count = split(shapes, list, /[ \n]+/)
-        for (i = 1; i <= count; ++i) {
+        total = split(shapes, list, /[ \n]+/)
+        for (i = 1; i <= total; ++i) {
             if (list[i] == "") continue
             n = median["n " list[i]]; big = median["8n " list[i]]
             printf "| %s | %.1f ms | %.1f ms | %.1f | %.1f |\n", list[i], n * 1000, big * 1000,
                 big / n, big / version
         }
-    }' "$work/times.csv"
+    }'
 for shape in $shapes; do
     printf '%s: n %s bytes, 8n %s bytes\n' "$shape" "$(wc -c <"$work/n-$shape")" \
         "$(wc -c <"$work/8n-$shape")"
