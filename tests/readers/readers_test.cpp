@@ -305,7 +305,7 @@ TEST(XmlScan, ReadsWellFormedXmlAndRefusesTheRest) {
     check(Grandma3Export::read, {
         {"references", gma3("<Fixture Name=\"A&amp;B &#x42;&#67;&quot;&lt;\"/>"),
          "A&B BC\"< - @3; "},
-        {"names by their local part", gma3("<m:Fixture xmlns:m=\"u\" m:Name=\"A\"/>"), "A - @3; "},
+        {"names by their local part", gma3(R"(<m:Fixture xmlns:m="u" m:Name="A"/>)"), "A - @3; "},
         {"a tag over lines", gma3("<Fixture\nName='A'\n/>"), "A - @5; "},
         {"an unknown entity", gma3("<Fixture Name=\"&nbsp;\"/>"),
          bad + "3: \"&nbsp;\" stands for no character."},
@@ -315,7 +315,7 @@ TEST(XmlScan, ReadsWellFormedXmlAndRefusesTheRest) {
          bad + "3: \"&B\" stands for no character."},
         {"another element ended", gma3("<Fixture>\n</Fixtures>"),
          bad + "4: </Fixtures> ends <Fixture>."},
-        {"an attribute twice", gma3("<Fixture a=\"1\" b=\"\" a=\"2\"/>"),
+        {"an attribute twice", gma3(R"(<Fixture a="1" b="" a="2"/>)"),
          bad + "3: the attribute a is given twice."},
         {"left open", "<GMA3>\n<Fixtures>", bad + "2: the file ends inside <Fixtures>."},
         {"a second root", gma3("") + "<GMA3/>", bad + "4: more after the root element."},
@@ -326,7 +326,7 @@ TEST(XmlScan, ReadsWellFormedXmlAndRefusesTheRest) {
          bad + "1: an XML declaration not at the start of the file."},
         {"\"<\" in a value", gma3("<Fixture Name=\"a<b\"/>"),
          bad + "3: a \"<\" in the value of Name."},
-        {"attributes not apart", gma3("<Fixture a=\"1\"b=\"2\"/>"),
+        {"attributes not apart", gma3(R"(<Fixture a="1"b="2"/>)"),
          bad + "3: a tag that is not well formed."},
         {"a comment unended", "<GMA3><!-- x", bad + "1: the file ends before \"-->\"."},
     });
