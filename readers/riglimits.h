@@ -21,8 +21,8 @@ inline constexpr std::int64_t kLongestRecord = std::int64_t{1} << 20;
 inline constexpr std::int64_t kMostFields = 1000;
 
 // An XML element's attributes. The richest elements of real show files carry
-// a few dozen; an element's attribute names are sorted to find one given
-// twice, so this also bounds that work per element.
+// a few dozen; an element's attributes are held, and checked for one given
+// twice, until the element has been read, so this bounds that room and work.
 inline constexpr std::int64_t kMostAttributes = 256;
 // An element's or attribute's name, in characters: real ones are words.
 inline constexpr std::int64_t kLongestXmlName = 1000;

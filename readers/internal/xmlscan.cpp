@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -216,8 +218,12 @@ void XmlScan::readAttribute(bool afterBlanks, qsizetype tagStart) {
     ++m_at;
     skipBlanks();
     const char16_t quote = at();
-    const qsizetype close =
-        quote == u'"' || quote == u'\'' ? m_text.indexOf(QChar(quote), m_at + 1) : -1;
+    // Searched inline: most values are a few characters, and a call into Qt
+    // for each would cost more than the search.
+    const std::size_t found = quote == u'"' || quote == u'\''
+                                  ? standard(m_text).find(quote, std::size_t(m_at) + 1)
+                                  : std::u16string_view::npos;
+    const qsizetype close = found == std::u16string_view::npos ? -1 : qsizetype(found);
     if (close < 0) {
         malformed(tr("a tag that is not well formed"));
     }
@@ -245,22 +251,13 @@ void XmlScan::openElement(QStringView name) {
                    .arg(riglimits::kDeepestXml)
                    .arg(line()));
     }
-    // Sorted, the names show one given twice at n log n: compared pairwise,
-    // an element at the attribute limit would cost 32,000 comparisons.
-    m_sortedNames.clear();
     for (const Attribute& attribute : m_attributes) {
-        m_sortedNames.push_back(standard(attribute.name));
         if (attribute.declaresNamespace) {
             m_namespaces.push_back({attribute.name.size() == 5 ? QStringView() : attribute.local,
                                     attribute.value, m_depth});
         }
     }
-    std::sort(m_sortedNames.begin(), m_sortedNames.end());
-    if (const auto twice = std::adjacent_find(m_sortedNames.begin(), m_sortedNames.end());
-        twice != m_sortedNames.end()) {
-        malformed(tr("the attribute %1 is given twice")
-                      .arg(filetext::quoted(QStringView(twice->data(), qsizetype(twice->size())))));
-    }
+    checkGivenOnce();
     checkNamespace(name);
     for (const Attribute& attribute : m_attributes) {
         if (!attribute.declaresNamespace) {
@@ -270,6 +267,25 @@ void XmlScan::openElement(QStringView name) {
     m_open.push_back(name);
     m_name = name;
     m_isStart = true;
+}
+
+void XmlScan::checkGivenOnce() {
+    // A hash table of the names, open addressing, slots holding an index from
+    // 1: compared pairwise, an element at the attribute limit would cost
+    // 32,000 comparisons.
+    const std::size_t size = std::bit_ceil(2 * m_attributes.size());
+    m_slots.assign(size, 0);
+    for (std::size_t i = 0; i < m_attributes.size(); ++i) {
+        const std::u16string_view name = standard(m_attributes[i].name);
+        std::size_t slot = std::hash<std::u16string_view>{}(name) & (size - 1);
+        for (; m_slots[slot] != 0; slot = (slot + 1) & (size - 1)) {
+            if (standard(m_attributes[m_slots[slot] - 1].name) == name) {
+                malformed(tr("the attribute %1 is given twice")
+                              .arg(filetext::quoted(m_attributes[i].name)));
+            }
+        }
+        m_slots[slot] = i + 1;
+    }
 }
 
 void XmlScan::endTag() {
@@ -475,8 +491,14 @@ int XmlScan::lineAt(qsizetype position) const {
         m_linePosition = 0;
         m_lineCount = 1;
     }
-    m_lineCount += static_cast<int>(
-        std::count(m_text.begin() + m_linePosition, m_text.begin() + position, u'\n'));
+    // Line to line with Qt's search, which looks at several characters at
+    // once, and never past position: a line can be as long as the file.
+    const QStringView counted =
+        QStringView(m_text).sliced(m_linePosition, position - m_linePosition);
+    for (qsizetype next = counted.indexOf(u'\n'); next >= 0;
+         next = counted.indexOf(u'\n', next + 1)) {
+        ++m_lineCount;
+    }
     m_linePosition = position;
     return m_lineCount;
 }

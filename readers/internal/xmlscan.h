@@ -78,6 +78,8 @@ private:
     void readAttribute(bool afterBlanks, qsizetype tagStart);
     // The element of the start tag just read, its attributes checked.
     void openElement(QStringView name);
+    // Refuses an element with an attribute given twice.
+    void checkGivenOnce();
     void endTag();
     void endElement();
     // Text up to the next "<": outside the root only blanks.
@@ -116,7 +118,7 @@ private:
     // The names of the elements open, outermost first.
     std::vector<QStringView> m_open;
     std::vector<Attribute> m_attributes;
-    std::vector<std::u16string_view> m_sortedNames; // room kept between tags
+    std::vector<std::size_t> m_slots; // checkGivenOnce's table, its room kept between tags
     std::vector<Namespace> m_namespaces;
     mutable qsizetype m_linePosition = 0;
     mutable int m_lineCount = 1;
