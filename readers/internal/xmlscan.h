@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <string_view>
 #include <vector>
 
 namespace brisolant {
@@ -19,7 +18,10 @@ namespace brisolant {
 // riglimits::kMostAttributes, names longer than kLongestXmlName, texts longer
 // than kLongestXmlText, nesting deeper than kDeepestXml, and a document type
 // with declarations of its own (entities can multiply a text and default
-// attributes can add to any element).
+// attributes can add to any element). It is lenient where no chart is harmed:
+// names are not held to XML's rules for their characters, the XML
+// declaration's content is not checked, and control characters in a text are
+// taken, to be shown as U+FFFD.
 class XmlScan final {
     Q_DECLARE_TR_FUNCTIONS(XmlScan)
 
