@@ -49,6 +49,10 @@ std::string addressCell(const SwitchChart::Row& row, bool showsUniverses,
            '/' + address + std::string(3 - std::min<std::size_t>(address.size(), 3), ' ');
 }
 
+std::string onCell(const SwitchChart::Row& row) {
+    return "ON: " + row.onSwitches();
+}
+
 TextCells cellsOf(const SwitchChart::Chart& chart) {
     const std::size_t universeWidth = universeWidthOf(chart);
     TextCells cells;
@@ -58,15 +62,17 @@ TextCells cellsOf(const SwitchChart::Chart& chart) {
         cells.addresses.push_back(
             QString::fromStdString(addressCell(row, chart.showsUniverses, universeWidth)));
         cells.switches.push_back(QString::fromStdString(row.switchDigits()));
-        cells.on.push_back(QStringLiteral("ON: ") + QString::fromStdString(row.onSwitches()));
+        cells.on.push_back(QString::fromStdString(onCell(row)));
     }
     return cells;
 }
 
-QString chartLine(const QString& label, const QString& address, const QString& switches,
-                  const QString& on) {
-    return label + QStringLiteral("  ") + address + QStringLiteral("  ") + switches +
-           QStringLiteral("  ") + on + u'\n';
+// One line of the chart: the cells two blanks apart, the label followed by
+// padding blanks more.
+void appendLine(std::string& out, std::string_view label, std::size_t padding,
+                std::string_view address, std::string_view switches, std::string_view on) {
+    out.append(label).append(padding + 2, ' ').append(address).append("  ");
+    out.append(switches).append("  ").append(on).push_back('\n');
 }
 
 // The text cut to width characters in the middle, never inside a character of
@@ -114,10 +120,9 @@ QByteArray TextChart::render(const SwitchChart::Chart& chart) {
     out.reserve(chart.rows.size() * static_cast<std::size_t>(labelWidth + 40));
     for (std::size_t i = 0; i < chart.rows.size(); ++i) {
         const SwitchChart::Row& row = chart.rows[i];
-        out += labels[i];
-        out.append(static_cast<std::size_t>(labelWidth - utf16Length(labels[i]) + 2), ' ');
-        out.append(addressCell(row, chart.showsUniverses, universeWidth)).append("  ");
-        out.append(row.switchDigits()).append("  ON: ").append(row.onSwitches()).push_back('\n');
+        appendLine(out, labels[i], static_cast<std::size_t>(labelWidth - utf16Length(labels[i])),
+                   addressCell(row, chart.showsUniverses, universeWidth), row.switchDigits(),
+                   onCell(row));
     }
     return QByteArray::fromStdString(out);
 }
@@ -140,15 +145,19 @@ QByteArray TextChart::renderForTerminal(const SwitchChart::Chart& chart, int col
     const qsizetype labelWidth =
         std::max({std::min(widest(cells.labels), columns - rest), fixtureHeading.size(),
                   std::min(kNarrowestLabel, widest(cells.labels))});
-    QString text = chartLine(fixtureHeading.leftJustified(labelWidth),
-                             addressHeading.rightJustified(addressWidth),
-                             switchesHeading.leftJustified(switchesWidth), onHeading);
+    // The cells padded here, by UTF-16 units as the terminal counts them.
+    std::string text;
+    appendLine(text, fixtureHeading.leftJustified(labelWidth).toStdString(), 0,
+               addressHeading.rightJustified(addressWidth).toStdString(),
+               switchesHeading.leftJustified(switchesWidth).toStdString(), onHeading.toStdString());
     for (std::size_t i = 0; i < chart.rows.size(); ++i) {
-        text += chartLine(shortened(cells.labels[i], labelWidth).leftJustified(labelWidth),
-                          cells.addresses[i].rightJustified(addressWidth),
-                          cells.switches[i].leftJustified(switchesWidth), cells.on[i]);
+        appendLine(text,
+                   shortened(cells.labels[i], labelWidth).leftJustified(labelWidth).toStdString(),
+                   0, cells.addresses[i].rightJustified(addressWidth).toStdString(),
+                   cells.switches[i].leftJustified(switchesWidth).toStdString(),
+                   cells.on[i].toStdString());
     }
-    return text.toUtf8();
+    return QByteArray::fromStdString(text);
 }
 
 } // namespace brisolant

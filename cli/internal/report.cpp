@@ -14,12 +14,11 @@ void line(const QString& message) {
 }
 
 void lines(const QStringList& messages) {
-    QString text;
-    for (const QString& message : messages) {
-        text += QStringLiteral("Brisolant: ") + message + u'\n';
+    if (messages.isEmpty()) {
+        return;
     }
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    const QString prefix = QStringLiteral("Brisolant: ");
+    print(stderr, prefix + messages.join(u'\n' + prefix));
 }
 
 ExitStatus usageError(const QString& what) {

@@ -53,15 +53,21 @@ std::optional<char32_t> referenced(QStringView name) {
     }
     const bool hex = name.startsWith(u"#x");
     const QStringView digits = name.sliced(hex ? 2 : 1);
-    bool ok = false;
-    const uint value = digits.toUInt(&ok, hex ? 16 : 10);
-    // toUInt takes a sign and blanks, which a reference may not hold.
-    const bool onlyDigits = std::all_of(digits.begin(), digits.end(), [hex](QChar c) {
+    // No sign and no blanks, which Qt's number parsing would take: a
+    // reference is digits alone, at most eight of them (see decode()).
+    char32_t value = 0;
+    for (const QChar c : digits) {
         const char16_t u = c.unicode();
-        return (u >= u'0' && u <= u'9') ||
-               (hex && ((u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F')));
-    });
-    if (!ok || !onlyDigits || !isXmlCharacter(value)) {
+        const int digit = u >= u'0' && u <= u'9'          ? u - u'0'
+                          : hex && u >= u'a' && u <= u'f' ? u - u'a' + 10
+                          : hex && u >= u'A' && u <= u'F' ? u - u'A' + 10
+                                                          : -1;
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        value = value * (hex ? 16 : 10) + char32_t(digit);
+    }
+    if (digits.isEmpty() || !isXmlCharacter(value)) {
         return std::nullopt;
     }
     return value;

@@ -170,8 +170,11 @@ private Q_SLOTS:
         row("series, count below 0", "--chart-series 1,16,-99999999999", {}, 2,
             "--chart-series wants a COUNT of 0 or more, not -99999999999. See \"Brisolant "
             "--help\".");
-        row("numbered, unnamed, left out", patch, "Channel,Label,Address\n601,,\n602,Spot,1\n", 0,
-            "602 Spot    1  100000000  ON: 1\n", "Fixture 601 (line 2) left out: not patched.\n");
+        row("numbered, unnamed, left out", patch,
+            "Channel,Label,Address\n601,,\n602,Spot,1\n603,,\n", 0,
+            "602 Spot    1  100000000  ON: 1\n",
+            "Fixture 601 (line 2) left out: not patched.\n"
+            "Fixture 603 (line 4) left out: not patched.\n");
         row("number and name in a refusal", patch, "FID,Name,DMX\n7,Spot,x1\n", 2,
             "Fixture 7 \"Spot\" (line 2): start address \"x1\" is in none of the notations 17, "
             "2/17, 2.17, 2-17, 2:17 or 2/17<32.");
