@@ -1,8 +1,10 @@
 #!/bin/sh
-# The chart window, in one run, on a private X server:
+# The chart window, on a private X server with a session bus:
 #   - an MVR of 2,000 fixtures of 20 GDTF types opened in the chart window
 #     until its first page has painted, against "--chart-patch" writing the
-#     same file's chart as CSV (goal: at most 1.5 times);
+#     same file's chart as CSV (goal: at most 1.5 times), and beside them the
+#     floor: a window of the same size with one label, until it has painted;
+#     all three in the same rounds, medians;
 #   - a patch list of 10,000 fixtures, 834 A4 pages, paged through with Page
 #     Down, each page's paint timed (goal: p99 under 16 ms).
 # The rigs are made by bench/rigfiles/makerig.
@@ -21,22 +23,50 @@ bench=$build/bench/chartwindow/brisolant_chartwindow_bench
 bench_built "$program" "$makerig" "$bench"
 bench_tools hyperfine xvfb-run dbus-run-session
 
+if [ -z "${BRISOLANT_BENCH_SERVER:-}" ]; then
+    # -noreset: between two runs no client is left, and a server that resets
+    # then refuses the next connection. A session bus, as every desktop has:
+    # without one, Qt's first connection to it starts dbus-launch, which a
+    # desktop never pays for.
+    BRISOLANT_BENCH_SERVER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+        dbus-run-session -- "$0" "$build" "$runs"
+fi
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/show" "$work/big"
+mkdir -m 700 "$work/runtime"
 "$makerig" 2000 20 "$work/show"
 "$makerig" 10000 1 "$work/big"
 
 # A4 whatever the caller's locale; the command line with no display at all.
-# -noreset: between two runs no client is left, and a server that resets
-# then refuses the next connection.
-export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb program bench work runs
-# A session bus, as every desktop has: without one, Qt's first connection
-# to it starts dbus-launch, which a desktop never pays for.
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- sh -c '
-    hyperfine --shell=none --warmup 2 --runs "$runs" --export-markdown "$work/times.md" \
-        -n "2000 MVR to CSV" "env -i LANG=C.UTF-8 $program --chart-patch $work/show/rig.mvr --output $work/mvr.csv" \
-        -n "2000 MVR, first page" "$bench open $work/show/rig.mvr"
-    cat "$work/times.md"
-    "$bench" pages "$work/big/rig.csv"' 2>&1 | grep -v XDG_RUNTIME_DIR
+export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
+set -- -n csv "env -i LANG=C.UTF-8 $program --chart-patch $work/show/rig.mvr --output $work/mvr.csv" \
+    -n window "$bench open $work/show/rig.mvr" \
+    -n floor "$bench floor"
+# Each round runs every command once, so that all three share whatever else
+# the machine is doing: timed one after the other, a load that comes or goes
+# in between would move their ratio.
+hyperfine --shell=none --warmup 2 --runs 1 "$@" >/dev/null
+for _ in $(seq "$runs"); do
+    hyperfine --shell=none --runs 1 --export-csv "$work/round.csv" "$@" >/dev/null 2>&1
+    tail -n +2 "$work/round.csv" >>"$work/times.csv"
+done
+# hyperfine's CSV: command, mean, ... in seconds, one line for each round.
+sort -t, -k1,1 -k2,2g "$work/times.csv" | awk -F, -v runs="$runs" '
+    { times[$1, ++count[$1]] = $2 }
+    END {
+        for (command in count) {
+            n = count[command]
+            low = times[command, int((n + 1) / 2)]; high = times[command, int(n / 2) + 1]
+            median[command] = (low + high) / 2 * 1000
+        }
+        printf "Medians of %d rounds:\n", runs
+        printf "  2000 MVR to CSV:                %5.1f ms\n", median["csv"]
+        printf "  2000 MVR, first page:           %5.1f ms  %.2f times the CSV\n",
+            median["window"], median["window"] / median["csv"]
+        printf "  one-label window, first paint:  %5.1f ms  %.2f times the CSV\n",
+            median["floor"], median["floor"] / median["csv"]
+    }'
+"$bench" pages "$work/big/rig.csv"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

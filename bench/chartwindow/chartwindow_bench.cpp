@@ -5,15 +5,21 @@
 //       timed against the command line charting the same file;
 //   brisolant_chartwindow_bench pages FILE  opens it, then turns every page
 //       with Page Down and times each page's paint, to the screen included;
-//       prints the pages and p50, p99 and the maximum in milliseconds.
+//       prints the pages and p50, p99 and the maximum in milliseconds;
+//   brisolant_chartwindow_bench floor       opens a window of the chart
+//       window's size holding one label, and ends as soon as it has painted:
+//       what any Qt Widgets window costs here before it shows anything.
 // Exits 1 when the window does not open.
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLibrary>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -47,13 +53,26 @@ int fail(const char* what) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (mode != u"open" && mode != u"pages") {
-        std::fprintf(stderr, "usage: brisolant_chartwindow_bench open|pages FILE\n");
+    const QString mode = argc >= 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (argc != (mode == u"floor" ? 2 : 3) ||
+        (mode != u"open" && mode != u"pages" && mode != u"floor")) {
+        std::fprintf(stderr, "usage: brisolant_chartwindow_bench open|pages FILE | floor\n");
         return 2;
     }
-    const QString file = QString::fromLocal8Bit(argv[2]);
     const QApplication application(argc, argv);
+    if (mode == u"floor") {
+        QWidget window;
+        // As the chart window sizes itself.
+        const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.9;
+        window.resize(std::min(room.width(), 760), std::min(room.height(), 1000));
+        QLabel label(QStringLiteral("Page 1 of 1"), &window);
+        label.setGeometry(window.rect());
+        FirstPaint firstPaint;
+        label.installEventFilter(&firstPaint);
+        window.show();
+        return QApplication::exec();
+    }
+    const QString file = QString::fromLocal8Bit(argv[2]);
     QLibrary module(QStringLiteral(BRISOLANT_CHART_MODULE_PATH));
     const auto openCharts = reinterpret_cast<int (*)(const QStringList&, QWidget*)>(
         module.resolve("brisolantOpenCharts"));
