@@ -44,29 +44,16 @@ export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 set -- -n csv "env -i LANG=C.UTF-8 $program --chart-patch $work/show/rig.mvr --output $work/mvr.csv" \
     -n window "$bench open $work/show/rig.mvr" \
     -n floor "$bench floor"
-# Each round runs every command once, so that all three share whatever else
-# the machine is doing: timed one after the other, a load that comes or goes
-# in between would move their ratio.
-hyperfine --shell=none --warmup 2 --runs 1 "$@" >/dev/null
-for _ in $(seq "$runs"); do
-    hyperfine --shell=none --runs 1 --export-csv "$work/round.csv" "$@" >/dev/null 2>&1
-    tail -n +2 "$work/round.csv" >>"$work/times.csv"
-done
-# hyperfine's CSV: command, mean, ... in seconds, one line for each round.
-sort -t, -k1,1 -k2,2g "$work/times.csv" | awk -F, -v runs="$runs" '
-    { times[$1, ++count[$1]] = $2 }
+bench_rounds "$work/medians" "$@"
+awk -F'\t' -v runs="$runs" '
+    { median[$1] = $2 * 1000 }
     END {
-        for (command in count) {
-            n = count[command]
-            low = times[command, int((n + 1) / 2)]; high = times[command, int(n / 2) + 1]
-            median[command] = (low + high) / 2 * 1000
-        }
         printf "Medians of %d rounds:\n", runs
         printf "  2000 MVR to CSV:                %5.1f ms\n", median["csv"]
         printf "  2000 MVR, first page:           %5.1f ms  %.2f times the CSV\n",
             median["window"], median["window"] / median["csv"]
         printf "  one-label window, first paint:  %5.1f ms  %.2f times the CSV\n",
             median["floor"], median["floor"] / median["csv"]
-    }'
+    }' "$work/medians"
 "$bench" pages "$work/big/rig.csv"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -35,28 +35,11 @@ for shape in $shapes; do
         set -- "$@" -n "$size $shape" "$run --chart-patch $work/$size-$shape --output $work/chart.csv"
     done
 done
-# Some shapes are refused at a limit, which is what is timed then. Each round
-# runs every command once, so that --version and the shapes share whatever
-# else the machine is doing: timed one after the other, a load that comes or
-# goes in between would move their ratio.
-hyperfine --shell=none --ignore-failure --runs 1 "$@" >/dev/null # warm-up
-for _ in $(seq "$runs"); do
-    hyperfine --shell=none --ignore-failure --runs 1 --export-csv "$work/round.csv" "$@" \
-        >/dev/null 2>&1
-    tail -n +2 "$work/round.csv" >>"$work/times.csv"
-done
-
-# hyperfine's CSV: command, mean, ... in seconds, one line for each round.
-# Medians: on a shared machine one run slowed by another process moves a
-# mean, not a median.
-sort -t, -k1,1 -k2,2g "$work/times.csv" | awk -F, -v shapes="$shapes" '
-    { times[$1, ++count[$1]] = $2 }
+# Some shapes are refused at a limit, which is what is timed then.
+bench_rounds "$work/medians" --ignore-failure "$@"
+awk -F'\t' -v shapes="$shapes" '
+    { median[$1] = $2 }
     END {
-        for (command in count) {
-            n = count[command]
-            low = times[command, int((n + 1) / 2)]; high = times[command, int(n / 2) + 1]
-            median[command] = (low + high) / 2
-        }
         version = median["version"]
         printf "Brisolant --version: %.1f ms (median of the runs)\n\n", version * 1000
         printf "| shape | n | 8n | 8n / n | 8n / --version |\n|---|---|---|---|---|\n"
@@ -67,7 +50,7 @@ sort -t, -k1,1 -k2,2g "$work/times.csv" | awk -F, -v shapes="$shapes" '
             printf "| %s | %.1f ms | %.1f ms | %.1f | %.1f |\n", list[i], n * 1000, big * 1000,
                 big / n, big / version
         }
-    }'
+    }' "$work/medians"
 for shape in $shapes; do
     printf '%s: n %s bytes, 8n %s bytes\n' "$shape" "$(wc -c <"$work/n-$shape")" \
         "$(wc -c <"$work/8n-$shape")"
