@@ -12,7 +12,6 @@
 // Exits 1 when the window does not open.
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLibrary>
 #include <QRegularExpression>
@@ -63,7 +62,7 @@ int main(int argc, char* argv[]) {
     if (mode == u"floor") {
         QWidget window;
         // As the chart window sizes itself.
-        const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.9;
+        const QSize room = QApplication::primaryScreen()->availableGeometry().size() * 0.9;
         window.resize(std::min(room.width(), 760), std::min(room.height(), 1000));
         QLabel label(QStringLiteral("Page 1 of 1"), &window);
         label.setGeometry(window.rect());
