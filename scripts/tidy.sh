@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs clang-tidy over the project's own .cpp files (app, cli, core, platform, readers, ui, writers,
-# tests, bench, tools, packaging), two at a time, with every finding an error.
+# Runs clang-tidy over the project's own .cpp files (every folder of the checkout that holds
+# C++ sources), two at a time, with every finding an error.
 # Generated sources (moc, qrc, anything under *_autogen) and headers outside
 # the checkout are not linted.
 #
@@ -15,6 +15,9 @@ root="$(pwd)"
 start=$SECONDS
 # The checkout's path as a literal inside extended regular expressions.
 root_re="$(printf '%s' "$root" | sed 's/[].[^$\\*+?(){}|]/\\&/g')"
+# The top folders that hold the project's C++ sources, and the same as an alternation.
+mapfile -t folders < <(git ls-files '*.cpp' '*.h' | grep / | cut -d/ -f1 | sort -u)
+folders_re="$(IFS='|'; printf '%s' "${folders[*]}")"
 
 configure() {
     if [ "$1" = "$root/build/tidy" ] && cmake --list-presets 2>/dev/null | grep -q '"tidy"'; then
@@ -42,7 +45,7 @@ fi
 # of them, so the step those targets run is run directly, and the targets are
 # only the fallback.
 mapfile -t autogen < <(
-    grep -rlE '^#include "[a-z_]+\.moc"' --include='*.cpp' app bench cli core platform readers tests tools ui writers |
+    grep -rlE '^#include "[a-z_]+\.moc"' --include='*.cpp' "${folders[@]}" |
         xargs -r -n 1 basename | sed 's/\.cpp$//' |
         while read -r target; do
             find "$build" -path "*/CMakeFiles/${target}_autogen.dir/AutogenInfo.json"
@@ -64,7 +67,7 @@ done
 mapfile -t files < <(
     grep -o '"file": *"[^"]*"' "$build/compile_commands.json" |
         sed -E 's/^"file": *"(.*)"$/\1/' |
-        grep -E "^$root_re/(app|bench|cli|core|packaging|platform|readers|tests|tools|ui|writers)/.+\.cpp$" |
+        grep -E "^$root_re/(${folders_re})/.+\.cpp$" |
         grep -vE "_autogen/|/(moc|qrc)_[^/]*$|mocs_compilation" |
         sort -u |
         awk -v ui="$root/tests/ui/" 'index($0, ui) == 1 { print; next } { rest[++n] = $0 }
@@ -78,7 +81,7 @@ fi
 echo "clang-tidy: ${#files[@]} files from $build"
 
 # Anchored at this checkout, so nothing under build/ or /usr matches.
-header_filter="^$root_re/(app|bench|cli|core|packaging|platform|readers|tests|tools|ui|writers)/"
+header_filter="^$root_re/(${folders_re})/"
 
 # The two extra arguments let a g++ build dir be used too: clang knows neither
 # all of g++'s warnings nor its LTO flags.
