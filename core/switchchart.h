@@ -29,6 +29,14 @@ public:
         // Nothing: not patched.
         std::optional<int> address;
         int channels = 1;
+        // What kind of fixture it is, as the file writes it, for choosing how
+        // its address is set: the maker (empty where the file names none) and
+        // the fixture type or model.
+        std::string maker;
+        std::string type;
+        // The addressing profile the file itself names for it (a patch list's
+        // Profile column); empty for none.
+        std::string profile;
         // Where the source has it; 0 when not from a file, or where a line
         // would not help (the XML inside a zip).
         int line = 0;

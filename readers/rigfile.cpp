@@ -39,7 +39,8 @@ namespace {
 
 // Reads to the end, but never more than one byte past largest: enough to
 // know that there is more.
-QByteArray readBounded(QFile& file, const QString& path, std::int64_t largest) {
+QByteArray readBounded(QFile& file, const QString& path, std::int64_t largest,
+                       ReadControl* control) {
     QByteArray bytes;
     if (!file.isSequential()) {
         bytes.reserve(static_cast<qsizetype>(std::min<std::int64_t>(file.size(), largest)) + 1);
@@ -54,6 +55,10 @@ QByteArray readBounded(QFile& file, const QString& path, std::int64_t largest) {
             unreadable(path, file.errorString());
         }
         bytes.resize(used + static_cast<qsizetype>(read));
+        if (control != nullptr) {
+            control->done = bytes.size();
+            control->checkCancelled();
+        }
         if (read == 0) {
             return bytes;
         }
@@ -68,7 +73,7 @@ QString RigFile::title(const QString& path) {
                         : filetext::quoted(QFileInfo(path).fileName(), 200);
 }
 
-Rig RigFile::readPath(const QString& path, std::int64_t largest) {
+Rig RigFile::readPath(const QString& path, std::int64_t largest, ReadControl* control) {
     QFile file;
     if (path == u"-") {
         if (!file.open(stdin, QIODevice::ReadOnly)) {
@@ -88,12 +93,15 @@ Rig RigFile::readPath(const QString& path, std::int64_t largest) {
         if (info.size() > largest) {
             tooLarge(path, largest);
         }
+        if (control != nullptr) {
+            control->total = info.size();
+        }
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly)) {
             unreadable(path, file.errorString());
         }
     }
-    return read(readBounded(file, path, largest), title(path));
+    return read(readBounded(file, path, largest, control), title(path));
 }
 
 Rig RigFile::read(const QByteArray& bytes, const QString& fileName) {

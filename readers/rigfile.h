@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readcontrol.h"
 #include "rig.h"
 #include "riglimits.h"
 
@@ -28,8 +29,11 @@ public:
     // opened, and no more than largest bytes are ever read, from standard
     // input either. Throws Unreadable, or ChartRefused, naming the file as
     // title() does, for a file larger than largest and as read() does.
+    // With a control, tells its progress there and throws ReadCancelled once
+    // it is cancelled.
     [[nodiscard]] static Rig readPath(const QString& path,
-                                      std::int64_t largest = riglimits::kLargestFile);
+                                      std::int64_t largest = riglimits::kLargestFile,
+                                      ReadControl* control = nullptr);
 
     // How messages and a chart's title name the file at path: its name
     // without the folder, or "standard input" for "-".

@@ -2,9 +2,10 @@
 
 #include "brisolant_version.h"
 #include "chartmessages.h"
+#include "pagecanvas.h"
+#include "switchdrawing.h"
 
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -33,130 +34,26 @@ constexpr qreal kNamePoints = 12;
 constexpr qreal kSmallestNamePoints = 8;
 constexpr qreal kNameLineHeight = 9.5;
 
-const QColor kInk(Qt::black);
-const QColor kGrey(110, 110, 110);
-const QColor kRule(170, 170, 170);
-const QColor kBody(226, 226, 226);
-
-QFont fontOf(qreal points, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    // Hinting fits glyphs to a device's pixels, and so a line's width to the device.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-// Text is measured on this image of 72 dots per inch, one dot a point, and
-// never on the device drawn on: a screen's metrics would cut text on paper
-// where it fits, and the screen would show other lines than the paper.
-QFontMetricsF metricsOf(const QFont& font) {
-    static const QImage page = [] {
-        QImage image(1, 1, QImage::Format_Mono);
-        constexpr int kPointsPerMetre = 2835; // 72 to the inch
-        image.setDotsPerMeterX(kPointsPerMetre);
-        image.setDotsPerMeterY(kPointsPerMetre);
-        return image;
-    }();
-    return {font, &page};
-}
-
-// The painter and what makes a font's points the page's points on its device:
-// the device sizes fonts by its resolution, and the painter's scale again.
-struct Canvas {
-    QPainter& painter;
-    qreal fontScale = 1;
-
-    void setFont(qreal points, bool bold) const {
-        painter.setFont(fontOf(points * fontScale, bold));
-    }
-};
-
-void drawText(const Canvas& canvas, const QRectF& rect, qreal points, bool bold,
-              const QColor& color, const QString& text,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    canvas.setFont(points, bold);
-    canvas.painter.setPen(color);
-    const QString shown =
-        metricsOf(fontOf(points, bold)).elidedText(text, Qt::ElideRight, rect.width());
-    canvas.painter.drawText(rect, static_cast<int>(alignment), shown);
-}
-
-// The size from points down to smallest at which bold text fits width.
-qreal fittedPoints(const QString& text, qreal points, qreal smallest, qreal width) {
-    qreal fitted = points;
-    // Twice: widths without hinting are nearly, not quite, proportional to the size.
-    for (int pass = 0; pass < 2; ++pass) {
-        const qreal natural = metricsOf(fontOf(fitted, true)).horizontalAdvance(text);
-        if (natural <= width) {
-            break;
-        }
-        fitted = std::max(smallest, fitted * width / natural);
-    }
-    return fitted;
-}
-
-// The switch drawing: nine slots side by side in a body.
-constexpr qreal kSlotWidth = 10;
-constexpr qreal kSlotGap = 3.5;
-constexpr qreal kInset = 6;
-constexpr auto kSlots = static_cast<int>(std::tuple_size_v<decltype(SwitchChart::Row::on)>);
-constexpr qreal kBlockWidth = kSlots * kSlotWidth + (kSlots - 1) * kSlotGap + 2 * kInset;
-
-// The nine-switch block as it looks on a fixture: switch 1 on the left, each
-// lever black, up for ON, the numbers of the ON switches in bold.
-void drawSwitchBlock(const Canvas& canvas, const QRectF& area, const SwitchChart::Row& row) {
-    QPainter& painter = canvas.painter;
-    constexpr qreal kSlotHeight = 38;
-    const qreal height = kInset + 11 + kSlotHeight + 3 + 11 + kInset;
-    const QRectF body(area.right() - kBlockWidth, area.center().y() - height / 2, kBlockWidth,
-                      height);
-
-    painter.setPen(QPen(kInk, 1));
-    painter.setBrush(kBody);
-    painter.drawRoundedRect(body, 3, 3);
-    drawText(canvas, QRectF(body.left() + kInset, body.top() + kInset - 1, 60, 11), 7.5, true, kInk,
-             QStringLiteral("ON \u2191"));
-
-    const qreal slotTop = body.top() + kInset + 11;
-    for (int i = 0; i < kSlots; ++i) {
-        const bool on = row.on.at(static_cast<std::size_t>(i));
-        const QRectF slot(body.left() + kInset + i * (kSlotWidth + kSlotGap), slotTop, kSlotWidth,
-                          kSlotHeight);
-        painter.setPen(QPen(kInk, 0.75));
-        painter.setBrush(Qt::white);
-        painter.drawRect(slot);
-        const qreal lever = kSlotHeight / 2 - 2;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kInk);
-        painter.drawRect(QRectF(slot.left() + 1.5,
-                                on ? slot.top() + 1.5 : slot.bottom() - 1.5 - lever, kSlotWidth - 3,
-                                lever));
-        drawText(canvas, QRectF(slot.left() - 2, slot.bottom() + 3, kSlotWidth + 4, 11), 8, on,
-                 on ? kInk : kGrey, QString::number(i + 1), Qt::AlignCenter);
-    }
-}
-
 // A fixture that shares channels gets a heavy border and, on it, a tab saying
 // with whom, so that nobody sets its switches without noticing.
-void drawSharing(const Canvas& canvas, const QRectF& cell, const SwitchChart::Row& row) {
+void drawSharing(const PageCanvas& canvas, const QRectF& cell, const SwitchChart::Row& row) {
     QString text =
         ChartPages::tr("Shares channels with %1").arg(ChartMessages::name(row.sharedWith));
     if (row.sharing > 1) {
         text += ChartPages::tr(" and %1 more").arg(row.sharing - 1);
     }
     const qreal width =
-        std::min(metricsOf(fontOf(7, true)).horizontalAdvance(text) + 10, cell.width() - 24);
+        std::min(PageCanvas::metrics(PageCanvas::font(7, true)).horizontalAdvance(text) + 10,
+                 cell.width() - 24);
     const QRectF tab(cell.right() - 12 - width, cell.top() - 5, width, 10);
-    QPainter& painter = canvas.painter;
-    painter.setPen(QPen(kInk, 2));
+    QPainter& painter = canvas.painter();
+    painter.setPen(QPen(PageCanvas::kInk, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(cell, 4, 4);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kInk);
+    painter.setBrush(PageCanvas::kInk);
     painter.drawRoundedRect(tab, 2, 2);
-    drawText(canvas, tab.adjusted(5, 0, -5, 0), 7, true, Qt::white, text);
+    canvas.drawText(tab.adjusted(5, 0, -5, 0), 7, true, Qt::white, text);
 }
 
 bool isNamed(const SwitchChart::Row& row) {
@@ -168,10 +65,10 @@ QString nameOf(const SwitchChart::Row& row) {
                         : ChartPages::tr("Fixture %1").arg(row.number);
 }
 
-void drawFixture(const Canvas& canvas, const QRectF& cell, const SwitchChart::Row& row,
+void drawFixture(const PageCanvas& canvas, const QRectF& cell, const SwitchChart::Row& row,
                  const QStringList& name, bool showsUniverses) {
-    QPainter& painter = canvas.painter;
-    painter.setPen(QPen(kRule, 0.75));
+    QPainter& painter = canvas.painter();
+    painter.setPen(QPen(PageCanvas::kRule, 0.75));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(cell, 4, 4);
     if (row.sharing > 0) {
@@ -182,45 +79,47 @@ void drawFixture(const Canvas& canvas, const QRectF& cell, const SwitchChart::Ro
     // A long name gets smaller print before it takes a second line.
     const qreal nameWidth = inner.width() - kNumberWidth;
     if (name.size() == 1) {
-        drawText(canvas, QRectF(inner.left(), inner.top(), nameWidth, 18),
-                 fittedPoints(name.constFirst(), kNamePoints, kSmallestNamePoints, nameWidth), true,
-                 kInk, name.constFirst());
+        canvas.drawText(QRectF(inner.left(), inner.top(), nameWidth, 18),
+                        PageCanvas::fittedPoints(name.constFirst(), kNamePoints,
+                                                 kSmallestNamePoints, nameWidth),
+                        true, PageCanvas::kInk, name.constFirst());
     } else {
         for (qsizetype line = 0; line < name.size(); ++line) {
-            drawText(canvas,
-                     QRectF(inner.left(),
-                            inner.top() + static_cast<qreal>(line) * kNameLineHeight - 0.5,
-                            nameWidth, kNameLineHeight),
-                     kSmallestNamePoints, true, kInk, name.at(line));
+            canvas.drawText(QRectF(inner.left(),
+                                   inner.top() + static_cast<qreal>(line) * kNameLineHeight - 0.5,
+                                   nameWidth, kNameLineHeight),
+                            kSmallestNamePoints, true, PageCanvas::kInk, name.at(line));
         }
     }
     if (isNamed(row)) {
-        drawText(canvas, QRectF(inner.right() - kNumberWidth, inner.top(), kNumberWidth, 18), 7.5,
-                 false, kGrey, ChartPages::tr("No. %1").arg(row.number),
-                 Qt::AlignRight | Qt::AlignVCenter);
+        canvas.drawText(QRectF(inner.right() - kNumberWidth, inner.top(), kNumberWidth, 18), 7.5,
+                        false, PageCanvas::kGrey, ChartPages::tr("No. %1").arg(row.number),
+                        Qt::AlignRight | Qt::AlignVCenter);
     }
 
     // The drawing keeps its width; the address takes what is left of the cell.
-    const qreal leftWidth = inner.width() - kBlockWidth - 4;
+    const qreal blockWidth = SwitchDrawing::naturalSize(row).width();
+    const qreal leftWidth = inner.width() - blockWidth - 4;
     const qreal top = inner.top() + 22;
-    drawText(canvas, QRectF(inner.left(), top, leftWidth, 10), 7, false, kGrey,
-             showsUniverses ? ChartPages::tr("Universe / start address")
-                            : ChartPages::tr("Start address"));
+    canvas.drawText(QRectF(inner.left(), top, leftWidth, 10), 7, false, PageCanvas::kGrey,
+                    showsUniverses ? ChartPages::tr("Universe / start address")
+                                   : ChartPages::tr("Start address"));
     // The universe as large as the address where it fits, as a console writes it.
     const QString address = showsUniverses
                                 ? QStringLiteral("%1/%2").arg(row.universe).arg(row.startAddress)
                                 : QString::number(row.startAddress);
-    drawText(canvas, QRectF(inner.left(), top + 9, leftWidth, 40),
-             fittedPoints(address, 30, 16, leftWidth), true, kInk, address);
+    canvas.drawText(QRectF(inner.left(), top + 9, leftWidth, 40),
+                    PageCanvas::fittedPoints(address, 30, 16, leftWidth), true, PageCanvas::kInk,
+                    address);
     // Two lines when many switches are ON; the column beside the drawing is narrow.
     canvas.setFont(9.5, true);
-    painter.setPen(kInk);
+    painter.setPen(PageCanvas::kInk);
     painter.drawText(QRectF(inner.left(), inner.bottom() - 26, leftWidth, 26),
                      Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
                      ChartPages::tr("ON: %1").arg(QString::fromStdString(row.onSwitches())));
 
-    drawSwitchBlock(
-        canvas, QRectF(inner.right() - kBlockWidth, top - 2, kBlockWidth, inner.bottom() - top + 2),
+    SwitchDrawing::draw(
+        canvas, QRectF(inner.right() - blockWidth, top - 2, blockWidth, inner.bottom() - top + 2),
         row);
 }
 
@@ -294,7 +193,7 @@ const QStringList& ChartPages::nameLines(std::size_t row) const {
 
 void ChartPages::layOutNames() {
     const qreal width = m_cellWidth - 2 * kPadding - kNumberWidth;
-    const QFontMetricsF small = metricsOf(fontOf(kSmallestNamePoints, true));
+    const QFontMetricsF small = PageCanvas::metrics(PageCanvas::font(kSmallestNamePoints, true));
     m_names.reserve(m_chart.rows.size());
     m_secondLineStart.reserve(m_chart.rows.size());
     // Most names are short. The sum of their characters' widths, with room
@@ -339,7 +238,7 @@ void ChartPages::keepNamesApart() {
     // are shortened there. The second line of each then starts a little before
     // the first place where the names of its group differ, so that it shows.
     const qreal width = m_cellWidth - 2 * kPadding - kNumberWidth;
-    const QFontMetricsF small = metricsOf(fontOf(kSmallestNamePoints, true));
+    const QFontMetricsF small = PageCanvas::metrics(PageCanvas::font(kSmallestNamePoints, true));
     const QString ellipsis(QChar(0x2026));
     for (int context = 3; context >= 0; --context) {
         std::map<QString, std::vector<std::size_t>> shown;
@@ -371,21 +270,23 @@ void ChartPages::keepNamesApart() {
 
 void ChartPages::paint(QPainter& painter, std::size_t page) const {
     painter.save();
-    const Canvas canvas{painter, 72.0 / painter.device()->logicalDpiY()};
+    const PageCanvas canvas(painter);
     const QSizeF size = m_pageSize.size(QPageSize::Point);
     const qreal width = size.width() - 2 * kMargin;
 
     const QRectF header(kMargin, kMargin, width, 20);
-    drawText(canvas, header.adjusted(0, 0, -90, 0), 11, true, kInk,
-             tr("Switch chart: %1").arg(m_title));
-    drawText(canvas, header, 9, false, kGrey, tr("Page %1 of %2").arg(page + 1).arg(pageCount()),
-             Qt::AlignRight | Qt::AlignVCenter);
-    painter.setPen(QPen(kInk, 0.75));
+    canvas.drawText(header.adjusted(0, 0, -90, 0), 11, true, PageCanvas::kInk,
+                    tr("Switch chart: %1").arg(m_title));
+    canvas.drawText(header, 9, false, PageCanvas::kGrey,
+                    tr("Page %1 of %2").arg(page + 1).arg(pageCount()),
+                    Qt::AlignRight | Qt::AlignVCenter);
+    painter.setPen(QPen(PageCanvas::kInk, 0.75));
     painter.drawLine(QPointF(header.left(), header.bottom() + 2),
                      QPointF(header.right(), header.bottom() + 2));
-    drawText(canvas, QRectF(kMargin, size.height() - kMargin - 12, width, 12), 7, false, kGrey,
-             tr("Brisolant %1. Switch 1 has weight 1, switch 9 weight 256; a lever up is ON.")
-                 .arg(QString::fromLatin1(version::kText)));
+    canvas.drawText(
+        QRectF(kMargin, size.height() - kMargin - 12, width, 12), 7, false, PageCanvas::kGrey,
+        tr("Brisolant %1. Switch 1 has weight 1, switch 9 weight 256; a lever up is ON.")
+            .arg(QString::fromLatin1(version::kText)));
 
     const auto [first, last] = rowsOn(page);
     for (std::size_t i = first; i < last; ++i) {
