@@ -123,40 +123,6 @@ private Q_SLOTS:
     }
     void cleanup() { qDeleteAll(chartWindows()); }
 
-    void names_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<int>("lines"); // of each
-        const auto row = [](const char* name, const QStringList& names, int lines) {
-            QTest::newRow(name) << names << lines;
-        };
-        const QString rechts = "ZQ02089 - 48W 8LEDs RGBW 4 in 1 Color Wash Moving Head #1 Rechts";
-        row("one line at 8 points", {rechts.left(37)}, 1);
-        row("just too long for one line", {rechts.left(42)}, 2);
-        row("long, wrapped at a blank", {rechts, QString(rechts).replace("#1 Rechts", "#2 Links")},
-            2);
-        row("too long for two lines, end kept", {longName(u'A').repeated(2)}, 2);
-        row("differing only in the middle", {longName(u'A'), longName(u'B')}, 2);
-    }
-    // Its first line is its start, broken at a blank where it has one; its last
-    // line ends with its end; different names never look alike.
-    void names() {
-        QFETCH(QStringList, names);
-        QFETCH(int, lines);
-        const ChartPages pages(chartOf(names), "t", QPageSize(QPageSize::A4));
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            const QStringList shown = pages.nameLines(std::size_t(i));
-            const QString& name = names[i];
-            const QString& first = shown.first();
-            const QString end = shown.last().section(u'\u2026', -1);
-            QCOMPARE(shown.size(), lines);
-            QVERIFY(name.startsWith(first) &&
-                    (shown.size() == 1 || !first.contains(' ') || name.at(first.size()) == ' '));
-            QVERIFY(name.endsWith(end) && (end.size() >= 8 || end == shown.last()));
-            for (qsizetype j = 0; j < i; ++j) {
-                QCOMPARE(pages.nameLines(std::size_t(j)) == shown, names[j] == name);
-            }
-        }
-    }
     // Screen and paper are drawn alike: a page drawn on an image of 96 dots
     // per inch is the PDF's page rasterised at 96.
     void pageDrawnAlike() {
