@@ -30,8 +30,7 @@ namespace brisolant {
 namespace {
 
 // The papers the command line's --page-size names, in its order.
-constexpr std::array kPapers = {QPageSize::A3, QPageSize::A4, QPageSize::A5, QPageSize::Letter,
-                                QPageSize::Legal};
+constexpr const auto& kPapers = PdfChart::kPapers;
 
 // The platform's keys for standard, and others where they are not among them:
 // a key given twice makes the shortcut ambiguous, and it does nothing.

@@ -32,7 +32,6 @@ public:
     ChartPages(SwitchChart::Chart chart, QString title, const QPageSize& pageSize);
 
     [[nodiscard]] const SwitchChart::Chart& chart() const { return m_chart; }
-    [[nodiscard]] const QString& title() const { return m_title; }
     [[nodiscard]] const QPageSize& pageSize() const { return m_pageSize; }
     [[nodiscard]] std::size_t pageCount() const;
     // The rows on page (from 0): first, and one past the last.
