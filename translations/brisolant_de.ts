@@ -16,10 +16,6 @@
         <translation>--page-size gilt nur für eine PDF-Tabelle (--output DATEI.pdf oder --format pdf).</translation>
     </message>
     <message>
-        <source>unknown page size &quot;%1&quot;; choose A3, A4, A5, Letter or Legal.</source>
-        <translation>unbekanntes Papierformat „%1“; A3, A4, A5, Letter oder Legal wählen.</translation>
-    </message>
-    <message>
         <source>start addresses %1</source>
         <extracomment>The title of a PDF chart of the start addresses the user typed.</extracomment>
         <translation>Startadressen %1</translation>
@@ -52,6 +48,18 @@
     <message>
         <source>the chart cannot be made: an unexpected error.</source>
         <translation>die Tabelle lässt sich nicht erstellen: ein unerwarteter Fehler.</translation>
+    </message>
+    <message>
+        <source>the chart would overwrite %1, the file it charts; give another --output.</source>
+        <translation>die Tabelle würde %1 überschreiben, die Datei, aus der sie entsteht; bitte ein anderes --output angeben.</translation>
+    </message>
+    <message>
+        <source>unknown page size &quot;%1&quot;; choose %2.</source>
+        <translation>unbekanntes Papierformat „%1“; %2 wählen.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
     </message>
 </context>
 <context>
@@ -276,16 +284,8 @@
         <translation>Eine Tabelle aus einer Patchliste oder Showdatei, exportiert von einem Pult, einem Planungsprogramm oder einer Tabellenkalkulation (siehe oben).</translation>
     </message>
     <message>
-        <source>Write the chart to this file: a PDF when it ends in .pdf, CSV when it ends in .csv, else text. &quot;-&quot;, or none, is standard output. A file is replaced only by a complete chart; a device or a pipe (/dev/stdout) is written straight.</source>
-        <translation>Die Tabelle in diese Datei schreiben: ein PDF bei .pdf am Ende, CSV bei .csv, sonst Text. „-“ oder keine Angabe ist die Standardausgabe. Eine Datei wird nur durch eine vollständige Tabelle ersetzt; ein Gerät oder eine Pipe (/dev/stdout) wird direkt beschrieben.</translation>
-    </message>
-    <message>
         <source>The chart&apos;s form where the output&apos;s name does not tell it: text, csv or pdf (not onto a terminal). A name ending in .csv or .pdf and a --format that differs are refused.</source>
         <translation>Die Form der Tabelle, wo der Name der Ausgabe sie nicht sagt: text, csv oder pdf (nicht ins Terminal). Ein Name auf .csv oder .pdf mit einem anderen --format wird abgelehnt.</translation>
-    </message>
-    <message>
-        <source>Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter or A4, after the locale&apos;s paper (LC_PAPER).</source>
-        <translation>Papier einer PDF-Tabelle: A3, A4, A5, Letter oder Legal. Vorgabe: Letter oder A4, nach dem Papier des Gebietsschemas (LC_PAPER).</translation>
     </message>
     <message>
         <source>--output, --format and --page-size need a chart: --chart, --chart-series or --chart-patch.</source>
@@ -302,6 +302,18 @@
     <message>
         <source> or </source>
         <translation> oder </translation>
+    </message>
+    <message>
+        <source>Patch lists or show files to open, each in a chart window.</source>
+        <translation>Patchlisten oder Showdateien, jede in einem Tabellenfenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>[file...]</source>
+        <translation>[Datei...]</translation>
+    </message>
+    <message>
+        <source>files to open in chart windows take no chart options; --chart-patch FILE charts one without a window.</source>
+        <translation>Dateien für Tabellenfenster nehmen keine Tabellen-Optionen; --chart-patch DATEI macht eine Tabelle ohne Fenster.</translation>
     </message>
     <message>
         <source>Shows the nine DIP switches that set a DMX512 fixture&apos;s start address.
@@ -334,8 +346,10 @@ Output: text, or the form the --output name (.csv, .pdf) or --format
 says; &quot;-&quot; is standard output. On a terminal the text chart starts with a
 heading and fits the width, long names shortened in the middle; into a
 file or a pipe it has neither, for scripts. The CSV has the columns
-Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as
-0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.
+%2, the switches as
+0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits, and a
+name a spreadsheet would take for a formula (=, +, -, @) after an
+apostrophe, as text.
 
 Exit status: 0 done, 1 a file could not be read or written or the display
 could not be opened, 2 a usage error or a chart refused.</source>
@@ -373,24 +387,55 @@ Ausgabe: Text, oder die Form, die der Name bei --output (.csv, .pdf) oder
 Texttabelle mit einer Kopfzeile und passt in die Breite, lange Namen in
 der Mitte gekürzt; in eine Datei oder Pipe hat sie beides nicht, für
 Skripte. Die CSV-Datei hat die Spalten
-Number,ID,Name,Universe,Address,Channels,Switches,ON, die Schalter als
-0 1 0 0 0 0 0 0 0, damit eine Tabellenkalkulation alle neun Ziffern behält.
+%2, die Schalter als
+0 1 0 0 0 0 0 0 0, damit eine Tabellenkalkulation alle neun Ziffern behält,
+und einen Namen, den eine Tabellenkalkulation für eine Formel hielte
+(=, +, -, @), nach einem Apostroph, als Text.
 
 Exit-Status: 0 fertig, 1 eine Datei konnte nicht gelesen oder geschrieben
 oder der Bildschirm nicht geöffnet werden, 2 ein Aufruffehler oder eine
 abgelehnte Tabelle.</translation>
     </message>
     <message>
-        <source>Patch lists or show files to open, each in a chart window.</source>
-        <translation>Patchlisten oder Showdateien, jede in einem Tabellenfenster zu öffnen.</translation>
+        <source>addresses</source>
+        <extracomment>Stands for the --chart option&apos;s value in the help.</extracomment>
+        <translation>adressen</translation>
     </message>
     <message>
-        <source>[file...]</source>
-        <translation>[Datei...]</translation>
+        <source>first,channels,count</source>
+        <extracomment>Stands for the --chart-series option&apos;s value in the help: FIRST,CHANNELS,COUNT.</extracomment>
+        <translation>erste,kanäle,anzahl</translation>
     </message>
     <message>
-        <source>files to open in chart windows take no chart options; --chart-patch FILE charts one without a window.</source>
-        <translation>Dateien für Tabellenfenster nehmen keine Tabellen-Optionen; --chart-patch DATEI macht eine Tabelle ohne Fenster.</translation>
+        <source>file</source>
+        <extracomment>Stands for a file&apos;s name in the help, as the value of --chart-patch and --output.</extracomment>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>Write the chart to this file: a PDF when it ends in .pdf, CSV when it ends in .csv, else text. &quot;-&quot;, or none, is standard output. A file is replaced only by a complete chart; a device or a pipe (/dev/stdout) is written straight. The file charted is not overwritten.</source>
+        <translation>Die Tabelle in diese Datei schreiben: ein PDF bei .pdf am Ende, CSV bei .csv, sonst Text. „-“ oder keine Angabe ist die Standardausgabe. Eine Datei wird nur durch eine vollständige Tabelle ersetzt; ein Gerät oder eine Pipe (/dev/stdout) wird direkt beschrieben. Die Datei, aus der die Tabelle entsteht, wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>form</source>
+        <extracomment>Stands for the --format option&apos;s value in the help: text, csv or pdf.</extracomment>
+        <translation>form</translation>
+    </message>
+    <message>
+        <source>Paper of a PDF chart: %1. Default: Letter or A4, after the locale&apos;s paper (LC_PAPER).</source>
+        <translation>Papier einer PDF-Tabelle: %1. Vorgabe: Letter oder A4, nach dem Papier des Gebietsschemas (LC_PAPER).</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <extracomment>Stands for the --page-size option&apos;s value in the help: A4, Letter and the like.</extracomment>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; is named twice; standard input can be read only once.</source>
+        <translation>„-“ ist zweimal genannt; die Standardeingabe lässt sich nur einmal lesen.</translation>
+    </message>
+    <message>
+        <source>--output needs a file&apos;s name, or &quot;-&quot; for standard output.</source>
+        <translation>--output braucht einen Dateinamen, oder „-“ für die Standardausgabe.</translation>
     </message>
 </context>
 <context>
@@ -558,16 +603,16 @@ abgelehnte Tabelle.</translation>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <source>it is a pipe, a device or a socket, not a file</source>
-        <translation>es ist eine Pipe, ein Gerät oder ein Socket, keine Datei</translation>
-    </message>
-    <message>
         <source>XML without any element.</source>
         <translation>XML ohne ein einziges Element.</translation>
     </message>
     <message>
         <source>XML with the root element &lt;%1&gt;, which is none of the rigs Brisolant reads (MVR, grandMA3, grandMA2, QLC+ workspace).</source>
         <translation>XML mit dem Wurzelelement &lt;%1&gt;, das keins der Rigs ist, die Brisolant liest (MVR, grandMA3, grandMA2, QLC+-Arbeitsbereich).</translation>
+    </message>
+    <message>
+        <source>it is a device or a socket, not a file</source>
+        <translation>es ist ein Gerät oder ein Socket, keine Datei</translation>
     </message>
 </context>
 <context>

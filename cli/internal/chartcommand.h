@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chartrequest.h"
+#include "consoletranslations.h"
 #include "exitstatus.h"
 #include "rig.h"
 #include "switchchart.h"
@@ -32,8 +33,9 @@ public:
     // The exit status: kSuccess, kFailure (a file could not be read or
     // written) or kRefused, each failure with one line on stderr. Fixtures
     // left out and fixtures that share channels are named there too, one
-    // line each, and the chart is still made.
-    [[nodiscard]] ExitStatus run() const;
+    // line each, and the chart is still made. Everything it says, and the
+    // PDF, is in language's language; a PDF has it make a QGuiApplication.
+    [[nodiscard]] ExitStatus run(ConsoleTranslations& language) const;
 
 private:
     // The chart's form (text, CSV or PDF) and paper.

@@ -22,11 +22,13 @@ struct Run {
     QString err;
 };
 
-// Runs a command line split at blanks, where leading NAME=value words set the
-// environment, which has no display of any kind, nor a locale, unless so set.
+// Runs a command line split at blanks ('' an empty word), where leading
+// NAME=value words set the environment, which has no display of any kind, nor
+// a locale, unless so set.
 Run run(const QString& command, const QString& program = QStringLiteral(BRISOLANT_PROGRAM)) {
     static const QRegularExpression kept(QStringLiteral("^(PATH|HOME|[A-Z]+SAN_OPTIONS)="));
-    const QStringList arguments = command.split(u' ', Qt::SkipEmptyParts);
+    const QStringList arguments =
+        command.split(u' ', Qt::SkipEmptyParts).replaceInStrings(QStringLiteral("''"), QString());
     const QStringList variables = arguments.filter(QRegularExpression(QStringLiteral("^[A-Z_]+=")));
     QProcess process;
     process.setEnvironment(QProcess::systemEnvironment().filter(kept) + variables);
@@ -66,9 +68,12 @@ private Q_SLOTS:
         row("two charts", "--chart 1 --chart-patch p", 2, "give one chart");
         row("series of two", "--chart-series 1,16", 2, "FIRST,CHANNELS,COUNT: an address and");
         row("series too long", "--chart-series 1,1,10001", 2, "at most 10000 fixtures, not 10001.");
-        row("page size unknown", "--chart 1 -o c.pdf --page-size B7", 2, "page size \"B7\"");
+        row("page size unknown", "--chart 1 -o c.pdf --page-size B7", 2,
+            "page size \"B7\"; choose A3, A4, A5, Letter or Legal.");
         row("page size of text", "--chart 1 --page-size A4", 2, "--page-size is for a PDF chart");
         row("output, no chart", "-o c.txt", 2, "need a chart");
+        row("output empty", "--chart 1 -o ''", 2, "--output needs a file's name, or \"-\"");
+        row("standard input twice", "- x.csv -", 2, "\"-\" is named twice; standard input");
         row("output -", "--chart 1 -o -", 0, "1    1  100000000  ON: 1\n");
         row("output /dev/stdout", "--chart 1 -o /dev/stdout", 0, "1    1  100000000  ON: 1\n");
         row("CSV by --format", "--chart 2 --format csv", 0,
@@ -86,6 +91,10 @@ private Q_SLOTS:
         row("xcb without X", "-platform xcb", 1, "cannot open an X11 display: DISPLAY is not set.");
         row("German", "LANG=de_DE.UTF-8 --help", 0,
             "Aufruf: Brisolant [Optionen] [Datei...]\n\nZeigt");
+        row("German placeholders", "LANG=de_DE.UTF-8 --help", 0,
+            "--chart-series <erste,kanäle,anzahl>");
+        row("German, a chart's usage error", "LANG=de_DE.UTF-8 --chart 1 --format xml", 2,
+            "unbekanntes Format „xml“; text, csv oder pdf wählen. Siehe „Brisolant --help“.");
         row("LANGUAGE before LANG", "LANG=en_US.UTF-8 LANGUAGE=de -h", 0, "Aufruf: Brisolant");
         row("C, whatever LANGUAGE says", "LANG=C LANGUAGE=de -h", 0, "Usage: Brisolant [options]");
         row("English before German", "LANG=de_DE.UTF-8 LANGUAGE=en:de --frob", 2, "Unknown option");
@@ -130,6 +139,12 @@ private Q_SLOTS:
         row("series over 512", "--chart-series 511,1,3", {}, 0,
             "1  1/511  111111111  ON: 1 2 3 4 5 6 7 8 9\n3  2/1    100000000  ON: 1\n",
             "Fixture 2 left out: 512 needs a tenth switch.\n");
+        row("German note", "LANG=de_DE.UTF-8 --chart-series 511,1,3", {}, 0,
+            "1  1/511  111111111  ON: 1 2 3 4 5 6 7 8 9\n3  2/1    100000000  ON: 1\n",
+            "Gerät 2 ausgelassen: 512 braucht einen zehnten Schalter.\n");
+        row("German refusal", "LANG=de_DE.UTF-8 --chart 1,x1", {}, 2,
+            "Gerät 2: Startadresse „x1“ ist in keiner der Schreibweisen 17, 2/17, 2.17, 2-17, "
+            "2:17 oder 2/17<32.");
         row("first of a series past 512", "--chart-series 500,16,2", {}, 2,
             "Fixture 1: its 16 channels run from 500 to 515, past 512.");
         row("CSV, overlapping", "--chart 3/151<153,3/152 -o %dir/chart.CSV", {}, 0,
@@ -228,14 +243,56 @@ private Q_SLOTS:
         after.removeOne(named && status == 0 ? "chart.CSV" : "");
         QCOMPARE(after, before);
     }
-    // A patch list from standard input, as "--chart-patch -" reads it.
-    void standardInput() {
+    // Patch lists read from pipes and standard input, and charts that would
+    // overwrite them, given by a shell ($0 the program) in a folder with
+    // patch.csv, a link to it and a second name of it: what a chart would
+    // overwrite is refused before anything is written, and the file stays.
+    void inputsAndOutputs_data() {
+        QTest::addColumn<QString>("shell");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text"); // the chart, or the one line on standard error
+        const auto row = [](const char* name, const char* shell, int status, const char* text) {
+            QTest::newRow(name) << QString::fromUtf8(shell) << status << QString::fromUtf8(text);
+        };
+        const char* const chart = "A    7  111000000  ON: 1 2 3\n";
+        const char* const overwrite =
+            "the chart would overwrite patch.csv, the file it charts; give another --output.";
+        row("standard input", R"("$0" --chart-patch - <patch.csv)", 0, chart);
+        row("a shell's pipe", R"("$0" --chart-patch <(cat patch.csv))", 0, chart);
+        row("a named pipe",
+            R"(mkfifo fifo; cat patch.csv >fifo & "$0" --chart-patch fifo; s=$?; kill $!; exit $s)",
+            0, chart);
+        row("a device", R"("$0" --chart-patch /dev/zero)", 1,
+            "cannot read the patch list \"/dev/zero\": it is a device or a socket, not a file.");
+        row("output the input", R"("$0" --chart-patch patch.csv -o patch.csv)", 2, overwrite);
+        row("by another path", R"("$0" --chart-patch patch.csv -o ../dir/./patch.csv)", 2,
+            overwrite);
+        row("through a link", R"("$0" --chart-patch patch.csv -o link.csv)", 2, overwrite);
+        row("by a second name", R"("$0" --chart-patch patch.csv --output=same.csv)", 2, overwrite);
+        row("standard input onto its file", R"("$0" --chart-patch - -o patch.csv <patch.csv)", 2,
+            "the chart would overwrite standard input, the file it charts; give another --output.");
+        row("appended to its file", R"("$0" --chart-patch patch.csv >>patch.csv)", 2, overwrite);
+    }
+    void inputsAndOutputs() {
+        QFETCH(QString, shell);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        const QDir dir(m_dir.filePath("dir"));
+        QDir(m_dir.path()).removeRecursively();
+        QFile patch(dir.filePath("patch.csv"));
+        QVERIFY(dir.mkpath(".") && patch.open(QIODevice::WriteOnly) &&
+                patch.write("Name;DMX\nA;7\n") == 13);
+        patch.close();
+        QVERIFY(patch.link(dir.filePath("link.csv")) &&
+                ::link(qPrintable(patch.fileName()), qPrintable(dir.filePath("same.csv"))) == 0);
         QProcess process;
-        process.start(QStringLiteral(BRISOLANT_PROGRAM), {"--chart-patch", "-"});
-        process.write("Name;DMX\nA;7\n");
-        process.closeWriteChannel();
-        QVERIFY(process.waitForFinished(10000) && process.exitCode() == 0);
-        QCOMPARE(process.readAllStandardOutput(), "A    7  111000000  ON: 1 2 3\n");
+        process.setWorkingDirectory(dir.path());
+        process.start("bash", {"-c", shell, BRISOLANT_PROGRAM});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), status);
+        QCOMPARE(status == 0 ? process.readAllStandardOutput() : process.readAllStandardError(),
+                 status == 0 ? text.toUtf8() : "Brisolant: " + text.toUtf8() + "\n");
+        QVERIFY(patch.open(QIODevice::ReadOnly) && patch.readAll() == "Name;DMX\nA;7\n");
     }
     // Running out of memory ends in one line and exit status 1, not in an abort.
     void outOfMemory() {
@@ -258,10 +315,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pages");  // as pdfinfo reports them
         QTest::addColumn<QString>("text");   // of the last fixture, as pdftotext -raw reads it
         QTest::addColumn<QString>("levers"); // drawn up (1) or down (0) in the first cell
-        QTest::newRow("A4 by the locale, 12 to a page")
+        QTest::newRow("A4 by the locale, 12 to a page, in German")
             << "LANG=de_DE.UTF-8 --chart-series 1,16,13"
             << "2 595 x 842 pts (A4)"
-            << "Fixture 13\nStart address\n193\nON: 1 7 8\nON \u2191\n1 2 3 4 5 6 7 8 9\n"
+            << "Gerät 13\nStartadresse\n193\nON: 1 7 8\nON \u2191\n1 2 3 4 5 6 7 8 9\n"
             << "100000000";
         QTest::newRow("Letter by the locale")
             << "LANG=en_US.UTF-8 --chart-patch %dir/patch.csv"
@@ -324,6 +381,11 @@ private Q_SLOTS:
             << "Fixture                       Address  Switches 1\u20139  ON\n"
                "1 Moving \u2026W #1 Rechts hinten    1/1    100000000     ON: 1\n"
                "2 Moving \u2026BW #2 Links hinten   12/17   100010000     ON: 1 5\n";
+        QTest::newRow("German heading")
+            << 60 << QString("LANG=de_DE.UTF-8 ") + rig << 0
+            << "Ger\u00e4t                         Adresse  Schalter 1\u20139  EIN\n"
+               "1 Moving \u2026W #1 Rechts hinten    1/1    100000000     ON: 1\n"
+               "2 Moving \u2026BW #2 Links hinten   12/17   100010000     ON: 1 5\n";
         QTest::newRow("no PDF") << 80 << "--chart 1 --format pdf" << 2
                                 << "Brisolant: a PDF chart is not for a terminal; give --output "
                                    "FILE.pdf, or send it into a pipe or a file. See \"Brisolant "
@@ -337,9 +399,11 @@ private Q_SLOTS:
         command =
             prepare(command, "Channel,Name,Universe,Address\n1,Moving head 48W RGBW #1 "
                              "Rechts hinten,1,1\n2,Moving head 48W RGBW #2 Links hinten,12,17\n");
-        const Run result = run(QStringLiteral("-qec stty\tcols\t%1;\texec\t%2\t%3 /dev/null")
+        // The program after the words that set its environment.
+        command.replace(QRegularExpression("^((\\w+=\\S+ )*)"), "\\1" BRISOLANT_PROGRAM " ");
+        const Run result = run(QStringLiteral("-qec stty\tcols\t%1;\texec\tenv\t%2 /dev/null")
                                    .arg(columns)
-                                   .arg(BRISOLANT_PROGRAM, command.replace(u' ', u'\t')),
+                                   .arg(command.replace(u' ', u'\t')),
                                QStringLiteral("script"));
         QCOMPARE(result.status, status);
         QCOMPARE(QString(result.out).remove(u'\r'), screen);
