@@ -57,9 +57,8 @@ private Q_SLOTS:
         QFETCH(QString, number);
         QFETCH(QString, name);
         QFETCH(QString, fields);
-        const QByteArray csv = CsvChart::render(chartOf({name}, number));
-        QCOMPARE(csv, QByteArray(CsvChart::kHeader.data(), qsizetype(CsvChart::kHeader.size())) +
-                          "\n1," + fields.toUtf8() + ",1,0,1,0 0 0 0 0 0 0 0 0,\n");
+        QCOMPARE(CsvChart::render(chartOf({name}, number)).split('\n').value(1),
+                 "1," + fields.toUtf8() + ",1,0,1,0 0 0 0 0 0 0 0 0,");
     }
 
     void names_data() {
