@@ -68,6 +68,8 @@ private Q_SLOTS:
         row("two charts", "--chart 1 --chart-patch p", 2, "give one chart");
         row("series of two", "--chart-series 1,16", 2, "FIRST,CHANNELS,COUNT: an address and");
         row("series too long", "--chart-series 1,1,10001", 2, "at most 10000 fixtures, not 10001.");
+        row("the longest series", "--chart-series 1/1,16,10000", 0,
+            "\n10000  313/241  100011110  ON: 1 5 6 7 8\n");
         row("page size unknown", "--chart 1 -o c.pdf --page-size B7", 2,
             "page size \"B7\"; choose A3, A4, A5, Letter or Legal.");
         row("page size of text", "--chart 1 --page-size A4", 2, "--page-size is for a PDF chart");
@@ -365,12 +367,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("screen");
         const char* const rig = "--chart-patch %dir/patch.csv";
-        QTest::newRow("60 columns")
-            << 60 << rig << 0
-            << "Fixture                       Address  Switches 1\u20139  ON\n"
-               "1 Moving \u2026W #1 Rechts hinten    1/1    100000000     ON: 1\n"
-               "2 Moving \u2026BW #2 Links hinten   12/17   100010000     ON: 1 5\n";
-        QTest::newRow("German heading")
+        QTest::newRow("60 columns, German")
             << 60 << QString("LANG=de_DE.UTF-8 ") + rig << 0
             << "Ger\u00e4t                         Adresse  Schalter 1\u20139  EIN\n"
                "1 Moving \u2026W #1 Rechts hinten    1/1    100000000     ON: 1\n"
@@ -396,13 +393,6 @@ private Q_SLOTS:
                                QStringLiteral("script"));
         QCOMPARE(result.status, status);
         QCOMPARE(QString(result.out).remove(u'\r'), screen);
-    }
-    // The longest series is charted whole; one more is refused ("series too long").
-    void longestSeries() {
-        const Run result = run("--chart-series 1/1,16,10000");
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.out.count(u'\n'), 10000);
-        QVERIFY(result.out.endsWith("\n10000  313/241  100011110  ON: 1 5 6 7 8\n"));
     }
     // A reader that has gone away is a failed write, not a death by SIGPIPE.
     void closedPipe() {
