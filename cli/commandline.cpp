@@ -41,7 +41,7 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
-// %1 is what patchListHelp() says.
+// %1 is what patchListHelp() says, %2 what kProfilesHelp says.
 const char* const kDescription = QT_TRANSLATE_NOOP(
     "CommandLine", "Shows the nine DIP switches that set a DMX512 fixture's start address.\n"
                    "With a chart option it prints a switch chart for a whole rig instead, with\n"
@@ -63,8 +63,11 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
                    "Show files: MVR (with the channel counts of its GDTF files), grandMA3 and\n"
                    "grandMA2 XML exports, QLC+ workspaces; told apart by their content.\n"
                    "\n"
-                   "A fixture not patched, or at 512, which needs a tenth switch, is left out\n"
-                   "and named on standard error; fixtures that share channels are named there\n"
+                   "%2\n"
+                   "\n"
+                   "A fixture not patched, or at an address its profile cannot set (512 with\n"
+                   "nine switches), is left out and named on standard error with the reason;\n"
+                   "fixtures that share channels are named there\n"
                    "as a warning. A fixture is named by its number in the file and its name,\n"
                    "with neither by its place in the list; \"None\" and a 0 that every fixture\n"
                    "of the file has are no numbers.\n"
@@ -73,11 +76,21 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
                    "says; \"-\" is standard output. On a terminal the text chart starts with a\n"
                    "heading and fits the width, long names shortened in the middle; into a\n"
                    "file or a pipe it has neither, for scripts. The CSV has the columns\n"
-                   "Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as\n"
-                   "0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.\n"
+                   "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set, the\n"
+                   "switches as 0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps every digit.\n"
                    "\n"
                    "Exit status: 0 done, 1 a file could not be read or written or the display\n"
                    "could not be opened, 2 a usage error or a chart refused.");
+
+const char* const kProfilesHelp = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Addressing profiles say how a fixture type takes its address: built in dip9 (nine "
+    "switches, the default), dip10 (switch 10 weighs 512), dip10-function-off and "
+    "dip10-function-on (switch 10 a function switch set OFF or ON), dials3 (three decimal "
+    "dials) and display (A001). Your own, and rules that give fixture types theirs by type "
+    "and maker, exactly or with *, are read from $XDG_CONFIG_HOME/brisolant/profiles.toml "
+    "(~/.config where unset), a TOML file (see the README), or from --profiles FILE instead. "
+    "A patch list's Profile column wins over the rules.");
 
 // The text in lines of at most width characters, broken at blanks.
 QString wrapped(const QString& text, qsizetype width) {
@@ -144,7 +157,9 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     // Qt's options are single-dash words ("-platform"); take ours either way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", kDescription).arg(patchListHelp()));
+        QCoreApplication::translate("CommandLine", kDescription)
+            .arg(patchListHelp(),
+                 wrapped(QCoreApplication::translate("CommandLine", kProfilesHelp), 74)));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
         QCoreApplication::translate("CommandLine", "Show this help and exit."));
@@ -191,7 +206,20 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
             "CommandLine", "Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter "
                            "or A4, after the locale's paper (LC_PAPER)."),
         QStringLiteral("size"));
-    parser.addOptions({help, version, list, series, patch, output, format, pageSize});
+    const QCommandLineOption profiles(
+        QStringLiteral("profiles"),
+        QCoreApplication::translate(
+            "CommandLine", "Read the addressing profiles and their rules from this TOML file "
+                           "instead of the user's (see above)."),
+        QStringLiteral("file"));
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QCoreApplication::translate("CommandLine",
+                                    "The addressing profile of every fixture that no rule and no "
+                                    "Profile column names. Default: dip9."),
+        QStringLiteral("name"));
+    parser.addOptions(
+        {help, version, list, series, patch, output, format, pageSize, profiles, profile});
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("CommandLine",
@@ -220,7 +248,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     const QStringList patches = parser.values(patch);
     const qsizetype sources = lists.size() + serieses.size() + patches.size();
     if (!parser.positionalArguments().isEmpty()) {
-        if (sources > 0 || parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize)) {
+        if (sources > 0 || parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize) ||
+            parser.isSet(profiles) || parser.isSet(profile)) {
             return report::usageError(QCoreApplication::translate(
                 "CommandLine", "files to open in chart windows take no chart options; "
                                "--chart-patch FILE charts one without a window."));
@@ -229,10 +258,11 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
         return std::nullopt;
     }
     if (sources == 0) {
-        if (parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize)) {
+        if (parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize) ||
+            parser.isSet(profiles) || parser.isSet(profile)) {
             return report::usageError(QCoreApplication::translate(
-                "CommandLine", "--output, --format and --page-size need a chart: --chart, "
-                               "--chart-series or --chart-patch."));
+                "CommandLine", "--output, --format, --page-size, --profiles and --profile need a "
+                               "chart: --chart, --chart-series or --chart-patch."));
         }
         return std::nullopt;
     }
@@ -254,6 +284,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     request.output = parser.value(output);
     request.format = parser.value(format);
     request.pageSize = parser.value(pageSize);
+    request.profiles = parser.value(profiles);
+    request.profile = parser.value(profile);
     language.reset();
     return ChartCommand(request).run();
 }
