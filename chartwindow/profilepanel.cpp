@@ -48,9 +48,11 @@ QString ProfilePanel::caption(const Type& type) {
         //: Fixtures whose file names no fixture type.
         name = tr("No type named");
     }
+    const QString profile = QString::fromStdString(type.profile);
     //: A fixture type, how many fixtures of it the rig has, and its addressing profile.
-    return tr("%1: %n fixture(s), %2", nullptr, static_cast<int>(type.count))
-        .arg(name, QString::fromStdString(type.profile));
+    return type.count == 1 ? tr("%1: 1 fixture, %2").arg(name, profile)
+                           : tr("%1: %n fixtures, %2", nullptr, static_cast<int>(type.count))
+                                 .arg(name, profile);
 }
 
 void ProfilePanel::setRig(const std::vector<SwitchChart::Fixture>& fixtures,

@@ -661,7 +661,7 @@ abgelehnte Tabelle.</translation>
     </message>
     <message>
         <source>is a table such as { 10 = &quot;OFF = DMX&quot; }</source>
-        <translation>ist eine Tabelle wie { 10 = "OFF = DMX" }</translation>
+        <translation>ist eine Tabelle wie { 10 = &quot;OFF = DMX&quot; }</translation>
     </message>
     <message>
         <source>lists the address switches, weight 1 first: [1, 2, 3]</source>
@@ -1110,9 +1110,13 @@ abgelehnte Tabelle.</translation>
         <extracomment>Fixtures whose file names no fixture type.</extracomment>
         <translation>Kein Typ genannt</translation>
     </message>
-    <message numerus="yes">
-        <source>%1: %n fixture(s), %2</source>
+    <message>
+        <source>%1: 1 fixture, %2</source>
         <extracomment>A fixture type, how many fixtures of it the rig has, and its addressing profile.</extracomment>
+        <translation>%1: 1 Gerät, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n fixtures, %2</source>
         <translation>
             <numerusform>%1: %n Gerät, %2</numerusform>
             <numerusform>%1: %n Geräte, %2</numerusform>

@@ -101,9 +101,12 @@ void drawSwitches(const PageCanvas& canvas, const SwitchChart::Row& row, const Q
         }
     }
     if (hasFunctions(profile)) {
-        canvas.drawText(QRectF(kInset, natural.height() - kInset - kCaptionHeight,
-                               natural.width() - 2 * kInset, kCaptionHeight),
-                        7, true, PageCanvas::kInk, functionLegend(profile));
+        // Smaller print for many labels, down to 5 points.
+        const QString legend = functionLegend(profile);
+        const qreal width = natural.width() - 2 * kInset;
+        canvas.drawText(
+            QRectF(kInset, natural.height() - kInset - kCaptionHeight, width, kCaptionHeight),
+            PageCanvas::fittedPoints(legend, 7, 5, width), true, PageCanvas::kInk, legend);
     }
 }
 
