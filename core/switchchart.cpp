@@ -16,8 +16,7 @@ namespace {
 
 using Kind = ChartMessage::Kind;
 
-// The bank's switches are the value's lowest bits; 512, where a profile has a
-// switch of that weight, is the one bit beyond them.
+// The bank's switches are the value's lowest bits.
 static_assert(1 << SwitchBankView::kSwitchCount == dmx::kLastChannel);
 
 ChartMessage aboutFixture(Kind kind, const FixtureRef& fixture, std::string text = {}) {
@@ -59,23 +58,44 @@ std::string writtenChannels(const SwitchChart::Fixture& fixture) {
                                             : ChartMessage::quote(fixture.written.channels);
 }
 
+// Why profile cannot set a fixture's start address (written): a refusal
+// where the address was typed, else the note of a fixture left out.
+ChartMessage unsettableBy(const AddressProfile& profile, AddressProfile::Unsettable why,
+                          const FixtureRef& who, std::string written, bool leaveOut) {
+    // Nine switches at 512 are told as they always were: a tenth is needed.
+    const bool nine = profile.kind == AddressProfile::Kind::Switches &&
+                      profile.switches.size() == SwitchBankView::kSwitchCount &&
+                      profile.highestAddress() == kHighestAddress;
+    const bool above = why == AddressProfile::Unsettable::AboveHighest;
+    const Kind kind = nine && above
+                          ? (leaveOut ? Kind::NeedsTenthSwitch : Kind::AddressAboveSwitches)
+                      : above ? (leaveOut ? Kind::AboveProfile : Kind::AddressAboveProfile)
+                              : (leaveOut ? Kind::OffProfileStep : Kind::AddressOffProfileStep);
+    ChartMessage message = aboutFixture(kind, who, std::move(written));
+    if (!nine) {
+        message.profile = profile.name;
+        message.first = above ? profile.highestAddress() : profile.offset;
+        message.last = above ? 0 : profile.step;
+    }
+    return message;
+}
+
 // Where a fixture goes on the chart: its universe and address, or nothing
-// when it is to be left out, with the reason in whyLeftOut and, where its
-// profile cannot set it, the message in leftOut. Throws ChartRefused for what
-// is plainly wrong.
+// when it is to be left out, with the reason in leftOut. Throws ChartRefused
+// for what is plainly wrong.
 struct Placed {
     int universe = 1;
     int address = 0;
 };
 std::optional<Placed> place(const SwitchChart::Fixture& fixture, const FixtureRef& who,
                             const AddressProfile& profile, SwitchChart::Unsettable unsettable,
-                            Kind& whyLeftOut, ChartMessage& leftOut) {
+                            ChartMessage& leftOut) {
     const bool leaveOut = unsettable == SwitchChart::Unsettable::LeaveOut;
     if (!fixture.address) {
         if (!leaveOut) {
             refuse(Kind::NoStartAddress, who);
         }
-        whyLeftOut = Kind::NotPatched;
+        leftOut = aboutFixture(Kind::NotPatched, who);
         return std::nullopt;
     }
     if (fixture.universe && *fixture.universe < dmx::kFirstUniverse) {
@@ -114,30 +134,53 @@ std::optional<Placed> place(const SwitchChart::Fixture& fixture, const FixtureRe
     if (!value.unsettable) {
         return placed;
     }
-    // Nine switches at 512 are told as they always were: a tenth is needed.
-    const bool nine = profile.kind == AddressProfile::Kind::Switches &&
-                      profile.switches.size() == SwitchBankView::kSwitchCount &&
-                      profile.highestAddress() == kHighestAddress;
-    const bool above = value.unsettable == AddressProfile::Unsettable::AboveHighest;
-    ChartMessage message = aboutFixture(nine && above ? Kind::AddressAboveSwitches
-                                        : above       ? Kind::AddressAboveProfile
-                                                      : Kind::AddressOffProfileStep,
-                                        who, writtenAddress(fixture));
-    if (!nine) {
-        message.profile = profile.name;
-        message.first = above ? profile.highestAddress() : profile.offset;
-        message.last = above ? 0 : profile.step;
-    }
+    ChartMessage message =
+        unsettableBy(profile, *value.unsettable, who, writtenAddress(fixture), leaveOut);
     if (!leaveOut) {
         throw ChartRefused(std::move(message));
     }
-    whyLeftOut = nine && above ? Kind::NeedsTenthSwitch
-                 : above       ? Kind::AboveProfile
-                               : Kind::OffProfileStep;
     leftOut = std::move(message);
-    leftOut.kind = whyLeftOut;
     return std::nullopt;
 }
+
+// Every fixture of the list left out: why, in a word.
+[[noreturn]] void refuseNothingLeft(const std::vector<ChartMessage>& leftOut) {
+    ChartMessage nothing;
+    nothing.kind = Kind::NothingSettable;
+    nothing.count = leftOut.size();
+    for (const ChartMessage& one : leftOut) {
+        nothing.notPatched += one.kind == Kind::NotPatched ? 1 : 0;
+        if (one.kind == Kind::AboveProfile || one.kind == Kind::OffProfileStep) {
+            nothing.kind = Kind::NothingAsProfiled;
+        }
+    }
+    throw ChartRefused(std::move(nothing));
+}
+
+// A value's address bits, from the window's own bank run headless, once for
+// each value the chart holds: a rig repeats addresses in every universe, and
+// a ganged list repeats one. 512, where a profile has a switch of that
+// weight, is the one bit beyond the bank's.
+class BankBits final {
+public:
+    [[nodiscard]] int of(int value) {
+        std::optional<int>& known = m_known.at(static_cast<std::size_t>(value & kHighestAddress));
+        if (!known) {
+            SwitchBank& bank = m_headless.bank();
+            bank.fctDMXStartAdress(static_cast<std::int16_t>(value & kHighestAddress));
+            known = 0;
+            for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
+                *known |= bank.isOn(digit) ? 1 << digit : 0;
+            }
+        }
+        return *known | (value & dmx::kLastChannel);
+    }
+
+private:
+    modApp m_app;
+    HeadlessSwitchBank m_headless{m_app};
+    std::array<std::optional<int>, kHighestAddress + 1> m_known;
+};
 
 // How each fixture of the list is known. Some programs write 0 for every
 // fixture they never numbered: a 0 that all of them have is no number.
@@ -328,42 +371,25 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
     };
     std::vector<Charted> placed;
     placed.reserve(fixtures.size());
-    std::size_t notPatched = 0;
-    bool asProfiled = false;
     for (std::size_t i = 0; i < fixtures.size(); ++i) {
         ProfileBook::Profile profile = profileOf(fixtures[i], book);
         if (!profile) {
             refuse(Kind::UnknownProfile, names[i], ChartMessage::quote(fixtures[i].profile));
         }
-        Kind whyLeftOut = Kind::NotPatched;
-        ChartMessage leftOut = aboutFixture(Kind::NotPatched, names[i]);
-        if (const auto where =
-                place(fixtures[i], names[i], *profile, unsettable, whyLeftOut, leftOut)) {
+        ChartMessage leftOut;
+        if (const auto where = place(fixtures[i], names[i], *profile, unsettable, leftOut)) {
             placed.push_back({i, *where, std::move(profile)});
             chart.showsUniverses =
                 chart.showsUniverses || fixtures[i].universe.has_value() || where->universe != 1;
         } else {
-            notPatched += whyLeftOut == Kind::NotPatched ? 1 : 0;
-            asProfiled = asProfiled || whyLeftOut == Kind::AboveProfile ||
-                         whyLeftOut == Kind::OffProfileStep;
             chart.leftOut.push_back(std::move(leftOut));
         }
     }
     if (placed.empty()) {
-        ChartMessage nothing;
-        nothing.kind = asProfiled ? Kind::NothingAsProfiled : Kind::NothingSettable;
-        nothing.count = fixtures.size();
-        nothing.notPatched = notPatched;
-        throw ChartRefused(std::move(nothing));
+        refuseNothingLeft(chart.leftOut);
     }
 
-    // The address bits come from the window's own bank, run headless, once
-    // for each value the chart holds: a rig repeats addresses in every
-    // universe, and a ganged list repeats one.
-    modApp app;
-    HeadlessSwitchBank headless(app);
-    SwitchBank& bank = headless.bank();
-    std::array<std::optional<int>, kHighestAddress + 1> bits;
+    BankBits bits;
     chart.rows.reserve(placed.size());
     for (auto& [index, where, profile] : placed) {
         const Fixture& fixture = fixtures[index];
@@ -376,15 +402,7 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
         row.channels = fixture.channels;
         row.value = profile->valueFor(where.address).value;
         if (profile->kind == AddressProfile::Kind::Switches) {
-            auto& known = bits.at(static_cast<std::size_t>(row.value & kHighestAddress));
-            if (!known) {
-                bank.fctDMXStartAdress(static_cast<std::int16_t>(row.value & kHighestAddress));
-                known = 0;
-                for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
-                    *known |= bank.isOn(digit) ? 1 << digit : 0;
-                }
-            }
-            row.on = profile->switchesFor(*known | (row.value & dmx::kLastChannel));
+            row.on = profile->switchesFor(bits.of(row.value));
         }
         row.profile = std::move(profile);
         chart.rows.push_back(std::move(row));

@@ -99,7 +99,7 @@ private:
         const std::optional<std::string_view> word = node->value<std::string_view>();
         if (!word || (*word != first && *word != second)) {
             refuse(*node, path + "." + key,
-                   ProfileFile::tr("is \"%1\" or \"%2\"")
+                   ProfileFile::tr(R"(is "%1" or "%2")")
                        .arg(QLatin1String(first), QLatin1String(second)));
         }
         return *word == second;
@@ -154,64 +154,45 @@ private:
         }
     }
 
+    // Switch number of the block, not named before (named): its index.
+    std::size_t switchNumber(const toml::node& node, std::optional<std::int64_t> number,
+                             const std::string& key, std::vector<bool>& named) const {
+        const auto count = static_cast<std::int64_t>(named.size());
+        if (!number || *number < 1 || *number > count) {
+            refuse(node, key, ProfileFile::tr("names switches 1 to %1").arg(count));
+        }
+        const auto index = static_cast<std::size_t>(*number - 1);
+        if (named[index]) {
+            refuse(node, key, ProfileFile::tr("names switch %1 twice").arg(*number));
+        }
+        named[index] = true;
+        return index;
+    }
+
     void readSwitches(const toml::table& table, const std::string& path, AddressProfile& profile) {
         const int count = integer(table, path, "switches", 1, AddressProfile::kMostSwitches, 9);
         profile.switches.resize(static_cast<std::size_t>(count));
         profile.numberedFromRight = either(table, path, "first", "left", "right", false);
         profile.onDown = either(table, path, "on", "up", "down", false);
         std::vector<bool> named(static_cast<std::size_t>(count));
-        const auto switchNumber = [&](const toml::node& node, std::optional<std::int64_t> number,
-                                      const std::string& key) {
-            if (!number || *number < 1 || *number > count) {
-                refuse(node, key, ProfileFile::tr("names switches 1 to %1").arg(count));
-            }
-            const auto index = static_cast<std::size_t>(*number - 1);
-            if (named[index]) {
-                refuse(node, key, ProfileFile::tr("names switch %1 twice").arg(*number));
-            }
-            named[index] = true;
-            return index;
-        };
         if (const toml::node* functions = table.get("function")) {
             const std::string key = path + ".function";
             const toml::table* list = functions->as_table();
             if (list == nullptr) {
                 refuse(*functions, key,
-                       ProfileFile::tr("is a table such as { 10 = \"OFF = DMX\" }"));
+                       ProfileFile::tr(R"(is a table such as { 10 = "OFF = DMX" })"));
             }
             for (const auto& [number, setting] : *list) {
                 bool isNumber = false;
                 const int parsed = utf8(number.str()).toInt(&isNumber);
                 const std::size_t index = switchNumber(
-                    setting, isNumber ? std::optional<std::int64_t>(parsed) : std::nullopt, key);
+                    setting, isNumber ? std::optional<std::int64_t>(parsed) : std::nullopt, key,
+                    named);
                 readFunction(setting, key + "." + std::string(number.str()),
                              profile.switches[index]);
             }
         }
-        if (const toml::node* address = table.get("address")) {
-            const std::string key = path + ".address";
-            const toml::array* list = address->as_array();
-            if (list == nullptr || list->empty()) {
-                refuse(*address, key,
-                       ProfileFile::tr("lists the address switches, weight 1 first: [1, 2, 3]"));
-            }
-            int weight = 1;
-            for (const toml::node& number : *list) {
-                profile.switches[switchNumber(number, number.value_exact<std::int64_t>(), key)]
-                    .weight = weight;
-                weight *= 2;
-            }
-        } else {
-            // The switches no function names, switch 1 weight 1.
-            int weight = 1;
-            for (std::size_t i = 0; i < named.size(); ++i) {
-                if (!named[i]) {
-                    profile.switches[i].weight = weight;
-                    named[i] = true;
-                    weight *= 2;
-                }
-            }
-        }
+        readAddress(table, path, profile, named);
         const auto unnamed = std::find(named.begin(), named.end(), false);
         if (unnamed != named.end()) {
             refuse(table, path,
@@ -220,6 +201,35 @@ private:
         }
         if (const char* fault = profile.fault()) {
             refuse(table, path, QCoreApplication::translate("AddressProfile", fault));
+        }
+    }
+
+    // The address switches, weight 1 first; without the key, every switch no
+    // function names, switch 1 weight 1.
+    void readAddress(const toml::table& table, const std::string& path, AddressProfile& profile,
+                     std::vector<bool>& named) const {
+        int weight = 1;
+        const toml::node* address = table.get("address");
+        if (address == nullptr) {
+            for (std::size_t i = 0; i < named.size(); ++i) {
+                if (!named[i]) {
+                    profile.switches[i].weight = weight;
+                    named[i] = true;
+                    weight *= 2;
+                }
+            }
+            return;
+        }
+        const std::string key = path + ".address";
+        const toml::array* list = address->as_array();
+        if (list == nullptr || list->empty()) {
+            refuse(*address, key,
+                   ProfileFile::tr("lists the address switches, weight 1 first: [1, 2, 3]"));
+        }
+        for (const toml::node& number : *list) {
+            profile.switches[switchNumber(number, number.value_exact<std::int64_t>(), key, named)]
+                .weight = weight;
+            weight *= 2;
         }
     }
 
@@ -232,7 +242,7 @@ private:
         const QString state = setting.left(equals).trimmed().toUpper();
         const QString label = equals < 0 ? QString() : setting.mid(equals + 1).trimmed();
         if (state != u"ON" && state != u"OFF") {
-            refuse(node, key, ProfileFile::tr("is \"ON\" or \"OFF\", and a label after \"=\""));
+            refuse(node, key, ProfileFile::tr(R"(is "ON" or "OFF", and a label after "=")"));
         }
         if (static_cast<std::size_t>(label.size()) > AddressProfile::kLongestLabel ||
             std::any_of(label.begin(), label.end(),
@@ -283,33 +293,36 @@ private:
                    ProfileFile::tr("more than %1 rules").arg(ProfileFile::kMostRules));
         }
         for (const toml::node& element : *rules) {
-            const toml::table& rule = *element.as_table();
-            ProfileBook::Rule read;
-            for (const auto& [key, value] : rule) {
-                const std::string name(key.str());
-                const std::optional<std::string> text = value.value_exact<std::string>();
-                if (name != "maker" && name != "type" && name != "profile") {
-                    refuse(value, "rule." + name,
-                           ProfileFile::tr("is no key of a rule; it has maker, type and profile"));
-                }
-                if (!text) {
-                    refuse(value, "rule." + name, ProfileFile::tr("is a text in quotes"));
-                }
-                (name == "maker" ? read.maker : name == "type" ? read.type : read.profile) = *text;
-            }
-            if (!rule.contains("type")) {
-                refuse(rule, "rule.type", ProfileFile::tr("is missing; a rule names a type"));
-            }
-            const toml::node* profile = rule.get("profile");
-            if (profile == nullptr) {
-                refuse(rule, "rule.profile", ProfileFile::tr("is missing; a rule names a profile"));
-            }
-            if (!m_book.find(read.profile)) {
-                refuse(*profile, "rule.profile",
-                       ProfileFile::tr("no profile is called \"%1\"").arg(utf8(read.profile)));
-            }
-            m_book.addRule(std::move(read));
+            m_book.addRule(readRule(*element.as_table()));
         }
+    }
+
+    [[nodiscard]] ProfileBook::Rule readRule(const toml::table& rule) const {
+        ProfileBook::Rule read;
+        for (const auto& [key, value] : rule) {
+            const std::string name(key.str());
+            const std::optional<std::string> text = value.value_exact<std::string>();
+            if (name != "maker" && name != "type" && name != "profile") {
+                refuse(value, "rule." + name,
+                       ProfileFile::tr("is no key of a rule; it has maker, type and profile"));
+            }
+            if (!text) {
+                refuse(value, "rule." + name, ProfileFile::tr("is a text in quotes"));
+            }
+            (name == "maker" ? read.maker : name == "type" ? read.type : read.profile) = *text;
+        }
+        if (!rule.contains("type")) {
+            refuse(rule, "rule.type", ProfileFile::tr("is missing; a rule names a type"));
+        }
+        const toml::node* profile = rule.get("profile");
+        if (profile == nullptr) {
+            refuse(rule, "rule.profile", ProfileFile::tr("is missing; a rule names a profile"));
+        }
+        if (!m_book.find(read.profile)) {
+            refuse(*profile, "rule.profile",
+                   ProfileFile::tr(R"(no profile is called "%1")").arg(utf8(read.profile)));
+        }
+        return read;
     }
 
     QString m_fileName;
@@ -405,7 +418,7 @@ std::optional<std::pair<qsizetype, qsizetype>> stringAt(const QByteArray& bytes,
         }
     }
     if (at >= bytes.size() || (bytes[at] != '"' && bytes[at] != '\'') ||
-        bytes.mid(at, 3) == "\"\"\"" || bytes.mid(at, 3) == "'''") {
+        bytes.mid(at, 3) == R"(""")" || bytes.mid(at, 3) == "'''") {
         return std::nullopt;
     }
     const char quote = bytes[at];

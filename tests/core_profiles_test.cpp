@@ -148,8 +148,8 @@ TEST(AddressProfiles, RulesByTypeExactlyOrWithStarAndTheFilesOwnProfileFirst) {
     EXPECT_FALSE(book.setFallback("dip11"));
     EXPECT_TRUE(book.setFallback("dials3"));
     EXPECT_EQ(SwitchChart::profileOf(at(1, {}, "Spot", "Other"), book)->name, "dials3");
-    book.choose("", "LED Bar", "display");
-    EXPECT_EQ(SwitchChart::profileOf(at(1, {}, "LED Bar"), book)->name, "display");
+    book.choose("", "LED Par", "display");
+    EXPECT_EQ(SwitchChart::profileOf(at(1, {}, "LED Par"), book)->name, "display");
     EXPECT_FALSE(book.add(AddressProfile::dip9()));
 
     const struct {

@@ -212,6 +212,8 @@ private Q_SLOTS:
         row("dials and display", "--chart 56 --profile dials3 -o %dir/chart.CSV", {}, 0,
             "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
             "1,,,1,56,1,,,dials3,0 5 6\n");
+        row("a display", "--chart 1,56 --profile display", {}, 0,
+            "1    1    display: A001\n2   56    display: A056\n");
         row("twelve switches", "--chart 100,56" EXAMPLES " --profile twelve", {}, 0,
             "1  100  001001100100  ON: 3 6 7 10\n2   56  000111000100  ON: 4 5 6 10\n");
         row("off the profile's step, left out",
@@ -300,12 +302,12 @@ private Q_SLOTS:
                                                   << "101000001";
         const QString profiles = QStringLiteral(" --profiles " BRISOLANT_SOURCE
                                                 "/docs/example-profiles.toml --profile ");
-        // Levers drawn down for ON, switch 1 at the right.
+        // Switch 9 at the left, levers drawn down for ON.
         QTest::newRow("numbered from the right, ON down")
             << "--chart 261" + profiles + "upside-down"
             << "1 595 x 842 pts (A4)"
             << "Fixture 1\nStart address\n261\nON: 1 3 9\nON \u2193\n"
-            << "010111110";
+            << "011111010";
         QTest::newRow("dials") << "--chart 56" + profiles + "led-dials"
                                << "1 595 x 842 pts (A4)"
                                << "Dials: 0 5 6\n\u00d7100\n0\n\u00d710\n5\n\u00d71\n6"
@@ -436,7 +438,8 @@ private:
             }
             return sum;
         };
-        // Nine numbers in a row, 1 to 9 or as a block numbered from the right, 9 to 1.
+        // Nine numbers in a row, 1 to 9 or as a block numbered from the right, 9 to 1;
+        // the levers from the left.
         for (const auto& [top, line] : digits) {
             const std::vector<std::pair<double, int>> cells(line.begin(), line.end());
             for (std::size_t start = 0; start + 9 <= cells.size(); ++start) {
@@ -450,7 +453,7 @@ private:
                     }
                     // The slot ends 3 points above the number and is 38 tall.
                     const double centre = x + 2.5;
-                    levers[digit - 1] =
+                    levers[int(k)] =
                         darkness(centre, top - 38, top - 22) > darkness(centre, top - 19, top - 4)
                             ? u'1'
                             : u'0';
