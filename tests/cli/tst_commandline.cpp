@@ -226,6 +226,36 @@ private Q_SLOTS:
         row("a mistake in the profile file", "--chart 1 --profiles %dir/patch.csv",
             "[profile.x]\nswitches = 9\nstep = 0\n", 2,
             "%dir/patch.csv, line 3, \"profile.x.step\": is a whole number from 1 to 512.");
+        // A mixed rig: the fixture types given their profiles by the README's rules, a
+        // Profile column's own before them.
+        row("profiles by type and column",
+            "--chart-patch %dir/patch.csv" EXAMPLES " -o %dir/chart.CSV",
+            "Name,Manufacturer,Type,Profile,DMX\nScan,,Scanner 12 Pro,,100\n"
+            "Dimmer,,LED Dimmer 4,,56\nMenu,Other,Mini Spot,,17\nOdd,,Scanner 12,dip10,512\n",
+            0,
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
+            "1,,Scan,1,100,1,0 0 1 0 0 1 1 0 0 1 0 0,3 6 7 10,twelve,3 6 7 10\n"
+            "2,,Dimmer,1,56,1,,,led-dials,0 5 6\n3,,Menu,1,17,1,,,menu,d.017\n"
+            "4,,Odd,1,512,1,0 0 0 0 0 0 0 0 0 1,10,dip10,10\n");
+        row("a Profile column naming none", patch, "Name,Profile,DMX\nA,,1\nB,dip11,2\n", 2,
+            "Fixture \"B\" (line 3): no addressing profile is called \"dip11\".");
+        const QByteArray scanner = "<GDTF><FixtureType Name=\"Scanner 12 Pro\" Manufacturer=\"X\">"
+                                   "<DMXModes><DMXMode Name=\"M\"><DMXChannels><DMXChannel "
+                                   "Offset=\"1\"/></DMXChannels></DMXMode></DMXModes>"
+                                   "</FixtureType></GDTF>";
+        const QByteArray decoder = "<GDTF><DMXMode Name=\"M\"><DMXChannels><DMXChannel "
+                                   "Offset=\"1\"/></DMXChannels></DMXMode></GDTF>";
+        const QByteArray mixed =
+            "<GeneralSceneDescription><Fixture name=\"Scan\"><GDTFSpec>Scan</GDTFSpec>"
+            "<GDTFMode>M</GDTFMode><Addresses><Address>100</Address></Addresses></Fixture>"
+            "<Fixture name=\"Wall\"><GDTFSpec>Example Lighting@Decoder 4</GDTFSpec><GDTFMode>M"
+            "</GDTFMode><Addresses><Address>9</Address></Addresses></Fixture>"
+            "</GeneralSceneDescription>";
+        row("an MVR of mixed fixtures", "--chart-patch %dir/patch.csv" EXAMPLES,
+            zipOf({{"GeneralSceneDescription.xml", mixed},
+                   {"Scan.gdtf", zipOf({{"description.xml", scanner}})},
+                   {"Example Lighting@Decoder 4.gdtf", zipOf({{"description.xml", decoder}})}}),
+            0, "Scan  100  001001100100  ON: 3 6 7 10\nWall    9  0000000010    ON: 9\n");
         row("a limit", patch, "DMX" + QByteArray(",").repeated(1000) + "\n1\n", 2,
             "patch.csv, line 1: a row of more than 1000 fields; no patch list has that many "
             "columns.");
