@@ -80,10 +80,10 @@ ProfileBook bookWithOwn() {
 
 TEST(AddressProfiles, EachSetsAnAddressAsTheFixtureShowsIt) {
     const struct {
-        const char* profile;
-        int address;
-        const char* digits;
-        const char* set;
+        const char* profile = nullptr;
+        int address = 0;
+        const char* digits = nullptr;
+        const char* set = nullptr;
         std::optional<Kind> leftOut;
     } rows[] = {
         // clang-format off
