@@ -53,11 +53,16 @@ QByteArray CsvChart::render(const SwitchChart::Chart& chart) {
         out += std::to_string(row.channels);
         out += ',';
         // "010000000" as "0 1 0 0 0 0 0 0 0", which no spreadsheet takes for a number.
-        for (std::size_t i = 0; i < row.on.size(); ++i) {
-            out.append(i == 0 ? "" : " ").append(1, row.on.at(i) ? '1' : '0');
+        const std::string digits = row.switchDigits();
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            out.append(i == 0 ? "" : " ").append(1, digits[i]);
         }
         out += ',';
         out += row.onSwitches();
+        out += ',';
+        appendField(out, row.profile->name);
+        out += ',';
+        appendField(out, row.setting());
         out += '\n';
     }
     return QByteArray::fromStdString(out);

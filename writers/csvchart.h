@@ -11,9 +11,12 @@ namespace brisolant {
 // The chart as CSV for scripts and spreadsheets: UTF-8, commas, the header row
 // kHeader and a row per fixture: its place in the list, its number from the
 // file (empty where it has none), its name, universe (from 1), start address,
-// channel count, the nine switches as 1 and 0 with switch 1 first, separated
-// by blanks, and the ON switch numbers separated by blanks. A field with a
-// comma, a quote or a line break in it is quoted, its quotes doubled.
+// channel count, the switches as 1 and 0 with switch 1 first, separated by
+// blanks, the ON switch numbers separated by blanks (both empty for dials and
+// a display), its addressing profile's name, and what to set in the fixture's
+// words: the switches ON, the dials' digits as printed ("1 0 0") or the
+// display's text ("A100"). A field with a comma, a quote or a line break in it
+// is quoted, its quotes doubled.
 //
 // The switches are "0 1 0 0 0 0 0 0 0", not "010000000": a spreadsheet's
 // default import takes nine digits for a number and drops the leading zeros
@@ -32,7 +35,7 @@ namespace brisolant {
 class CsvChart final {
 public:
     static constexpr std::string_view kHeader =
-        "Number,ID,Name,Universe,Address,Channels,Switches,ON";
+        "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set";
 
     [[nodiscard]] static QByteArray render(const SwitchChart::Chart& chart);
 };

@@ -6,6 +6,7 @@
 #include "csvchart.h"
 #include "offscreenapplication.h"
 #include "pdfchart.h"
+#include "profilefile.h"
 #include "report.h"
 #include "rigfile.h"
 #include "switchchart.h"
@@ -138,14 +139,21 @@ ExitStatus ChartCommand::run(ConsoleTranslations& language) const {
     SwitchChart::Unsettable unsettable = SwitchChart::Unsettable::LeaveOut;
     QString title;
     try {
+        ProfileBook book;
+        if (const std::optional<ExitStatus> failed = readProfiles(book)) {
+            return *failed;
+        }
         if (const std::optional<ExitStatus> failed = readSource(rig, unsettable, title)) {
             return *failed;
         }
-        return write(SwitchChart::make(rig.fixtures, unsettable), rig.notes, form, title);
+        return write(SwitchChart::make(rig.fixtures, unsettable, book), rig.notes, form, title);
     } catch (const ChartRefused& refused) {
         report::line(ChartMessages::refusal(refused));
         return kRefused;
     } catch (const RigFile::Unreadable& unreadable) {
+        report::line(QString::fromStdString(unreadable.what()));
+        return kFailure;
+    } catch (const ProfileFile::Unreadable& unreadable) {
         report::line(QString::fromStdString(unreadable.what()));
         return kFailure;
     } catch (const std::bad_alloc&) {
@@ -193,6 +201,20 @@ std::optional<ExitStatus> ChartCommand::chooseForm(Form& form) const {
                     .arg(m_request.pageSize, PdfChart::paperNames(tr(" or "))));
         }
         form.pageSize = *size;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExitStatus> ChartCommand::readProfiles(ProfileBook& book) const {
+    const bool user = m_request.profiles.isEmpty();
+    ProfileFile::read(user ? ProfileFile::userPath() : m_request.profiles, book, user);
+    if (!m_request.profile.isEmpty() && !book.setFallback(m_request.profile.toStdString())) {
+        QStringList names;
+        for (const ProfileBook::Profile& profile : book.profiles()) {
+            names.append(QString::fromStdString(profile->name));
+        }
+        return report::usageError(tr("--profile: no profile is called \"%1\"; there are %2.")
+                                      .arg(m_request.profile, names.join(QStringLiteral(", "))));
     }
     return std::nullopt;
 }

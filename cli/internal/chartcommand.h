@@ -3,6 +3,7 @@
 #include "chartrequest.h"
 #include "consoletranslations.h"
 #include "exitstatus.h"
+#include "profilebook.h"
 #include "rig.h"
 #include "switchchart.h"
 
@@ -47,6 +48,8 @@ private:
     // Each returns nothing on success, or the exit status of a failure it has
     // reported.
     [[nodiscard]] std::optional<ExitStatus> chooseForm(Form& form) const;
+    // The profile file (--profiles, else the user's) and --profile.
+    [[nodiscard]] std::optional<ExitStatus> readProfiles(ProfileBook& book) const;
     [[nodiscard]] std::optional<ExitStatus>
     readSource(Rig& rig, SwitchChart::Unsettable& unsettable, QString& title) const;
 

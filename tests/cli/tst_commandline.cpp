@@ -13,6 +13,7 @@
 
 #include <array>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -79,13 +80,17 @@ private Q_SLOTS:
         row("output -", "--chart 1 -o -", 0, "1    1  100000000  ON: 1\n");
         row("output /dev/stdout", "--chart 1 -o /dev/stdout", 0, "1    1  100000000  ON: 1\n");
         row("CSV by --format", "--chart 2 --format csv", 0,
-            "Number,ID,Name,Universe,Address,Channels,Switches,ON\n1,,,1,2,1,0 1 0 0 0 0 0 0 "
-            "0,2\n");
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n1,,,1,2,1,0 1 0 0 0 "
+            "0 0 0 0,2,dip9,2\n");
         row("PDF into a pipe", "--chart 1 -o - --format PDF", 0, "%PDF-1.4");
         row("format and name disagree", "--chart 1 -o c.pdf --format csv", 2,
             "--format csv and the output \"c.pdf\" disagree");
         row("format unknown", "--chart 1 --format xml", 2, "unknown format \"xml\"");
         row("format, no chart", "--format csv", 2, "need a chart");
+        row("profile, no chart", "--profile dip10", 2, "need a chart");
+        row("no such profile", "--chart 1 --profile dip11", 2,
+            "--profile: no profile is called \"dip11\"; there are dip9, dip10, "
+            "dip10-function-off, dip10-function-on, dials3, display.");
         row("no display", "", 1, "no display was found");
         row("no display, another Qt option", "-style fusion", 1, "no display was found");
         row("Wayland, but Qt would use X11", "WAYLAND_DISPLAY=wayland-0", 1, "DISPLAY is not set");
@@ -150,8 +155,9 @@ private Q_SLOTS:
         row("first of a series past 512", "--chart-series 500,16,2", {}, 2,
             "Fixture 1: its 16 channels run from 500 to 515, past 512.");
         row("CSV, overlapping", "--chart 3/151<153,3/152 -o %dir/chart.CSV", {}, 0,
-            "Number,ID,Name,Universe,Address,Channels,Switches,ON\n"
-            "1,,,3,151,3,1 1 1 0 1 0 0 1 0,1 2 3 5 8\n2,,,3,152,1,0 0 0 1 1 0 0 1 0,4 5 8\n",
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
+            "1,,,3,151,3,1 1 1 0 1 0 0 1 0,1 2 3 5 8,dip9,1 2 3 5 8\n"
+            "2,,,3,152,1,0 0 0 1 1 0 0 1 0,4 5 8,dip9,4 5 8\n",
             "warning: Fixture 1 and Fixture 2 share channel 152 of universe 3.\n");
         row("no notation", "--chart 1,x1", {}, 2,
             "Fixture 2: start address \"x1\" is in none of the notations 17, 2/17, 2.17, 2-17, "
@@ -200,8 +206,8 @@ private Q_SLOTS:
             "patched, 1 at address 512, which needs a tenth switch.");
         row("CSV, quotes doubled", "--chart-patch %dir/patch.csv -o %dir/chart.CSV",
             "Name,DMX\n\"12\"\" Fresnel \"\"Front\"\"\",1\n", 0,
-            "Number,ID,Name,Universe,Address,Channels,Switches,ON\n"
-            "1,,\"12\"\" Fresnel \"\"Front\"\"\",1,1,1,1 0 0 0 0 0 0 0 0,1\n");
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
+            "1,,\"12\"\" Fresnel \"\"Front\"\"\",1,1,1,1 0 0 0 0 0 0 0 0,1,dip9,1\n");
         const QByteArray scene = "<GeneralSceneDescription><Fixture name=\"Spot, left\"><GDTFSpec>S"
                                  "</GDTFSpec><GDTFMode>M</GDTFMode><Addresses><Address>530"
                                  "</Address></Addresses></Fixture><Fixture name=\"Spare\">"
@@ -212,9 +218,61 @@ private Q_SLOTS:
             zipOf({{"GeneralSceneDescription.xml", scene},
                    {"S.gdtf", zipOf({{"description.xml", description}})}}),
             0,
-            "Number,ID,Name,Universe,Address,Channels,Switches,ON\n"
-            "1,,\"Spot, left\",2,18,16,0 1 0 0 1 0 0 0 0,2 5\n",
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
+            "1,,\"Spot, left\",2,18,16,0 1 0 0 1 0 0 0 0,2 5,dip9,2 5\n",
             "105 Spare left out: not patched.\n");
+#define EXAMPLES " --profiles " BRISOLANT_SOURCE "/docs/example-profiles.toml"
+        row("512 with a tenth switch", "--chart 511,512 --profile dip10 -o %dir/chart.CSV", {}, 0,
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
+            "1,,,1,511,1,1 1 1 1 1 1 1 1 1 0,1 2 3 4 5 6 7 8 9,dip10,1 2 3 4 5 6 7 8 9\n"
+            "2,,,1,512,1,0 0 0 0 0 0 0 0 0 1,10,dip10,10\n");
+        row("dials and display", "--chart 56 --profile dials3 -o %dir/chart.CSV", {}, 0,
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
+            "1,,,1,56,1,,,dials3,0 5 6\n");
+        row("a display", "--chart 1,56 --profile display", {}, 0,
+            "1    1    display: A001\n2   56    display: A056\n");
+        row("twelve switches", "--chart 100,56" EXAMPLES " --profile twelve", {}, 0,
+            "1  100  001001100100  ON: 3 6 7 10\n2   56  000111000100  ON: 4 5 6 10\n");
+        row("off the profile's step, left out",
+            "--chart-series 505,1,2" EXAMPLES " --profile decoder", {}, 0,
+            "1  505  0001111110  ON: 4 5 6 7 8 9\n",
+            "Fixture 2 left out: start address 506 is not one its profile decoder sets, 1 + 4 "
+            "\u00d7 k.\n");
+        row("off the profile's step, typed", "--chart 9,10" EXAMPLES " --profile decoder", {}, 2,
+            "Fixture 2: start address 10 is not one its profile decoder sets, 1 + 4 \u00d7 k.");
+        row("a mistake in the profile file", "--chart 1 --profiles %dir/patch.csv",
+            "[profile.x]\nswitches = 9\nstep = 0\n", 2,
+            "%dir/patch.csv, line 3, \"profile.x.step\": is a whole number from 1 to 512.");
+        // A mixed rig: the fixture types given their profiles by the README's rules, a
+        // Profile column's own before them.
+        row("profiles by type and column",
+            "--chart-patch %dir/patch.csv" EXAMPLES " -o %dir/chart.CSV",
+            "Name,Manufacturer,Type,Profile,DMX\nScan,,Scanner 12 Pro,,100\n"
+            "Dimmer,,LED Dimmer 4,,56\nMenu,Other,Mini Spot,,17\nOdd,,Scanner 12,dip10,512\n",
+            0,
+            "Number,ID,Name,Universe,Address,Channels,Switches,ON,Profile,Set\n"
+            "1,,Scan,1,100,1,0 0 1 0 0 1 1 0 0 1 0 0,3 6 7 10,twelve,3 6 7 10\n"
+            "2,,Dimmer,1,56,1,,,led-dials,0 5 6\n3,,Menu,1,17,1,,,menu,d.017\n"
+            "4,,Odd,1,512,1,0 0 0 0 0 0 0 0 0 1,10,dip10,10\n");
+        row("a Profile column naming none", patch, "Name,Profile,DMX\nA,,1\nB,dip11,2\n", 2,
+            "Fixture \"B\" (line 3): no addressing profile is called \"dip11\".");
+        const QByteArray scanner = "<GDTF><FixtureType Name=\"Scanner 12 Pro\" Manufacturer=\"X\">"
+                                   "<DMXModes><DMXMode Name=\"M\"><DMXChannels><DMXChannel "
+                                   "Offset=\"1\"/></DMXChannels></DMXMode></DMXModes>"
+                                   "</FixtureType></GDTF>";
+        const QByteArray decoder = "<GDTF><DMXMode Name=\"M\"><DMXChannels><DMXChannel "
+                                   "Offset=\"1\"/></DMXChannels></DMXMode></GDTF>";
+        const QByteArray mixed =
+            "<GeneralSceneDescription><Fixture name=\"Scan\"><GDTFSpec>Scan</GDTFSpec>"
+            "<GDTFMode>M</GDTFMode><Addresses><Address>100</Address></Addresses></Fixture>"
+            "<Fixture name=\"Wall\"><GDTFSpec>Example Lighting@Decoder 4</GDTFSpec><GDTFMode>M"
+            "</GDTFMode><Addresses><Address>9</Address></Addresses></Fixture>"
+            "</GeneralSceneDescription>";
+        row("an MVR of mixed fixtures", "--chart-patch %dir/patch.csv" EXAMPLES,
+            zipOf({{"GeneralSceneDescription.xml", mixed},
+                   {"Scan.gdtf", zipOf({{"description.xml", scanner}})},
+                   {"Example Lighting@Decoder 4.gdtf", zipOf({{"description.xml", decoder}})}}),
+            0, "Scan  100  001001100100  ON: 3 6 7 10\nWall    9  0000000010    ON: 9\n");
         row("a limit", patch, "DMX" + QByteArray(",").repeated(1000) + "\n1\n", 2,
             "patch.csv, line 1: a row of more than 1000 fields; no patch list has that many "
             "columns.");
@@ -331,6 +389,18 @@ private Q_SLOTS:
                                                   << "1 842 x 1191 pts (A3)"
                                                   << "Fixture 1\nStart address\n261\nON: 1 3 9\n"
                                                   << "101000001";
+        const QString profiles = QStringLiteral(" --profiles " BRISOLANT_SOURCE
+                                                "/docs/example-profiles.toml --profile ");
+        // Switch 9 at the left, levers drawn down for ON.
+        QTest::newRow("numbered from the right, ON down")
+            << "--chart 261" + profiles + "upside-down"
+            << "1 595 x 842 pts (A4)"
+            << "Fixture 1\nStart address\n261\nON: 1 3 9\nON \u2193\n"
+            << "011111010";
+        QTest::newRow("dials") << "--chart 56" + profiles + "led-dials"
+                               << "1 595 x 842 pts (A4)"
+                               << "Dials: 0 5 6\n\u00d7100\n0\n\u00d710\n5\n\u00d71\n6"
+                               << "";
         QTest::newRow("universes, shared channels")
             << "--chart 2/100<137,2/120"
             << "1 595 x 842 pts (A4)"
@@ -441,19 +511,27 @@ private:
             }
             return sum;
         };
+        // Nine numbers in a row, 1 to 9 or as a block numbered from the right, 9 to 1;
+        // the levers from the left.
         for (const auto& [top, line] : digits) {
-            QString levers;
-            for (const auto& [x, digit] : line) {
-                levers = digit == levers.size() + 1 ? levers : QString();
-                if (digit == levers.size() + 1) {
+            const std::vector<std::pair<double, int>> cells(line.begin(), line.end());
+            for (std::size_t start = 0; start + 9 <= cells.size(); ++start) {
+                const bool rising = cells[start].second == 1;
+                QString levers(9, u'0');
+                for (std::size_t k = 0; k < 9; ++k) {
+                    const auto [x, digit] = cells[start + k];
+                    if (digit != (rising ? int(k) + 1 : 9 - int(k))) {
+                        levers.clear();
+                        break;
+                    }
                     // The slot ends 3 points above the number and is 38 tall.
                     const double centre = x + 2.5;
-                    levers +=
+                    levers[int(k)] =
                         darkness(centre, top - 38, top - 22) > darkness(centre, top - 19, top - 4)
-                            ? '1'
-                            : '0';
+                            ? u'1'
+                            : u'0';
                 }
-                if (levers.size() == 9) {
+                if (!levers.isEmpty()) {
                     return levers;
                 }
             }

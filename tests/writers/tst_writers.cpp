@@ -58,7 +58,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, fields);
         QCOMPARE(CsvChart::render(chartOf({name}, number)).split('\n').value(1),
-                 "1," + fields.toUtf8() + ",1,0,1,0 0 0 0 0 0 0 0 0,");
+                 "1," + fields.toUtf8() + ",1,0,1,0 0 0 0 0 0 0 0 0,,dip9,");
     }
 
     void names_data() {
