@@ -255,7 +255,7 @@ private Q_SLOTS:
             "2,,Dimmer,1,56,1,,,led-dials,0 5 6\n3,,Menu,1,17,1,,,menu,d.017\n"
             "4,,Odd,1,512,1,0 0 0 0 0 0 0 0 0 1,10,dip10,10\n");
         row("a Profile column naming none", patch, "Name,Profile,DMX\nA,,1\nB,dip11,2\n", 2,
-            "Fixture \"B\" (line 3): no addressing profile is called \"dip11\".");
+            R"(Fixture "B" (line 3): no addressing profile is called "dip11".)");
         const QByteArray scanner = "<GDTF><FixtureType Name=\"Scanner 12 Pro\" Manufacturer=\"X\">"
                                    "<DMXModes><DMXMode Name=\"M\"><DMXChannels><DMXChannel "
                                    "Offset=\"1\"/></DMXChannels></DMXMode></DMXModes>"
