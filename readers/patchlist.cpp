@@ -404,9 +404,12 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName, ReadContro
         std::min<qsizetype>(lines, static_cast<qsizetype>(riglimits::kMostFixtures))));
     // Its progress the second half of the file's, after its reading.
     const ParseProgress progress{control, bytes.size(), bytes.size()};
-    for (std::size_t rows = 0; reader.next(record, unclosed); ++rows) {
+    for (std::size_t rows = 0;; ++rows) {
         if (rows % kRowsBetweenProgress == 0) {
             progress.at(reader.position(), text.size());
+        }
+        if (!reader.next(record, unclosed)) {
+            break;
         }
         if (unclosed) {
             throw ChartRefused(QCoreApplication::translate(
@@ -421,6 +424,7 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName, ReadContro
             rig.add(columns.fixture(record, rig.fixtures.size() + 1), name);
         }
     }
+    progress.at(text.size(), text.size());
     return rig;
 }
 

@@ -76,7 +76,7 @@ struct XmlReader::Parser {
     static void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attributes) {
         of(data).started(name, attributes);
     }
-    static void XMLCALL onEnd(void* data, const XML_Char* name) { of(data).ended(name); }
+    static void XMLCALL onEnd(void* data, const XML_Char* /*name*/) { of(data).ended(); }
     static void XMLCALL onCharacters(void* data, const XML_Char* text, int length) {
         of(data).characters(text, length);
     }
@@ -151,9 +151,9 @@ bool XmlReader::next() {
         m_replay = false;
         return true;
     }
-    if (m_told == m_events.size()) {
+    if (m_told == m_eventCount) {
         parse();
-        if (m_events.empty()) {
+        if (m_eventCount == 0) {
             return false;
         }
     }
@@ -163,7 +163,7 @@ bool XmlReader::next() {
     if (event.isStart) {
         const std::string_view name = event.name;
         const std::string_view local = localOf(name);
-        m_name = utf8(local);
+        m_name = localName(name, local);
         m_namespace.assign(name.substr(0, name.size() - local.size() - (local == name ? 0 : 1)));
         m_open.push_back(m_name);
     } else {
@@ -173,10 +173,24 @@ bool XmlReader::next() {
     return true;
 }
 
+QString XmlReader::localName(std::string_view name, std::string_view local) {
+    // A document names its elements with a few words over and over: each
+    // made into text once, up to a bound a hostile file cannot pass.
+    constexpr std::size_t kMostNames = 512;
+    if (const auto known = m_localNames.find(name); known != m_localNames.end()) {
+        return known->second;
+    }
+    QString made = utf8(local);
+    if (m_localNames.size() < kMostNames) {
+        m_localNames.emplace(name, made);
+    }
+    return made;
+}
+
 void XmlReader::parse() {
-    m_events.clear();
+    m_eventCount = 0;
     m_told = 0;
-    while (m_events.empty() && !m_ended) {
+    while (m_eventCount == 0 && !m_ended) {
         XML_Status status = XML_STATUS_OK;
         if (m_suspended) {
             status = XML_ResumeParser(m_parser->parser);
@@ -250,21 +264,33 @@ void XmlReader::started(const char* name, const char** attributes) {
             m_attributes.push_back(
                 {at, attributeName.size(), at + attributeName.size(), value.size()});
         }
-        m_events.push_back({true, line, name});
+        Event& event = nextEvent();
+        event.isStart = true;
+        event.line = line;
+        event.name.assign(name);
         XML_StopParser(m_parser->parser, XML_TRUE);
     } catch (...) {
         stop(std::current_exception());
     }
 }
 
-void XmlReader::ended(const char* name) {
+XmlReader::Event& XmlReader::nextEvent() {
+    if (m_eventCount == m_events.size()) {
+        m_events.emplace_back();
+    }
+    return m_events[m_eventCount++];
+}
+
+void XmlReader::ended() {
     if (m_stopped) {
         return;
     }
     try {
         --m_parserDepth;
         m_runLength = 0;
-        m_events.push_back({false, currentLine(), name});
+        Event& event = nextEvent();
+        event.isStart = false;
+        event.line = currentLine();
         // Already paused where this ends an empty element, "<a/>".
         XML_StopParser(m_parser->parser, XML_TRUE);
     } catch (...) {

@@ -10,6 +10,8 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace brisolant {
@@ -92,7 +94,14 @@ private:
     struct Event {
         bool isStart = false;
         int line = 0;
-        std::string name; // as expat gives it: the namespace, "\x01", the local name
+        std::string name; // of a start, as expat gives it: the namespace, "\x01", the local name
+    };
+    // Finds std::string keys by std::string_view.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
     };
     struct Attribute {
         std::size_t name = 0; // where its name begins in m_attributeBytes
@@ -104,7 +113,11 @@ private:
     // expat's callbacks, which must never throw through it: a refusal is
     // noted and the parse stopped, and thrown once expat has returned.
     void started(const char* name, const char** attributes);
-    void ended(const char* name);
+    void ended();
+    // The room for the next event, its text's room kept from parse to parse.
+    Event& nextEvent();
+    // The local name of a name as expat gives it, as text.
+    QString localName(std::string_view name, std::string_view local);
     void characters(const char* text, int length);
     void doctype(bool declaresItsOwn);
     void skippedEntity(const char* name);
@@ -136,7 +149,9 @@ private:
     int m_parserDepth = 0; // elements open where expat is
     bool m_replay = false; // root() has made the root current
     std::vector<Event> m_events;
-    std::size_t m_told = 0; // events of m_events told
+    std::size_t m_eventCount = 0; // of m_events, those of the last parse
+    std::size_t m_told = 0;       // of them, those told
+    std::unordered_map<std::string, QString, NameHash, std::equal_to<>> m_localNames;
     // The refusal or error that stopped the parse, thrown after it.
     QString m_refusal;
     std::exception_ptr m_error;

@@ -26,6 +26,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 namespace brisolant {
 namespace {
@@ -470,24 +471,40 @@ TEST(GdtfFile, CountsEachBreakOfAModeByItsHighestSlot) {
         const char* rule;
         std::string description;
         int dmxBreak;
-        int expected; // 0: none
+        std::string expected; // the count, 0 for none, or why the file is refused
     } rows[] = {
         // clang-format off
-        {"16 bit, virtual", mode("B", channel("1", "1,2") + channel("1", "None")), 1, 2},
-        {"not in slot order", mode("B", channel("1", "9,10") + channel("1", "3")), 1, 10},
-        {"a break without channels", mode("B", channel("1", "1")), 2, 0},
-        {"moved by a reference", kCells + mode("Bar", channel("1", "1", "Lamp")), 1, 4},
-        {"Overwrite: last break", kCells + mode("Bar", channel("Overwrite", "2", "Cell")), 2, 8},
-        {"no reference gives the break", kCells + mode("Bar", channel("3", "5", "Cell")), 3, 5},
-        {"another geometry's references", kCells + mode("Cell", channel("1", "2", "Lamp")), 1, 2},
-        {"no such mode", mode("B", channel("1", "1"), "N"), 1, 0},
+        {"16 bit, virtual", mode("B", channel("1", "1,2") + channel("1", "None")), 1, "2"},
+        {"not in slot order", mode("B", channel("1", "9,10") + channel("1", "3")), 1, "10"},
+        {"a break without channels", mode("B", channel("1", "1")), 2, "0"},
+        {"moved by a reference", kCells + mode("Bar", channel("1", "1", "Lamp")), 1, "4"},
+        {"Overwrite: last break", kCells + mode("Bar", channel("Overwrite", "2", "Cell")), 2, "8"},
+        {"no reference gives the break", kCells + mode("Bar", channel("3", "5", "Cell")), 3, "5"},
+        {"another geometry's references", kCells + mode("Cell", channel("1", "2", "Lamp")), 1, "2"},
+        {"no such mode", mode("B", channel("1", "1"), "N"), 1, "0"},
+        {"an Offset no number", mode("B", channel("1", "1,x")), 1, "t, description.xml: the Offset "
+         "of the <DMXChannel> at line 1 is \"1,x\", not a number."},
+        {"a DMXBreak no number", mode("B", channel("", "1")), 1, "t, description.xml: the DMXBreak "
+         "of the <DMXChannel> at line 1 is \"\", not a number."},
+        {"a DMXOffset no number", "<Geometries><Geometry Name=\"G\"><GeometryReference><Break "
+         "DMXOffset=\"1.5\"/></GeometryReference></Geometry></Geometries>", 1, "t, description.xml: "
+         "the DMXOffset of the <Break> at line 1 is \"1.5\", not a number."},
+        {"parts at the limit", mode("B", times(riglimits::kMostGdtfParts - 1, channel("1", "1"))), 1,
+         "1"},
+        {"a part too many", mode("B", times(riglimits::kMostGdtfParts, channel("1", "1"))), 1, "t, "
+         "description.xml: more than 100000 modes, channels, geometries and references; no fixture "
+         "type has that many."},
         // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.rule);
         riglimits::InflateBudget budget;
-        GdtfFile file(QByteArray::fromStdString(gdtf(row.description)), "t", budget);
-        EXPECT_EQ(file.channels(QStringLiteral("M"), row.dmxBreak).value_or(0), row.expected);
+        try {
+            GdtfFile file(QByteArray::fromStdString(gdtf(row.description)), "t", budget);
+            EXPECT_EQ(std::to_string(file.channels("M", row.dmxBreak).value_or(0)), row.expected);
+        } catch (const ChartRefused& refused) {
+            EXPECT_EQ(refused.what(), row.expected);
+        }
     }
 }
 
@@ -548,6 +565,12 @@ TEST(MvrFile, ReadsEveryFixtureWithTheFootprintOfItsGdtfMode) {
          "Bad.gdtf\": not a zip archive, or one cut short; " + kOne + note +
          "ACME@Spot.gdtf\" has no "
          "channels in DMX break 1 of mode \"N\"; " + kOne},
+        {"FixtureID before UnitNumber, an empty one none", mvr(fixture("Bob&apos;s", "<UnitNumber>"
+         "3</UnitNumber><FixtureID>101</FixtureID>") + fixture("C", "<FixtureID/><UnitNumber>4"
+         "</UnitNumber>")), "Bob's #101 -; C #4 -; "},
+        {"a break no number", mvr(fixture("B", "<FixtureID>101</FixtureID><Addresses><Address "
+         "break=\"x\">1</Address></Addresses>")), "refused: Fixture 101 \"B\": the break \"x\" of "
+         "its address \"1\" is no whole number from 0."},
         {"no notation", mvr(patched("B", "", "", "<Address>x</Address>")),
          "refused: Fixture \"B\": "
          "address \"x\" is neither a DMX address counting across universes nor Universe.Address."},
@@ -696,6 +719,79 @@ TEST(RigFile, RefusesWhatIsNoFileAtOnceAndReadsNoMoreThanItsLimit) {
         EXPECT_EQ(result, row.expected);
     }
     EXPECT_EQ(RigFile::title("/a/b/patch\x1B.csv"), "patch\uFFFD.csv");
+    EXPECT_EQ(RigFile::title(QString(101, u'n')), QString(99, u'n') + u'\u2026');
+}
+
+// Each reader holds what it reads of a fixture before adding it to the rig:
+// counted as it comes, the first past the limit refused.
+TEST(Rig, EachReaderRefusesTheFirstFixturePastTheLimitBeforeHoldingMore) {
+    const auto addresses = [](std::int64_t count, const char* address) {
+        return times(count, std::string("<Address>") + address + "</Address>");
+    };
+    const auto gma2 = [&](std::int64_t count) {
+        return ma2("", {},
+                   ("<SubFixture><Patch>" + addresses(count, "1") + addresses(2, "0") +
+                    "</Patch></SubFixture>")
+                       .c_str());
+    };
+    const auto mvr = [&](std::int64_t count) {
+        return scene(fixture("A", "<Addresses>" + addresses(count - 1, "1") + addresses(2, "0") +
+                                      "</Addresses>") +
+                     fixture("B", ""));
+    };
+    const auto patch = [](std::int64_t count) {
+        return gma3("<Fixture Patch=\"" + times(count - 1, "1.1,") + "0.0,1.1\"/>");
+    };
+    const auto most = static_cast<std::int64_t>(riglimits::kMostFixtures);
+    const std::string tooMany =
+        "refused: f: more than 100000 fixtures; no rig with address switches is that large.";
+    using Row = std::tuple<const char*, std::string, std::string>;
+    for (const auto& [rule, input, expected] :
+         {Row{"grandMA2 at the limit", gma2(most), "100000 @3; "},
+          Row{"grandMA2 past it", gma2(most + 1), tooMany},
+          Row{"grandMA3 at the limit", patch(most), "100000 @3; "},
+          Row{"grandMA3 past it", patch(most + 1), tooMany},
+          Row{"MVR at the limit", mvr(most), "100000 @0; "},
+          Row{"MVR past it", mvr(most + 1), tooMany}}) {
+        SCOPED_TRACE(rule);
+        EXPECT_EQ(outcome(counted(anyRig), input, "f"), expected);
+    }
+}
+
+// Every byte counts twice, read and parsed; a reading cancelled stops at the
+// next look, here the first, with nothing parsed.
+TEST(RigFile, TellsItsProgressAndStopsWhenCancelled) {
+    const QTemporaryDir dir;
+    const std::string spots = times(15'000, "<Fixture Name=\"Spot\" Patch=\"1.1\"/>\n");
+    for (const auto& [rule, bytes] :
+         {std::pair{"a patch list", "DMX\n" + times(1000, "1\n")},
+          {"XML of two pieces", gma3(spots + spots)},
+          {"an MVR", testzip::zipOf({{"GeneralSceneDescription.xml", scene(fixture("S", ""))}})}}) {
+        SCOPED_TRACE(rule);
+        const auto size = static_cast<std::int64_t>(bytes.size());
+        QFile file(dir.filePath("rig"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size);
+        file.close();
+        ReadControl read;
+        EXPECT_FALSE(
+            RigFile::readPath(file.fileName(), riglimits::kLargestFile, &read).fixtures.empty());
+        EXPECT_EQ(read.done, 2 * size);
+        EXPECT_EQ(read.total, 2 * size);
+        ReadControl parse;
+        parse.cancelled = true;
+        EXPECT_THROW((void)RigFile::read(QByteArray::fromStdString(bytes), "f", &parse),
+                     ReadCancelled);
+        EXPECT_LT(parse.done, size + size / 100);
+    }
+}
+
+TEST(ZipArchive, ListsNoMoreEntriesThanAZipMayHold) {
+    std::vector<testzip::Entry> entries(riglimits::kMostZipEntries, {"x", "", true});
+    entries.front() = {"GeneralSceneDescription.xml", scene(fixture("S", "")), true};
+    EXPECT_EQ(outcome(anyRig, testzip::zipOf(entries), "f"), "S -; ");
+    entries.push_back({"x", "", true});
+    EXPECT_EQ(outcome(anyRig, testzip::zipOf(entries), "f"),
+              "refused: f: a zip archive of more than 10000 entries; no show file has that many.");
 }
 
 } // namespace
