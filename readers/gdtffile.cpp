@@ -8,7 +8,6 @@
 #include "ziparchive.h"
 
 #include <QCoreApplication>
-#include <QStringTokenizer>
 
 #include <algorithm>
 #include <set>
@@ -90,10 +89,9 @@ private:
         if (!m_scan.hasAttribute(attribute)) {
             return std::nullopt;
         }
-        const QString text = m_scan.attribute(attribute);
-        const std::optional<int> number = readWholeNumber(filetext::utf8(text));
+        const std::optional<int> number = readWholeNumber(m_scan.written(attribute));
         if (!number) {
-            notANumber(attribute, text);
+            notANumber(attribute, m_scan.attribute(attribute));
         }
         return std::clamp(*number, -riglimits::kHighestSlot, riglimits::kHighestSlot);
     }
@@ -101,21 +99,23 @@ private:
     [[noreturn]] void notANumber(QStringView attribute, const QString& text) const {
         m_scan.refuse(QCoreApplication::translate(
                           "GdtfFile", "the %1 of the <%2> at line %3 is \"%4\", not a number.")
-                          .arg(attribute.toString(), m_scan.name(), QString::number(m_scan.line()),
-                               filetext::quoted(text)));
+                          .arg(attribute.toString(), m_scan.name().toString(),
+                               QString::number(m_scan.line()), filetext::quoted(text)));
     }
 
     // The highest of "1,2"; 0 for "None" or none.
     int highestOffset() const {
-        const QString offsets = m_scan.attribute(u"Offset");
-        if (offsets.isEmpty() || offsets == u"None") {
+        const std::string_view offsets = m_scan.written(u"Offset");
+        if (offsets.empty() || offsets == "None") {
             return 0;
         }
         int highest = 0;
-        for (const QStringView offset : QStringView(offsets).tokenize(u',')) {
-            const std::optional<int> slot = readWholeNumber(filetext::utf8(offset));
+        for (std::size_t at = 0; at <= offsets.size();) {
+            const std::size_t comma = std::min(offsets.find(',', at), offsets.size());
+            const std::optional<int> slot = readWholeNumber(offsets.substr(at, comma - at));
+            at = comma + 1;
             if (!slot) {
-                notANumber(u"Offset", offsets);
+                notANumber(u"Offset", m_scan.attribute(u"Offset"));
             }
             highest = std::max(highest, std::clamp(*slot, 0, riglimits::kHighestSlot));
         }
@@ -124,13 +124,13 @@ private:
 
     // A channel's DMXBreak: a number, none for 1, or nothing for "Overwrite".
     std::optional<int> dmxBreak() const {
-        if (m_scan.attribute(u"DMXBreak") == u"Overwrite") {
+        if (m_scan.written(u"DMXBreak") == "Overwrite") {
             return std::nullopt;
         }
         return number(u"DMXBreak").value_or(1);
     }
 
-    void start(const QString& name) {
+    void start(QStringView name) {
         if (name == u"FixtureType" && m_scan.depth() == 2) {
             m_description.maker = m_scan.attribute(u"Manufacturer");
             m_description.type = m_scan.attribute(u"Name");
@@ -153,7 +153,7 @@ private:
 
     // Everything in Geometries with a name is a geometry; a Break belongs to
     // the GeometryReference it is in.
-    void geometry(const QString& name) {
+    void geometry(QStringView name) {
         count();
         if (name == u"Break") {
             if (m_referenceDepth > 0) {

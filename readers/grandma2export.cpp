@@ -108,7 +108,7 @@ Rig Grandma2Export::read(XmlReader& scan, const QString& fileName) {
             }
             continue;
         }
-        const QString& element = scan.name();
+        const QStringView element = scan.name();
         if (element == u"Fixture" && fixtureDepth == 0) {
             fixtureDepth = scan.depth();
             const QString id = scan.attribute(u"fixture_id");

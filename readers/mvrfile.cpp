@@ -198,7 +198,7 @@ public:
 private:
     void count() { Rig::checkCount(++m_count, m_fileName); }
 
-    void start(const QString& name) {
+    void start(QStringView name) {
         if (name == u"Fixture") {
             count();
             SceneFixture fixture;
@@ -211,7 +211,7 @@ private:
     }
 
     // An element below the innermost open fixture, by how far below it.
-    void child(const QString& name, int below) {
+    void child(QStringView name, int below) {
         SceneFixture& fixture = m_fixtures[m_open.back().second];
         QString* field = nullptr;
         if (below == 1) {

@@ -85,7 +85,7 @@ Rig QlcWorkspace::read(XmlReader& scan, const QString& fileName) {
             }
             continue;
         }
-        const QString& element = scan.name();
+        const QStringView element = scan.name();
         // Functions name the fixtures they drive in Fixture elements of their own.
         if (element == u"Fixture" && scan.parent() == u"Engine") {
             fixtureDepth = scan.depth();

@@ -103,7 +103,7 @@ private:
 // The rig of an XML file, told by its root element.
 Rig readXml(XmlReader& xml, const QString& fileName) {
     xml.root();
-    const QString& name = xml.name();
+    const QStringView name = xml.name();
     if (name == u"GeneralSceneDescription") {
         return MvrFile::readScene(xml, fileName);
     }

@@ -29,6 +29,12 @@ std::int64_t charactersOf(std::string_view text) {
                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; });
 }
 
+// Whether UTF-8 text is longer than most characters; counted only where its
+// bytes are more, as they are never fewer.
+bool isLonger(std::string_view text, std::int64_t most) {
+    return std::int64_t(text.size()) > most && charactersOf(text) > most;
+}
+
 std::string_view localOf(std::string_view name) {
     const std::size_t separator = name.rfind(kSeparator);
     return separator == std::string_view::npos ? name : name.substr(separator + 1);
@@ -235,27 +241,32 @@ void XmlReader::started(const char* name, const char** attributes) {
                      .arg(line));
             return;
         }
-        if (charactersOf(localOf(name)) > riglimits::kLongestXmlName) {
+        if (isLonger(localOf(name), riglimits::kLongestXmlName)) {
             stop(tooLongName(line));
             return;
         }
         m_attributeBytes.clear();
         m_attributes.clear();
-        for (const char** attribute = attributes; *attribute != nullptr; attribute += 2) {
-            if (m_attributes.size() == static_cast<std::size_t>(riglimits::kMostAttributes)) {
+        std::int64_t count = std::exchange(m_declarations, 0);
+        for (const char** attribute = attributes;; attribute += 2) {
+            if (count > riglimits::kMostAttributes) {
                 stop(tr("an XML element at line %1 has more than %2 attributes; no show file "
                         "has that many.")
                          .arg(line)
                          .arg(riglimits::kMostAttributes));
                 return;
             }
+            if (*attribute == nullptr) {
+                break;
+            }
+            ++count;
             const std::string_view attributeName = attribute[0];
             const std::string_view value = attribute[1];
-            if (charactersOf(localOf(attributeName)) > riglimits::kLongestXmlName) {
+            if (isLonger(localOf(attributeName), riglimits::kLongestXmlName)) {
                 stop(tooLongName(line));
                 return;
             }
-            if (charactersOf(value) > riglimits::kLongestXmlText) {
+            if (isLonger(value, riglimits::kLongestXmlText)) {
                 stop(tooLong(line));
                 return;
             }
@@ -349,8 +360,10 @@ void XmlReader::skippedEntity(const char* name) {
 }
 
 void XmlReader::namespaceDeclared(const char* uri) {
-    if (!m_stopped && uri != nullptr &&
-        charactersOf(std::string_view(uri)) > riglimits::kLongestXmlText) {
+    // Told before the element that declares it, which counts it among its
+    // attributes.
+    ++m_declarations;
+    if (!m_stopped && uri != nullptr && isLonger(uri, riglimits::kLongestXmlText)) {
         const int line = currentLine();
         stop(tooLong(line));
     }
@@ -513,8 +526,8 @@ QString XmlReader::namespaceUri() const {
     return utf8(m_namespace);
 }
 
-QString XmlReader::parent() const {
-    return m_open.size() < 2 ? QString() : m_open[m_open.size() - 2];
+QStringView XmlReader::parent() const {
+    return m_open.size() < 2 ? QStringView() : QStringView(m_open[m_open.size() - 2]);
 }
 
 const XmlReader::Attribute* XmlReader::find(QStringView name) const {
@@ -536,6 +549,13 @@ QString XmlReader::attribute(QStringView name) const {
                ? QString()
                : filetext::line(utf8(
                      std::string_view(m_attributeBytes).substr(found->value, found->valueLength)));
+}
+
+std::string_view XmlReader::written(QStringView name) const {
+    const Attribute* found = find(name);
+    return found == nullptr
+               ? std::string_view()
+               : std::string_view(m_attributeBytes).substr(found->value, found->valueLength);
 }
 
 bool XmlReader::hasAttribute(QStringView name) const {

@@ -62,7 +62,7 @@ public:
 
     [[nodiscard]] bool isStart() const { return m_isStart; }
     // The element's name without its namespace.
-    [[nodiscard]] const QString& name() const { return m_name; }
+    [[nodiscard]] QStringView name() const { return m_name; }
     // The namespace of the element's name; empty for none.
     [[nodiscard]] QString namespaceUri() const;
     // Elements open around the current one, itself included at its start:
@@ -70,7 +70,7 @@ public:
     [[nodiscard]] int depth() const { return static_cast<int>(m_open.size()); }
     // The name of the element the current start element is in; empty for
     // the root.
-    [[nodiscard]] QString parent() const;
+    [[nodiscard]] QStringView parent() const;
     // The line where the current tag begins, as an editor counts lines (LF,
     // CRLF or CR each end one).
     [[nodiscard]] int line() const { return m_line; }
@@ -80,6 +80,10 @@ public:
     // such attribute.
     [[nodiscard]] QString attribute(QStringView name) const;
     [[nodiscard]] bool hasAttribute(QStringView name) const;
+    // The attribute's value as UTF-8, as written but for what XML makes of
+    // references and white space; valid until the next element. For numbers,
+    // which need no text made of them.
+    [[nodiscard]] std::string_view written(QStringView name) const;
     // The text of the current start element, its children's left out, up to
     // its end, which becomes current; folded and shown as attribute() does.
     [[nodiscard]] QString text();
@@ -165,6 +169,7 @@ private:
     std::vector<QString> m_open; // the names of the elements open, outermost first
     std::string m_attributeBytes;
     std::vector<Attribute> m_attributes;
+    std::int64_t m_declarations = 0; // namespaces the next element declares
 
     // The text being taken by text(), and the run of text being read.
     bool m_taking = false;

@@ -289,9 +289,10 @@ TEST(Grandma3Export, ReadsEachBreakOfEachFixtureWhereverItSits) {
 }
 
 TEST(XmlReader, HoldsXmlToItsLimits) {
+    // A namespace declaration is an attribute too.
     const auto attributes = [](std::int64_t count) {
-        std::string fixture = "<Fixture";
-        for (std::int64_t i = 0; i < count; ++i) {
+        std::string fixture = "<Fixture xmlns:p=\"u\"";
+        for (std::int64_t i = 1; i < count; ++i) {
             fixture += " a" + std::to_string(i) + "=\"\"";
         }
         return gma3(fixture + "/>");
@@ -299,8 +300,9 @@ TEST(XmlReader, HoldsXmlToItsLimits) {
     const auto name = [](std::int64_t length) {
         return gma3("<Fixture " + std::string(static_cast<std::size_t>(length), 'n') + "=\"\"/>");
     };
-    const auto value = [](std::int64_t length) {
-        return gma3("<Fixture a=\"" + std::string(static_cast<std::size_t>(length), 'v') + "\"/>");
+    // Characters, not bytes: each "\xC3\xBC" is one.
+    const auto value = [](std::int64_t length, std::string_view character) {
+        return gma3("<Fixture a=\"" + times(length, character) + "\"/>");
     };
     const auto nested = [](std::int64_t depth) {
         return "<GMA3>" + times(depth - 1, "<a>") + times(depth - 1, "</a>") + "</GMA3>";
@@ -311,7 +313,7 @@ TEST(XmlReader, HoldsXmlToItsLimits) {
     check(counted(grandma3), {
         {"attributes", attributes(riglimits::kMostAttributes), "1 @3; "},
         {"a name", name(riglimits::kLongestXmlName), "1 @3; "},
-        {"a value", value(riglimits::kLongestXmlText), "1 @3; "},
+        {"a value", value(riglimits::kLongestXmlText, "\xC3\xBC"), "1 @3; "},
         {"nesting", nested(riglimits::kDeepestXml), "0 @0; "},
         {"a document type alone", "<!DOCTYPE GMA3 SYSTEM \"[\"><GMA3/>", "0 @0; "},
     });
@@ -320,7 +322,7 @@ TEST(XmlReader, HoldsXmlToItsLimits) {
          xml + "element at line 3 has more than 256 attributes" + none + "has that many."},
         {"a name too long", name(riglimits::kLongestXmlName + 1),
          xml + "name at line 3 is longer than 1000 characters" + none + "has names that long."},
-        {"a value too long", value(riglimits::kLongestXmlText + 1),
+        {"a value too long", value(riglimits::kLongestXmlText + 1, "v"),
          xml + "text at line 3 is longer than 1048576 characters" + none + "has texts that long."},
         {"a text too long, however given", gma3("<Fixture>\n" + std::string(1 << 19, 't') + "&amp;" +
          std::string(1 << 19, 't') + "</Fixture>"), xml + "text at line 3 is longer than 1048576 "
