@@ -17,6 +17,7 @@ namespace brisolant {
 
 class ChartPages;
 class ChartPageView;
+class ProfilePanel;
 
 // A rig file's switch chart as it will be printed, page by page, with the
 // file's notes above it: what was left out and why, which fixtures share
@@ -25,7 +26,8 @@ class ChartPageView;
 // --output), and lays it out anew for another paper.
 //
 // Keyboard: Ctrl+P prints, Ctrl+S saves a PDF, Ctrl+Shift+S a CSV file;
-// Ctrl+W and Escape close; on the page, Page Up, Page Down, Home and End turn
+// Ctrl+W and Escape close; Alt+T and Alt+R choose a fixture type's
+// addressing profile (ProfilePanel); on the page, Page Up, Page Down, Home and End turn
 // the pages; Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom in, out and to the page.
 class ChartWindow final : public QWidget {
     Q_OBJECT
@@ -45,6 +47,10 @@ public:
 
 private:
     void setChart(ChartFile file);
+    void showNotes();
+    // The fixtures of maker's type charted with profile, which is kept in
+    // the user's profile file for the next rig.
+    void chooseProfile(const QString& maker, const QString& type, const QString& profile);
     void createControls();
     void layOut(const QPageSize& pageSize);
     void showPages();
@@ -63,6 +69,7 @@ private:
     QComboBox* m_paper = nullptr;
     QLabel* m_pageNumber = nullptr;
     QPlainTextEdit* m_notes = nullptr;
+    ProfilePanel* m_profilePanel = nullptr;
 };
 
 } // namespace brisolant
