@@ -88,14 +88,6 @@ QString decoded(QByteArrayView bytes) {
     return utf8.hasError() ? windows1252(rest) : text;
 }
 
-const char* utf16WithoutMark(QByteArrayView bytes) {
-    const Encoding encoding = encodingOf(bytes);
-    if (encoding.mark > 0 || encoding.form == Form::Utf8) {
-        return nullptr;
-    }
-    return encoding.form == Form::Utf16LE ? "UTF-16LE" : "UTF-16BE";
-}
-
 bool isMarkup(QByteArrayView bytes) {
     const Encoding encoding = encodingOf(bytes);
     const qsizetype unit = encoding.form == Form::Utf8 ? 1 : 2;

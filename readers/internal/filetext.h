@@ -23,11 +23,6 @@ namespace brisolant::filetext {
 // line breaks, as XML does. Reads the bytes no further than that.
 [[nodiscard]] bool isMarkup(QByteArrayView bytes);
 
-// "UTF-16LE" or "UTF-16BE" where the bytes begin as UTF-16 without a byte
-// order mark does, with an ASCII character and a NUL byte, as XML saved in
-// UTF-16 by some programs begins; nullptr otherwise.
-[[nodiscard]] const char* utf16WithoutMark(QByteArrayView bytes);
-
 // Whether c is a control character: C0 but the tab, DEL, or C1.
 [[nodiscard]] constexpr bool isControl(char16_t c) {
     return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F);

@@ -205,17 +205,9 @@ void XmlReader::parse() {
             if (buffer == nullptr) {
                 throw std::bad_alloc();
             }
+            // XML in UTF-16 without a byte order mark expat tells by the NUL
+            // bytes of its first character, which XML has be ASCII.
             const qsizetype count = m_input(static_cast<char*>(buffer), kPiece);
-            if (!m_began) {
-                m_began = true;
-                // XML saved as UTF-16 without a byte order mark, which expat
-                // tells only when it begins with "<".
-                const char* unmarked =
-                    filetext::utf16WithoutMark(QByteArrayView(static_cast<char*>(buffer), count));
-                if (unmarked != nullptr) {
-                    XML_SetEncoding(m_parser->parser, unmarked);
-                }
-            }
             m_final = count == 0;
             status = XML_ParseBuffer(m_parser->parser, static_cast<int>(count), m_final);
         }

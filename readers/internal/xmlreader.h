@@ -145,7 +145,6 @@ private:
     Input m_input;
     QString m_where;
     std::unique_ptr<Parser> m_parser;
-    bool m_began = false;
     bool m_final = false; // the input has ended
     bool m_suspended = false;
     bool m_ended = false;
