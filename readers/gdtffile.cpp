@@ -85,7 +85,7 @@ private:
 
     // A whole number as the attribute has it, or nothing where it has none;
     // anything else is refused, naming the element and what is written.
-    std::optional<int> number(QStringView attribute) const {
+    [[nodiscard]] std::optional<int> number(QStringView attribute) const {
         if (!m_scan.hasAttribute(attribute)) {
             return std::nullopt;
         }
@@ -104,7 +104,7 @@ private:
     }
 
     // The highest of "1,2"; 0 for "None" or none.
-    int highestOffset() const {
+    [[nodiscard]] int highestOffset() const {
         const std::string_view offsets = m_scan.written(u"Offset");
         if (offsets.empty() || offsets == "None") {
             return 0;
@@ -123,7 +123,7 @@ private:
     }
 
     // A channel's DMXBreak: a number, none for 1, or nothing for "Overwrite".
-    std::optional<int> dmxBreak() const {
+    [[nodiscard]] std::optional<int> dmxBreak() const {
         if (m_scan.written(u"DMXBreak") == "Overwrite") {
             return std::nullopt;
         }

@@ -20,7 +20,7 @@ public:
     // XML, and naming the fixture for an address that is no number.
     [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
     // The same from the readers' XML (internal/xmlreader.h) at its start.
-    [[nodiscard]] static Rig read(XmlReader& xml, const QString& fileName);
+    [[nodiscard]] static Rig read(XmlReader& scan, const QString& fileName);
 
     static constexpr QStringView kNamespace = u"http://schemas.malighting.de/grandma2/xml/MA";
 };

@@ -19,7 +19,7 @@ public:
     // XML, and naming the fixture for a patch in no notation.
     [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
     // The same from the readers' XML (internal/xmlreader.h) at its start.
-    [[nodiscard]] static Rig read(XmlReader& xml, const QString& fileName);
+    [[nodiscard]] static Rig read(XmlReader& scan, const QString& fileName);
 };
 
 } // namespace brisolant

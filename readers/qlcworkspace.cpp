@@ -24,7 +24,7 @@ using Fields = std::array<QString, kFields.size()>;
 // The fixture from the texts of its child elements.
 SwitchChart::Fixture fixtureOf(const Fields& fields, int line, std::size_t place) {
     const auto field = [&fields](QStringView name) {
-        const auto found = std::find(kFields.begin(), kFields.end(), name);
+        const auto* const found = std::find(kFields.begin(), kFields.end(), name);
         return fields.at(static_cast<std::size_t>(found - kFields.begin()));
     };
     SwitchChart::Fixture fixture;
@@ -92,7 +92,7 @@ Rig QlcWorkspace::read(XmlReader& scan, const QString& fileName) {
             line = scan.line();
             fields = {};
         } else if (fixtureDepth > 0 && scan.depth() == fixtureDepth + 1) {
-            const auto found = std::find(kFields.begin(), kFields.end(), element);
+            const auto* const found = std::find(kFields.begin(), kFields.end(), element);
             if (found != kFields.end()) {
                 fields.at(static_cast<std::size_t>(found - kFields.begin())) = scan.text();
             }

@@ -136,10 +136,11 @@ void writeLargeExport(const std::string& path, int megabytes) {
     std::size_t written = 0;
     for (int i = 0; written < static_cast<std::size_t>(megabytes) << 20; ++i) {
         const std::string number = std::to_string(i + 1);
-        const std::string fixture =
-            "<Fixture Name=\"Spot " + number + "\" FID=\"" + number +
-            "\" FixtureType=\"Spot 700\" Patch=\"" + std::to_string(i / 511 + 1) + "." +
-            std::to_string(i % 511 + 1) + "\">\n" + channels + "</Fixture>\n";
+        std::string fixture = R"(<Fixture Name="Spot )";
+        fixture.append(number).append(R"(" FID=")").append(number);
+        fixture.append(R"(" FixtureType="Spot 700" Patch=")").append(std::to_string(i / 511 + 1));
+        fixture.append(".").append(std::to_string(i % 511 + 1)).append("\">\n");
+        fixture.append(channels).append("</Fixture>\n");
         out << fixture;
         written += fixture.size();
     }

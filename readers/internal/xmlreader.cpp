@@ -420,7 +420,7 @@ QString XmlReader::tokenAtError(bool& isTag) const {
     isTag = rest.starts_with('<');
     const std::size_t start = rest.find_first_not_of("</&");
     rest.remove_prefix(std::min(start, rest.size()));
-    const auto end = std::find_if_not(rest.begin(), rest.end(), isNameByte);
+    const auto* const end = std::find_if_not(rest.begin(), rest.end(), isNameByte);
     rest = rest.substr(0, std::min<std::size_t>(std::size_t(end - rest.begin()), 100));
     return filetext::quoted(utf8(rest));
 }
