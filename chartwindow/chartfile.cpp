@@ -8,12 +8,12 @@
 
 namespace brisolant {
 
-std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
+std::variant<ChartFile, QString> ChartFile::read(const QString& path, ReadControl* control) {
     ChartFile charted;
     charted.path = path;
     charted.title = RigFile::title(path);
     try {
-        const Rig rig = RigFile::readPath(path);
+        const Rig rig = RigFile::readPath(path, riglimits::kLargestFile, control);
         charted.chart = SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
         // Worded as the command line prints them.
         for (const std::string& note : rig.notes) {
