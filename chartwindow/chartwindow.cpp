@@ -1,12 +1,17 @@
 #include "chartwindow.h"
 
+#include "chartopening.h"
 #include "chartpages.h"
 #include "chartpageview.h"
+#include "chartreading.h"
 #include "csvchart.h"
 #include "pdfchart.h"
+#include "readingpanel.h"
+#include "rigfile.h"
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,12 +23,14 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <array>
+#include <chrono>
 #include <functional>
-#include <future>
 #include <optional>
+#include <utility>
 
 namespace brisolant {
 
@@ -32,6 +39,10 @@ namespace {
 // The papers the command line's --page-size names, in its order.
 constexpr std::array kPapers = {QPageSize::A3, QPageSize::A4, QPageSize::A5, QPageSize::Letter,
                                 QPageSize::Legal};
+
+// How long a file is read before its window shows the reading's progress: a
+// quick file shows its chart at once, with no flash of a progress bar.
+constexpr std::chrono::milliseconds kShowReadingAfter{300};
 
 // The platform's keys for standard, and others where they are not among them:
 // a key given twice makes the shortcut ambiguous, and it does nothing.
@@ -47,52 +58,86 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QList<QKey
 
 } // namespace
 
-int ChartWindow::openFiles(const QStringList& paths, QWidget* parent) {
-    // Each file is read on a thread of its own while its window is built here:
-    // reading a show file and starting the fonts take about as long. The pages
-    // are laid out here, with the fonts they are drawn with: Qt keeps a cache
-    // of fonts for each thread.
-    std::vector<std::future<std::variant<ChartFile, QString>>> reads;
+void ChartWindow::openFiles(const QStringList& paths, QWidget* parent,
+                            const std::function<void(int charted)>& ended) {
+    auto* opening = new ChartOpening(parent, ended);
     for (const QString& path : paths) {
-        reads.push_back(std::async(std::launch::async, &ChartFile::read, path));
+        opening->add(new ChartWindow(path));
     }
-    int opened = 0;
-    for (auto& read : reads) {
-        auto window = std::make_unique<ChartWindow>();
-        auto charted = read.get();
-        if (auto* file = std::get_if<ChartFile>(&charted)) {
-            window->setChart(std::move(*file));
-            window.release()->show();
-            ++opened;
-        } else {
-            window.reset();
-            QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                            std::get<QString>(charted), QMessageBox::Ok, parent);
-            // The file's own text is quoted in it: never rich text.
-            box.setTextFormat(Qt::PlainText);
-            box.exec();
-        }
-    }
-    return opened;
+    opening->start();
 }
 
-ChartWindow::ChartWindow(QWidget* parent)
+ChartWindow::ChartWindow(const QString& path, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_messageBox(this)
     , m_boundary(m_messageBox) {
+    // Read while the window is built: reading a show file and starting the
+    // fonts take about as long. The pages are laid out here, with the fonts
+    // they are drawn with: Qt keeps a cache of fonts for each thread.
+    m_reading = new ChartReading(path, this);
+    connect(m_reading, &ChartReading::finished, this, &ChartWindow::readingFinished);
+    m_file.path = path;
+    m_file.title = RigFile::title(path);
     setObjectName(QStringLiteral("ChartWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
     createControls();
     if (const QScreen* display = screen()) {
         const QSize room = display->availableGeometry().size() * 0.9;
         resize(std::min(room.width(), 760), std::min(room.height(), 1000));
     }
-    m_view->setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(kShowReadingAfter, this, &ChartWindow::showReading);
+}
+
+ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::closeEvent(QCloseEvent* event) {
+    // At once, not when the window is deleted: its chart must not come first.
+    if (m_reading != nullptr) {
+        m_reading->cancel();
+    }
+    QWidget::closeEvent(event);
+}
+
+void ChartWindow::showReading() {
+    if (m_reading == nullptr) {
+        return;
+    }
+    m_readingPanel = new ReadingPanel(*m_reading, m_file.title, this);
+    m_layout->addWidget(m_readingPanel, 1);
+    connect(m_readingPanel, &ReadingPanel::cancelled, this, &QWidget::close);
+    show();
+    m_readingPanel->setFocus(Qt::OtherFocusReason);
+}
+
+void ChartWindow::readingFinished() {
+    ChartReading* reading = std::exchange(m_reading, nullptr);
+    reading->deleteLater();
+    delete std::exchange(m_readingPanel, nullptr);
+    std::optional<QString> why;
+    try {
+        auto read = reading->take();
+        if (auto* file = std::get_if<ChartFile>(&read)) {
+            setChart(std::move(*file));
+        } else {
+            why = std::get<QString>(std::move(read));
+        }
+    } catch (...) {
+        // Nothing may leave for Qt's event loop: memory running out is told
+        // as a file that cannot be charted is.
+        why = QtMessageBox::displayText(HandlerBoundary::describeCurrentException());
+    }
+    if (why) {
+        Q_EMIT refused(*why);
+        close();
+    } else {
+        show();
+        Q_EMIT charted();
+    }
 }
 
 void ChartWindow::setChart(ChartFile file) {
     m_file = std::move(file);
-    setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
     m_notes->setPlainText(m_file.notes.join(u'\n'));
     m_notes->setVisible(!m_file.notes.isEmpty());
     // As high as its notes, up to five lines; more scroll.
@@ -102,35 +147,43 @@ void ChartWindow::setChart(ChartFile file) {
     m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
                                            PdfChart::localPageSize());
     showPages();
+    for (QAction* action : std::as_const(m_chartActions)) {
+        action->setEnabled(true);
+    }
+    m_paper->setEnabled(true);
+    m_view->show();
+    m_view->setFocus(Qt::OtherFocusReason);
 }
 
-ChartWindow::~ChartWindow() = default;
+QAction* ChartWindow::addTool(const char* name, const QString& text,
+                              const QList<QKeySequence>& keys, const QString& description,
+                              const std::function<void()>& handler) {
+    auto* action = new QAction(text, this);
+    action->setShortcuts(keys);
+    action->setEnabled(false);
+    addAction(action);
+    m_chartActions.append(action);
+    connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
+    auto* tool = new QToolButton(this);
+    tool->setObjectName(QLatin1String(name));
+    tool->setDefaultAction(action);
+    tool->setFocusPolicy(Qt::StrongFocus);
+    tool->setAccessibleDescription(description);
+    m_tools->addWidget(tool);
+    return action;
+}
 
 void ChartWindow::createControls() {
-    auto* layout = new QVBoxLayout(this);
-    auto* tools = new QHBoxLayout;
-    layout->addLayout(tools);
-    const auto button = [this, tools](const char* name, const QString& text,
-                                      const QList<QKeySequence>& keys, const QString& description,
-                                      const std::function<void()>& handler) {
-        auto* action = new QAction(text, this);
-        action->setShortcuts(keys);
-        addAction(action);
-        connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
-        auto* tool = new QToolButton(this);
-        tool->setObjectName(QLatin1String(name));
-        tool->setDefaultAction(action);
-        tool->setFocusPolicy(Qt::StrongFocus);
-        tool->setAccessibleDescription(description);
-        tools->addWidget(tool);
-    };
-    button("print", tr("&Print\u2026"), keysFor(QKeySequence::Print, {}),
-           tr("Prints the chart through the system's print dialog."), [this] { print(); });
-    button("savePdf", tr("Save as P&DF\u2026"), keysFor(QKeySequence::Save, {}),
-           tr("Saves the chart as a PDF file, as it is shown."), [this] { savePdf(); });
-    button("saveCsv", tr("Save as &CSV\u2026"),
-           keysFor(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
-           tr("Saves the chart as CSV for spreadsheets and scripts."), [this] { saveCsv(); });
+    m_layout = new QVBoxLayout(this);
+    m_tools = new QHBoxLayout;
+    m_layout->addLayout(m_tools);
+    addTool("print", tr("&Print\u2026"), keysFor(QKeySequence::Print, {}),
+            tr("Prints the chart through the system's print dialog."), [this] { print(); });
+    addTool("savePdf", tr("Save as P&DF\u2026"), keysFor(QKeySequence::Save, {}),
+            tr("Saves the chart as a PDF file, as it is shown."), [this] { savePdf(); });
+    addTool("saveCsv", tr("Save as &CSV\u2026"),
+            keysFor(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+            tr("Saves the chart as CSV for spreadsheets and scripts."), [this] { saveCsv(); });
 
     auto* paperLabel = new QLabel(tr("P&aper:"), this);
     m_paper = new QComboBox(this);
@@ -138,28 +191,30 @@ void ChartWindow::createControls() {
     for (const QPageSize::PageSizeId id : kPapers) {
         m_paper->addItem(QPageSize::name(id), QVariant::fromValue(id));
     }
+    m_paper->setEnabled(false);
     paperLabel->setBuddy(m_paper);
     m_paper->setAccessibleName(tr("Paper"));
     m_paper->setAccessibleDescription(tr("The paper the chart is laid out for."));
-    tools->addSpacing(12);
-    tools->addWidget(paperLabel);
-    tools->addWidget(m_paper);
-    tools->addSpacing(12);
+    m_tools->addSpacing(12);
+    m_tools->addWidget(paperLabel);
+    m_tools->addWidget(m_paper);
+    m_tools->addSpacing(12);
 
     m_view = new ChartPageView(this);
     m_view->setObjectName(QStringLiteral("page"));
-    button("zoomOut", tr("Zoom &out"), keysFor(QKeySequence::ZoomOut, {}),
-           tr("Shows the page smaller."), [this] { m_view->zoomOut(); });
-    button("fitPage", tr("&Fit page"),
-           keysFor(QKeySequence::UnknownKey, {QKeySequence(Qt::CTRL | Qt::Key_0)}),
-           tr("Shows the whole page in the window."), [this] { m_view->fitPage(); });
-    button("zoomIn", tr("Zoom &in"),
-           keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
-           tr("Shows the page larger."), [this] { m_view->zoomIn(); });
-    tools->addStretch();
+    m_view->hide();
+    addTool("zoomOut", tr("Zoom &out"), keysFor(QKeySequence::ZoomOut, {}),
+            tr("Shows the page smaller."), [this] { m_view->zoomOut(); });
+    addTool("fitPage", tr("&Fit page"),
+            keysFor(QKeySequence::UnknownKey, {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+            tr("Shows the whole page in the window."), [this] { m_view->fitPage(); });
+    addTool("zoomIn", tr("Zoom &in"),
+            keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+            tr("Shows the page larger."), [this] { m_view->zoomIn(); });
+    m_tools->addStretch();
     m_pageNumber = new QLabel(this);
     m_pageNumber->setObjectName(QStringLiteral("pageNumber"));
-    tools->addWidget(m_pageNumber);
+    m_tools->addWidget(m_pageNumber);
 
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("notes"));
@@ -168,8 +223,9 @@ void ChartWindow::createControls() {
     m_notes->setAccessibleDescription(
         tr("Fixtures left off the chart and why, fixtures that share channels, and what the "
            "file lacked."));
-    layout->addWidget(m_notes);
-    layout->addWidget(m_view, 1);
+    m_notes->hide();
+    m_layout->addWidget(m_notes);
+    m_layout->addWidget(m_view, 1);
 
     connect(m_view, &ChartPageView::pageShown, m_pageNumber, [this](int page, int count) {
         m_pageNumber->setText(tr("Page %1 of %2").arg(page + 1).arg(count));

@@ -6,8 +6,11 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class QAction;
+class QBoxLayout;
 class QComboBox;
 class QPageSize;
 class QLabel;
@@ -17,12 +20,18 @@ namespace brisolant {
 
 class ChartPages;
 class ChartPageView;
+class ChartReading;
+class ReadingPanel;
 
 // A rig file's switch chart as it will be printed, page by page, with the
 // file's notes above it: what was left out and why, which fixtures share
 // channels, what the file lacked. Prints through the system's print dialog,
 // saves the chart as PDF or CSV (the same files as the command line's
 // --output), and lays it out anew for another paper.
+//
+// The file is read on a thread of its own. The window shows itself with the
+// chart, or, when the reading takes more than a moment, with its progress and
+// a Cancel button until then; Cancel, like closing the window, stops it.
 //
 // Keyboard: Ctrl+P prints, Ctrl+S saves a PDF, Ctrl+Shift+S a CSV file;
 // Ctrl+W and Escape close; on the page, Page Up, Page Down, Home and End turn
@@ -31,21 +40,41 @@ class ChartWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // A window for each file that can be charted, shown; for each that
-    // cannot, a message box over parent that says why. Returns how many opened.
-    static int openFiles(const QStringList& paths, QWidget* parent = nullptr);
+    // A window for each file, as the constructor says; for each file that
+    // cannot be charted, a message box over parent saying why, and no window.
+    // Returns at once. ended, when given, is called from the event loop once
+    // every window has closed and every message has been answered, with how
+    // many of the files were charted.
+    static void openFiles(const QStringList& paths, QWidget* parent = nullptr,
+                          const std::function<void(int charted)>& ended = {});
 
-    // Empty until given a chart; openFiles() builds it while the file is read.
-    explicit ChartWindow(QWidget* parent = nullptr);
+    // Reads the file at path, and shows itself once it is charted or once
+    // the reading has taken more than a moment; closes itself, telling
+    // refused(), when the file cannot be charted.
+    explicit ChartWindow(const QString& path, QWidget* parent = nullptr);
     ~ChartWindow() override;
     ChartWindow(const ChartWindow&) = delete;
     ChartWindow& operator=(const ChartWindow&) = delete;
     ChartWindow(ChartWindow&&) = delete;
     ChartWindow& operator=(ChartWindow&&) = delete;
 
+Q_SIGNALS:
+    // The file's chart is shown.
+    void charted();
+    // The file cannot be charted; why, in one line.
+    void refused(const QString& why);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    void setChart(ChartFile file);
     void createControls();
+    // A tool button for an action on the chart, enabled once there is one.
+    QAction* addTool(const char* name, const QString& text, const QList<QKeySequence>& keys,
+                     const QString& description, const std::function<void()>& handler);
+    void showReading();
+    void readingFinished();
+    void setChart(ChartFile file);
     void layOut(const QPageSize& pageSize);
     void showPages();
     void print();
@@ -59,6 +88,11 @@ private:
     std::unique_ptr<ChartPages> m_pages;
     QtMessageBox m_messageBox;
     HandlerBoundary m_boundary;
+    ChartReading* m_reading = nullptr;
+    ReadingPanel* m_readingPanel = nullptr;
+    QBoxLayout* m_layout = nullptr;
+    QBoxLayout* m_tools = nullptr;
+    QList<QAction*> m_chartActions;
     ChartPageView* m_view = nullptr;
     QComboBox* m_paper = nullptr;
     QLabel* m_pageNumber = nullptr;

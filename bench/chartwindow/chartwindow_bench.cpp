@@ -24,6 +24,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -73,9 +74,14 @@ int main(int argc, char* argv[]) {
     }
     const QString file = QString::fromLocal8Bit(argv[2]);
     QLibrary module(QStringLiteral(BRISOLANT_CHART_MODULE_PATH));
-    const auto openCharts = reinterpret_cast<int (*)(const QStringList&, QWidget*)>(
-        module.resolve("brisolantOpenCharts"));
-    if (openCharts == nullptr || openCharts({file}, nullptr) != 1) {
+    using OpenCharts = bool (*)(const QStringList&, QWidget*, const std::function<void(int)>&);
+    const auto openCharts = reinterpret_cast<OpenCharts>(module.resolve("brisolantOpenCharts"));
+    const auto ended = [](int charted) {
+        if (charted == 0) {
+            std::_Exit(fail("no chart window opened"));
+        }
+    };
+    if (openCharts == nullptr || !openCharts({file}, nullptr, ended)) {
         return fail("no chart window opened");
     }
     QAbstractScrollArea* view = nullptr;

@@ -2,6 +2,7 @@
 // CUPS server of its own; under a window manager, a drop from another program.
 #include "chartpages.h"
 #include "chartpageview.h"
+#include "chartreading.h"
 #include "chartwindow.h"
 #include "pdfchart.h"
 
@@ -14,10 +15,14 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <unistd.h>
 
 using namespace brisolant;
 
@@ -31,22 +36,11 @@ QString outputOf(const QStringList& arguments, const QString& program = BRISOLAN
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Each modal dialog, as it comes, to answer until destroyed.
-std::unique_ptr<QTimer> answer(const std::function<void(QDialog*)>& with) {
-    auto timer = std::make_unique<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [with] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            with(dialog);
-        }
-    });
-    timer->start(20);
-    return timer;
-}
-
-QList<ChartWindow*> chartWindows() {
+QList<ChartWindow*> chartWindows(bool hiddenToo = false) {
     QList<ChartWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<ChartWindow*>(widget); window && window->isVisible()) {
+        if (auto* window = qobject_cast<ChartWindow*>(widget);
+            window && (hiddenToo || window->isVisible())) {
             windows << window;
         }
     }
@@ -117,11 +111,42 @@ private Q_SLOTS:
         QVERIFY(QProcess::execute(
                     "sh", {"-c", QString(kSetUp).arg(m_dir.path(), BRISOLANT_SOURCE)}) == 0);
         qputenv("CUPS_SERVER", m_dir.filePath("cups/socket").toUtf8());
+        // Each modal dialog as it comes: answered as the case says, or, when
+        // the case expects none or its answer leaves it open, closed and the
+        // case failed. Nothing waits on a person.
+        connect(&m_guard, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            m_ticks += dialog != nullptr;
+            if (dialog != nullptr && (!m_answer || m_ticks > 200)) {
+                const auto* box = qobject_cast<QMessageBox*>(dialog);
+                m_unanswered << (box != nullptr ? box->text() : dialog->windowTitle());
+                dialog->reject();
+            } else if (dialog != nullptr) {
+                m_answer(dialog);
+            }
+        });
+        m_guard.start(20);
+        qApp->installEventFilter(this);
     }
     void cleanupTestCase() { // through timeout, which passes it on to the server
         QProcess::execute("sh", {"-c", "kill $(cat " + m_dir.filePath("cups/pid") + ")"});
     }
-    void cleanup() { qDeleteAll(chartWindows()); }
+    void init() {
+        m_ticks = 0;
+        m_charted = -1;
+        m_shown.clear();
+    }
+    // Whatever a case left: its windows, a dialog, a reading. A reading blocked
+    // on standard input ends once the pipe is closed.
+    void cleanup() {
+        m_answer = nullptr;
+        qDeleteAll(chartWindows(true));
+        if (m_writer >= 0) {
+            ::close(std::exchange(m_writer, -1));
+        }
+        QTRY_COMPARE(ChartReading::running(), 0);
+        QVERIFY2(m_unanswered.isEmpty(), qPrintable("left open: " + m_unanswered.join(" | ")));
+    }
 
     void names_data() {
         QTest::addColumn<QStringList>("names");
@@ -173,26 +198,28 @@ private Q_SLOTS:
         QCOMPARE(unlike(drawn, printed), 0);
     }
 
-    // A window for each file that can be charted, with its notes; for each
-    // that cannot, one message quoting the file and the line.
+    // A window for each file that can be charted, with its notes and with no
+    // flash of a progress bar; for each that cannot, one message quoting the
+    // file and the line. The windows closed, how many were charted.
     void opening() {
         QStringList shown;
-        const auto boxes = answer([&shown](QDialog* box) {
+        m_answer = [&shown](QDialog* box) {
             shown << static_cast<QMessageBox*>(box)->text();
             box->close();
-        });
+        };
         const QString dir = m_dir.path() + '/';
-        QCOMPARE(ChartWindow::openFiles({dir + "rig.mvr", dir + "refused.csv", dir + "patch.csv"}),
-                 2);
-        QCOMPARE(shown, QStringList{"Cannot chart \"" + dir +
-                                    "refused.csv\": Fixture \"B\" (line 3): "
-                                    "start address \"x1\" is in none of the notations 17, 2/17, "
-                                    "2.17, 2-17, 2:17 or 2/17<32."});
+        open({dir + "rig.mvr", dir + "refused.csv", dir + "patch.csv"});
+        QTRY_COMPARE(chartWindows().size(), 2);
+        QTRY_COMPARE(shown, QStringList{"Cannot chart \"" + dir +
+                                        "refused.csv\": Fixture \"B\" (line 3): "
+                                        "start address \"x1\" is in none of the notations 17, "
+                                        "2/17, 2.17, 2-17, 2:17 or 2/17<32."});
         QStringList notes;
         for (ChartWindow* window : chartWindows()) {
             const auto* box = window->findChild<QPlainTextEdit*>("notes");
             notes << window->windowTitle() + ": " +
                          (box->isVisibleTo(window) ? box->toPlainText() : "");
+            window->close();
         }
         notes.sort();
         QCOMPARE(notes,
@@ -200,6 +227,53 @@ private Q_SLOTS:
                               "Dimmer (line 32) share channel 1 of universe 1.",
                               "rig.mvr \u2013 switch chart: 105 Spot 300 spare left out: not "
                               "patched."}));
+        QVERIFY(!m_shown.contains("reading"));
+        QTRY_COMPARE(m_charted, 2);
+    }
+
+    // A file read slowly, from standard input: its window shows the reading
+    // until the chart comes, or Cancel, Escape or Ctrl+W stop it, with no
+    // message and nothing left running.
+    void reading_data() {
+        QTest::addColumn<QString>("keys"); // once the reading shows; none: the rest is written
+        QTest::addColumn<QString>("page");
+        QTest::newRow("charted") << ""
+                                 << "Page 1 of 1";
+        QTest::newRow("Cancel") << "Return"
+                                << "";
+        QTest::newRow("Escape") << "Esc"
+                                << "";
+        QTest::newRow("Ctrl+W") << "Ctrl+W"
+                                << "";
+    }
+    void reading() {
+        QFETCH(QString, keys);
+        QFETCH(QString, page);
+        std::array<int, 2> pipe{};
+        QVERIFY(::pipe(pipe.data()) == 0 && ::dup2(pipe[0], STDIN_FILENO) == STDIN_FILENO);
+        ::close(pipe[0]);
+        std::clearerr(stdin);
+        m_writer = pipe[1];
+        open({"-"});
+        QVERIFY(::write(m_writer, "Name,DMX\n", 9) == 9);
+        QTRY_COMPARE(chartWindows().size(), 1);
+        const QPointer<ChartWindow> window = chartWindows().constFirst();
+        QVERIFY(window->findChild<QProgressBar*>()->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("cancel"));
+        if (keys.isEmpty()) {
+            QVERIFY(::write(m_writer, "Spot,1\n", 7) == 7);
+        } else {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+            QVERIFY(!window || !window->isVisible());
+        }
+        ::close(std::exchange(m_writer, -1));
+        QTRY_VERIFY(page.isEmpty() ? window.isNull()
+                                   : window->findChild<QLabel*>("pageNumber")->text() == page);
+        QVERIFY(!window || !window->findChild<QProgressBar*>());
+        if (window) {
+            window->close();
+        }
+        QTRY_COMPARE(m_charted, int(!page.isEmpty()));
     }
 
     void keys_data() {
@@ -222,9 +296,8 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(QString, page);
         QFETCH(int, zoomed);
-        QCOMPARE(ChartWindow::openFiles({m_dir.filePath("patch.csv")}), 1);
-        const QPointer<ChartWindow> window = chartWindows().constFirst();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        const QPointer<ChartWindow> window = open({m_dir.filePath("patch.csv")});
+        QVERIFY(window);
         auto* view = window->findChild<ChartPageView*>();
         const double fitted = view->zoom();
         for (const QString& key : keys.split(u',')) {
@@ -245,37 +318,45 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("printer"); // chosen in the print dialog
         QTest::addColumn<QString>("file");    // what it writes; a save offers the rig's name
+        QTest::addColumn<QString>("paper");   // of a PDF
         const auto row = [](const char* name, const char* keys, const char* printer,
-                            const char* file) {
-            QTest::newRow(name) << QString(keys) << QString(printer) << QString(file);
+                            const char* file, const char* paper) {
+            QTest::newRow(name) << QString(keys) << QString(printer) << QString(file) << paper;
         };
-        row("Save as PDF", "Ctrl+S", "", "rig.pdf");
-        row("Save as CSV", "Ctrl+Shift+S", "", "rig.csv");
-        row("Print to a file", "Ctrl+P", "Print to File (PDF)", "printed.pdf");
-        row("Print on a CUPS printer", "Ctrl+P", "brisolant-test", ""); // into its queue
+        row("Save as PDF", "Ctrl+S", "", "rig.pdf", "A4");
+        row("Save as PDF on A3", "Alt+A,Up,Ctrl+S", "", "rig.pdf", "A3");
+        row("Save as CSV", "Ctrl+Shift+S", "", "rig.csv", "");
+        row("Print to a file", "Ctrl+P", "Print to File (PDF)", "printed.pdf", "A4");
+        row("Print on A5 to a file", "Alt+A,Down,Ctrl+P", "Print to File (PDF)", "printed.pdf",
+            "A5");
+        row("Print on a CUPS printer", "Ctrl+P", "brisolant-test", "", ""); // into its queue
     }
     void saving() {
         QFETCH(QString, keys);
         QFETCH(QString, printer);
         QFETCH(QString, file);
-        QCOMPARE(ChartWindow::openFiles({m_dir.filePath("rig.mvr")}), 1);
-        QVERIFY(QTest::qWaitForWindowActive(chartWindows().constFirst()));
+        QFETCH(QString, paper);
+        QVERIFY(open({m_dir.filePath("rig.mvr")}));
         const QString saved = m_dir.filePath(file);
-        const auto dialogs = answer([&](QDialog* dialog) {
+        QFile::remove(saved);
+        m_answer = [&](QDialog* dialog) {
             if (auto* printers = dialog->findChild<QComboBox*>("printers")) {
                 printers->setCurrentIndex(printers->findText(printer));
                 dialog->findChild<QLineEdit*>("filename")->setText(saved);
             }
             dialog->accept();
-        });
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+        };
+        for (const QString& key : keys.split(u',')) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
         if (file.isEmpty()) {
             QTRY_VERIFY(outputOf({"-W", "completed", "-o"}, "lpstat").startsWith(printer + "-1 "));
             return;
         }
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saved).size() > 0, 20000);
+        QTRY_VERIFY(QFileInfo(saved).size() > 0);
         const QString reference = m_dir.filePath(file.endsWith("csv") ? "ref.csv" : "ref.pdf");
-        outputOf({"--chart-patch", m_dir.filePath("rig.mvr"), "--output", reference});
+        outputOf(QStringList{"--chart-patch", m_dir.filePath("rig.mvr"), "--output", reference} +
+                 (paper.isEmpty() ? QStringList() : QStringList{"--page-size", paper}));
         // A PDF by its page size, the layout of its pages' text and its first page's look.
         const auto read = [](const QString& path) {
             return path.endsWith("csv")
@@ -320,8 +401,61 @@ private Q_SLOTS:
         program.terminate();
     }
 
+    // Under a window manager: "Brisolant FILE..." ends once each of its
+    // windows, a file's message included, is closed with Escape; status 1
+    // when no file was charted.
+    void endsWithItsWindows_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("status");
+        QTest::newRow("none charted") << QStringList{"refused.csv"} << 1;
+        QTest::newRow("one of two charted") << QStringList{"refused.csv", "patch.csv"} << 0;
+    }
+    void endsWithItsWindows() {
+        if (QGuiApplication::platformName() != "xcb") {
+            QSKIP("needs X11 and a window manager");
+        }
+        QFETCH(QStringList, files);
+        QFETCH(int, status);
+        QProcess program;
+        program.setWorkingDirectory(m_dir.path());
+        program.start(BRISOLANT_PROGRAM, files);
+        const QStringList escape =
+            QString("2 xdotool search --onlyvisible --pid %1 . windowactivate --sync key Escape")
+                .arg(program.processId())
+                .split(' ');
+        for (int tries = 0; tries < 40 && !program.waitForFinished(200); ++tries) {
+            outputOf(escape, "timeout");
+        }
+        QCOMPARE(program.state(), QProcess::NotRunning);
+        QCOMPARE(program.exitCode(), status);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            m_shown << watched->objectName();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
 private:
+    // The first of the files' windows once it is active; ended sets m_charted.
+    ChartWindow* open(const QStringList& paths) {
+        ChartWindow::openFiles(paths, nullptr, [this](int charted) { m_charted = charted; });
+        return QTest::qWaitFor([] { return !chartWindows().isEmpty(); }) &&
+                       QTest::qWaitForWindowActive(chartWindows().constFirst())
+                   ? chartWindows().constFirst()
+                   : nullptr;
+    }
+
     QTemporaryDir m_dir;
+    QTimer m_guard;
+    std::function<void(QDialog*)> m_answer;
+    int m_ticks = 0; // of the guard's, with a dialog open
+    QStringList m_unanswered;
+    QStringList m_shown; // the names of the widgets shown
+    int m_charted = -1;
+    int m_writer = -1; // of the pipe that is standard input
 };
 
 QTEST_MAIN(ChartWindowTest)
