@@ -18,10 +18,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace brisolant;
@@ -200,80 +202,96 @@ private Q_SLOTS:
 
     // A window for each file that can be charted, with its notes and with no
     // flash of a progress bar; for each that cannot, one message quoting the
-    // file and the line. The windows closed, how many were charted.
+    // file and the line. Once the windows are closed and the messages
+    // answered, and not before, how many were charted.
+    void opening_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("notes"); // each window's title and notes, sorted
+        QTest::addColumn<int>("charted");
+        QTest::newRow("three files")
+            << QStringList{"rig.mvr", "refused.csv", "patch.csv"}
+            << QStringList{"patch.csv \u2013 switch chart: warning: Spot 1 (line 2) and Dimmer "
+                           "(line 32) share channel 1 of universe 1.",
+                           "rig.mvr \u2013 switch chart: 105 Spot 300 spare left out: not "
+                           "patched."}
+            << 2;
+        QTest::newRow("none charted") << QStringList{"refused.csv"} << QStringList{} << 0;
+    }
     void opening() {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, notes);
+        QFETCH(int, charted);
         QStringList shown;
-        m_answer = [&shown](QDialog* box) {
-            shown << static_cast<QMessageBox*>(box)->text();
+        m_answer = [this, &shown](QDialog* box) {
+            shown << QString::number(m_charted) + ' ' + static_cast<QMessageBox*>(box)->text();
             box->close();
         };
         const QString dir = m_dir.path() + '/';
-        open({dir + "rig.mvr", dir + "refused.csv", dir + "patch.csv"});
-        QTRY_COMPARE(chartWindows().size(), 2);
-        QTRY_COMPARE(shown, QStringList{"Cannot chart \"" + dir +
+        open(QStringList(files).replaceInStrings(QRegularExpression("^"), dir));
+        QTRY_COMPARE(shown, QStringList{"-1 Cannot chart \"" + dir +
                                         "refused.csv\": Fixture \"B\" (line 3): "
                                         "start address \"x1\" is in none of the notations 17, "
                                         "2/17, 2.17, 2-17, 2:17 or 2/17<32."});
-        QStringList notes;
+        QTRY_COMPARE(chartWindows().size(), notes.size());
+        QStringList seen;
         for (ChartWindow* window : chartWindows()) {
             const auto* box = window->findChild<QPlainTextEdit*>("notes");
-            notes << window->windowTitle() + ": " +
-                         (box->isVisibleTo(window) ? box->toPlainText() : "");
+            seen << window->windowTitle() + ": " +
+                        (box->isVisibleTo(window) ? box->toPlainText() : "");
             window->close();
         }
-        notes.sort();
-        QCOMPARE(notes,
-                 QStringList({"patch.csv \u2013 switch chart: warning: Spot 1 (line 2) and "
-                              "Dimmer (line 32) share channel 1 of universe 1.",
-                              "rig.mvr \u2013 switch chart: 105 Spot 300 spare left out: not "
-                              "patched."}));
+        seen.sort();
+        QCOMPARE(seen, notes);
         QVERIFY(!m_shown.contains("reading"));
-        QTRY_COMPARE(m_charted, 2);
+        QTRY_COMPARE(m_charted, charted);
     }
 
-    // A file read slowly, from standard input: its window shows the reading
-    // until the chart comes, or Cancel, Escape or Ctrl+W stop it, with no
-    // message and nothing left running.
+    // A file read slowly, from standard input: its window shows the reading,
+    // with Cancel focused, until the chart comes; Cancel or Escape stop the
+    // reading once it has read what it waits for, with no message and the
+    // pipe still open. Nothing that needs the chart works before it.
     void reading_data() {
         QTest::addColumn<QString>("keys"); // once the reading shows; none: the rest is written
-        QTest::addColumn<QString>("page");
-        QTest::newRow("charted") << ""
-                                 << "Page 1 of 1";
-        QTest::newRow("Cancel") << "Return"
-                                << "";
-        QTest::newRow("Escape") << "Esc"
-                                << "";
-        QTest::newRow("Ctrl+W") << "Ctrl+W"
-                                << "";
+        QTest::newRow("charted") << "";
+        QTest::newRow("Cancel") << "Return";
+        QTest::newRow("Escape, after Ctrl+S and Ctrl+P") << "Ctrl+S,Ctrl+P,Esc";
     }
     void reading() {
         QFETCH(QString, keys);
-        QFETCH(QString, page);
         std::array<int, 2> pipe{};
         QVERIFY(::pipe(pipe.data()) == 0 && ::dup2(pipe[0], STDIN_FILENO) == STDIN_FILENO);
         ::close(pipe[0]);
         std::clearerr(stdin);
         m_writer = pipe[1];
         open({"-"});
-        QVERIFY(::write(m_writer, "Name,DMX\n", 9) == 9);
-        QTRY_COMPARE(chartWindows().size(), 1);
-        const QPointer<ChartWindow> window = chartWindows().constFirst();
-        QVERIFY(window->findChild<QProgressBar*>()->isVisible());
+        const QPointer<ChartWindow> window = shown();
+        QVERIFY(window && window->findChild<QProgressBar*>()->isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("cancel"));
         if (keys.isEmpty()) {
-            QVERIFY(::write(m_writer, "Spot,1\n", 7) == 7);
-        } else {
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
-            QVERIFY(!window || !window->isVisible());
-        }
-        ::close(std::exchange(m_writer, -1));
-        QTRY_VERIFY(page.isEmpty() ? window.isNull()
-                                   : window->findChild<QLabel*>("pageNumber")->text() == page);
-        QVERIFY(!window || !window->findChild<QProgressBar*>());
-        if (window) {
+            QVERIFY(::write(m_writer, "Name,DMX\nSpot,1\n", 16) == 16);
+            ::close(std::exchange(m_writer, -1));
+            QTRY_COMPARE(window->findChild<QLabel*>("pageNumber")->text(), "Page 1 of 1");
+            QVERIFY(!window->findChild<QProgressBar*>());
             window->close();
+        } else {
+            for (const QString& key : keys.split(u',')) {
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+            }
+            QTRY_VERIFY(window.isNull());
+            // Blank lines until the pipe is full: the reading has stopped.
+            ::fcntl(m_writer, F_SETFL, O_NONBLOCK);
+            const QByteArray lines(1 << 16, '\n');
+            QTRY_VERIFY(::write(m_writer, lines.data(), lines.size()) < 0 &&
+                        ChartReading::running() == 0);
         }
-        QTRY_COMPARE(m_charted, int(!page.isEmpty()));
+        QTRY_COMPARE(m_charted, int(keys.isEmpty()));
+    }
+
+    // A file's reading tells how far it has come: all of it, once read.
+    void progress() {
+        ChartReading reading(m_dir.filePath("patch.csv"));
+        QVERIFY(QSignalSpy(&reading, &ChartReading::finished).wait(5000));
+        QCOMPARE(reading.progress().value_or(-1), 1.0);
     }
 
     void keys_data() {
@@ -296,7 +314,8 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(QString, page);
         QFETCH(int, zoomed);
-        const QPointer<ChartWindow> window = open({m_dir.filePath("patch.csv")});
+        open({m_dir.filePath("patch.csv")});
+        const QPointer<ChartWindow> window = shown();
         QVERIFY(window);
         auto* view = window->findChild<ChartPageView*>();
         const double fitted = view->zoom();
@@ -336,7 +355,8 @@ private Q_SLOTS:
         QFETCH(QString, printer);
         QFETCH(QString, file);
         QFETCH(QString, paper);
-        QVERIFY(open({m_dir.filePath("rig.mvr")}));
+        open({m_dir.filePath("rig.mvr")});
+        QVERIFY(shown());
         const QString saved = m_dir.filePath(file);
         QFile::remove(saved);
         m_answer = [&](QDialog* dialog) {
@@ -439,10 +459,15 @@ protected:
     }
 
 private:
-    // The first of the files' windows once it is active; ended sets m_charted.
-    ChartWindow* open(const QStringList& paths) {
+    // Opens the files' windows; ended sets m_charted.
+    void open(const QStringList& paths) {
         ChartWindow::openFiles(paths, nullptr, [this](int charted) { m_charted = charted; });
-        return QTest::qWaitFor([] { return !chartWindows().isEmpty(); }) &&
+    }
+    // The first window shown and active, or nothing once the files have ended.
+    ChartWindow* shown() {
+        const bool one =
+            QTest::qWaitFor([this] { return !chartWindows().isEmpty() || m_charted >= 0; });
+        return one && !chartWindows().isEmpty() &&
                        QTest::qWaitForWindowActive(chartWindows().constFirst())
                    ? chartWindows().constFirst()
                    : nullptr;
