@@ -15,9 +15,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -89,8 +87,6 @@ ChartWindow::ChartWindow(const QString& path, QWidget* parent)
     QTimer::singleShot(kShowReadingAfter, this, &ChartWindow::showReading);
 }
 
-ChartWindow::~ChartWindow() = default;
-
 void ChartWindow::closeEvent(QCloseEvent* event) {
     // At once, not when the window is deleted: its chart must not come first.
     if (m_reading != nullptr) {
@@ -104,7 +100,7 @@ void ChartWindow::showReading() {
         return;
     }
     m_readingPanel = new ReadingPanel(*m_reading, m_file.title, this);
-    m_layout->addWidget(m_readingPanel, 1);
+    qobject_cast<QBoxLayout*>(layout())->addWidget(m_readingPanel, 1);
     connect(m_readingPanel, &ReadingPanel::cancelled, this, &QWidget::close);
     show();
     m_readingPanel->setFocus(Qt::OtherFocusReason);
@@ -131,6 +127,12 @@ void ChartWindow::readingFinished() {
         Q_EMIT refused(*why);
         close();
     } else {
+        for (QAction* action : std::as_const(m_chartActions)) {
+            action->setEnabled(true);
+        }
+        m_paper->setEnabled(true);
+        m_view->show();
+        m_view->setFocus(Qt::OtherFocusReason);
         show();
         Q_EMIT charted();
     }
@@ -147,43 +149,37 @@ void ChartWindow::setChart(ChartFile file) {
     m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
                                            PdfChart::localPageSize());
     showPages();
-    for (QAction* action : std::as_const(m_chartActions)) {
-        action->setEnabled(true);
-    }
-    m_paper->setEnabled(true);
-    m_view->show();
-    m_view->setFocus(Qt::OtherFocusReason);
 }
 
-QAction* ChartWindow::addTool(const char* name, const QString& text,
-                              const QList<QKeySequence>& keys, const QString& description,
-                              const std::function<void()>& handler) {
-    auto* action = new QAction(text, this);
-    action->setShortcuts(keys);
-    action->setEnabled(false);
-    addAction(action);
-    m_chartActions.append(action);
-    connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
-    auto* tool = new QToolButton(this);
-    tool->setObjectName(QLatin1String(name));
-    tool->setDefaultAction(action);
-    tool->setFocusPolicy(Qt::StrongFocus);
-    tool->setAccessibleDescription(description);
-    m_tools->addWidget(tool);
-    return action;
-}
+ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::createControls() {
-    m_layout = new QVBoxLayout(this);
-    m_tools = new QHBoxLayout;
-    m_layout->addLayout(m_tools);
-    addTool("print", tr("&Print\u2026"), keysFor(QKeySequence::Print, {}),
-            tr("Prints the chart through the system's print dialog."), [this] { print(); });
-    addTool("savePdf", tr("Save as P&DF\u2026"), keysFor(QKeySequence::Save, {}),
-            tr("Saves the chart as a PDF file, as it is shown."), [this] { savePdf(); });
-    addTool("saveCsv", tr("Save as &CSV\u2026"),
-            keysFor(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
-            tr("Saves the chart as CSV for spreadsheets and scripts."), [this] { saveCsv(); });
+    auto* layout = new QVBoxLayout(this);
+    auto* tools = new QHBoxLayout;
+    layout->addLayout(tools);
+    const auto button = [this, tools](const char* name, const QString& text,
+                                      const QList<QKeySequence>& keys, const QString& description,
+                                      const std::function<void()>& handler) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        action->setEnabled(false); // until there is a chart
+        m_chartActions.append(action);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
+        auto* tool = new QToolButton(this);
+        tool->setObjectName(QLatin1String(name));
+        tool->setDefaultAction(action);
+        tool->setFocusPolicy(Qt::StrongFocus);
+        tool->setAccessibleDescription(description);
+        tools->addWidget(tool);
+    };
+    button("print", tr("&Print\u2026"), keysFor(QKeySequence::Print, {}),
+           tr("Prints the chart through the system's print dialog."), [this] { print(); });
+    button("savePdf", tr("Save as P&DF\u2026"), keysFor(QKeySequence::Save, {}),
+           tr("Saves the chart as a PDF file, as it is shown."), [this] { savePdf(); });
+    button("saveCsv", tr("Save as &CSV\u2026"),
+           keysFor(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+           tr("Saves the chart as CSV for spreadsheets and scripts."), [this] { saveCsv(); });
 
     auto* paperLabel = new QLabel(tr("P&aper:"), this);
     m_paper = new QComboBox(this);
@@ -195,26 +191,26 @@ void ChartWindow::createControls() {
     paperLabel->setBuddy(m_paper);
     m_paper->setAccessibleName(tr("Paper"));
     m_paper->setAccessibleDescription(tr("The paper the chart is laid out for."));
-    m_tools->addSpacing(12);
-    m_tools->addWidget(paperLabel);
-    m_tools->addWidget(m_paper);
-    m_tools->addSpacing(12);
+    tools->addSpacing(12);
+    tools->addWidget(paperLabel);
+    tools->addWidget(m_paper);
+    tools->addSpacing(12);
 
     m_view = new ChartPageView(this);
     m_view->setObjectName(QStringLiteral("page"));
     m_view->hide();
-    addTool("zoomOut", tr("Zoom &out"), keysFor(QKeySequence::ZoomOut, {}),
-            tr("Shows the page smaller."), [this] { m_view->zoomOut(); });
-    addTool("fitPage", tr("&Fit page"),
-            keysFor(QKeySequence::UnknownKey, {QKeySequence(Qt::CTRL | Qt::Key_0)}),
-            tr("Shows the whole page in the window."), [this] { m_view->fitPage(); });
-    addTool("zoomIn", tr("Zoom &in"),
-            keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
-            tr("Shows the page larger."), [this] { m_view->zoomIn(); });
-    m_tools->addStretch();
+    button("zoomOut", tr("Zoom &out"), keysFor(QKeySequence::ZoomOut, {}),
+           tr("Shows the page smaller."), [this] { m_view->zoomOut(); });
+    button("fitPage", tr("&Fit page"),
+           keysFor(QKeySequence::UnknownKey, {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+           tr("Shows the whole page in the window."), [this] { m_view->fitPage(); });
+    button("zoomIn", tr("Zoom &in"),
+           keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+           tr("Shows the page larger."), [this] { m_view->zoomIn(); });
+    tools->addStretch();
     m_pageNumber = new QLabel(this);
     m_pageNumber->setObjectName(QStringLiteral("pageNumber"));
-    m_tools->addWidget(m_pageNumber);
+    tools->addWidget(m_pageNumber);
 
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("notes"));
@@ -224,8 +220,8 @@ void ChartWindow::createControls() {
         tr("Fixtures left off the chart and why, fixtures that share channels, and what the "
            "file lacked."));
     m_notes->hide();
-    m_layout->addWidget(m_notes);
-    m_layout->addWidget(m_view, 1);
+    layout->addWidget(m_notes);
+    layout->addWidget(m_view, 1);
 
     connect(m_view, &ChartPageView::pageShown, m_pageNumber, [this](int page, int count) {
         m_pageNumber->setText(tr("Page %1 of %2").arg(page + 1).arg(count));

@@ -10,7 +10,6 @@
 #include <memory>
 
 class QAction;
-class QBoxLayout;
 class QComboBox;
 class QPageSize;
 class QLabel;
@@ -69,9 +68,6 @@ protected:
 
 private:
     void createControls();
-    // A tool button for an action on the chart, enabled once there is one.
-    QAction* addTool(const char* name, const QString& text, const QList<QKeySequence>& keys,
-                     const QString& description, const std::function<void()>& handler);
     void showReading();
     void readingFinished();
     void setChart(ChartFile file);
@@ -90,8 +86,7 @@ private:
     HandlerBoundary m_boundary;
     ChartReading* m_reading = nullptr;
     ReadingPanel* m_readingPanel = nullptr;
-    QBoxLayout* m_layout = nullptr;
-    QBoxLayout* m_tools = nullptr;
+    // Enabled once there is a chart.
     QList<QAction*> m_chartActions;
     ChartPageView* m_view = nullptr;
     QComboBox* m_paper = nullptr;
