@@ -122,9 +122,12 @@ void ChartPageView::describePage() {
         const QString address =
             chart.showsUniverses ? QStringLiteral("%1/%2").arg(row.universe).arg(row.startAddress)
                                  : QString::number(row.startAddress);
-        fixtures << tr("%1 at %2, switches ON: %3")
-                        .arg(m_pages->nameLines(i).join(u' '), address,
-                             QString::fromStdString(row.onSwitches()));
+        fixtures << (row.hasSwitches() ? tr("%1 at %2, switches ON: %3")
+                                             .arg(m_pages->nameLines(i).join(u' '), address,
+                                                  QString::fromStdString(row.onSwitches()))
+                                       : tr("%1 at %2, %3")
+                                             .arg(m_pages->nameLines(i).join(u' '), address,
+                                                  ChartPages::setting(row)));
     }
     setAccessibleDescription(tr("Page %1 of %2. %3")
                                  .arg(m_page + 1)

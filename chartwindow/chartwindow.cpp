@@ -1,11 +1,15 @@
 #include "chartwindow.h"
 
+#include "chartmessages.h"
 #include "chartopening.h"
 #include "chartpages.h"
 #include "chartpageview.h"
 #include "chartreading.h"
+#include "chartrefused.h"
 #include "csvchart.h"
 #include "pdfchart.h"
+#include "profilefile.h"
+#include "profilepanel.h"
 #include "readingpanel.h"
 #include "rigfile.h"
 
@@ -35,8 +39,7 @@ namespace brisolant {
 namespace {
 
 // The papers the command line's --page-size names, in its order.
-constexpr std::array kPapers = {QPageSize::A3, QPageSize::A4, QPageSize::A5, QPageSize::Letter,
-                                QPageSize::Legal};
+constexpr const auto& kPapers = PdfChart::kPapers;
 
 // How long a file is read before its window shows the reading's progress: a
 // quick file shows its chart at once, with no flash of a progress bar.
@@ -131,6 +134,7 @@ void ChartWindow::readingFinished() {
             action->setEnabled(true);
         }
         m_paper->setEnabled(true);
+        m_profilePanel->show();
         m_view->show();
         m_view->setFocus(Qt::OtherFocusReason);
         show();
@@ -140,15 +144,47 @@ void ChartWindow::readingFinished() {
 
 void ChartWindow::setChart(ChartFile file) {
     m_file = std::move(file);
+    m_profilePanel->setRig(m_file.fixtures, m_file.profiles);
+    showNotes();
+    m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
+                                           PdfChart::localPageSize());
+    showPages();
+}
+
+void ChartWindow::showNotes() {
     m_notes->setPlainText(m_file.notes.join(u'\n'));
     m_notes->setVisible(!m_file.notes.isEmpty());
     // As high as its notes, up to five lines; more scroll.
     const auto lines = static_cast<int>(std::min<qsizetype>(m_file.notes.size(), 5));
     m_notes->setFixedHeight(m_notes->fontMetrics().lineSpacing() * lines +
                             2 * (m_notes->frameWidth() + 6));
-    m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
-                                           PdfChart::localPageSize());
+}
+
+void ChartWindow::chooseProfile(const QString& maker, const QString& type, const QString& profile) {
+    const ProfileBook before = m_file.profiles;
+    m_file.profiles.choose(maker.toStdString(), type.toStdString(), profile.toStdString());
+    try {
+        m_file.chartAgain();
+    } catch (const ChartRefused& refused) {
+        // Nothing left to chart with that profile: the chart stays as it was.
+        m_file.profiles = before;
+        m_profilePanel->setRig(m_file.fixtures, m_file.profiles);
+        m_messageBox.show(ChartMessages::refusal(refused).toStdString());
+        return;
+    }
+    showNotes();
+    m_pages =
+        std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title, m_pages->pageSize());
     showPages();
+    try {
+        ProfileFile::choose(ProfileFile::userPath(), maker.toStdString(), type.toStdString(),
+                            profile.toStdString());
+    } catch (const std::runtime_error& error) {
+        m_messageBox.show(tr("The chart shows the choice, but it is not kept for the next "
+                             "rig: %1")
+                              .arg(QString::fromStdString(error.what()))
+                              .toStdString());
+    }
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -221,6 +257,13 @@ void ChartWindow::createControls() {
            "file lacked."));
     m_notes->hide();
     layout->addWidget(m_notes);
+    m_profilePanel = new ProfilePanel(this);
+    m_profilePanel->hide(); // until there are fixtures to list
+    layout->addWidget(m_profilePanel);
+    connect(m_profilePanel, &ProfilePanel::profileChosen, this,
+            [this](const QString& maker, const QString& type, const QString& profile) {
+                m_boundary.run([&] { chooseProfile(maker, type, profile); });
+            });
     layout->addWidget(m_view, 1);
 
     connect(m_view, &ChartPageView::pageShown, m_pageNumber, [this](int page, int count) {

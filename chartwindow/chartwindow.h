@@ -20,6 +20,7 @@ namespace brisolant {
 class ChartPages;
 class ChartPageView;
 class ChartReading;
+class ProfilePanel;
 class ReadingPanel;
 
 // A rig file's switch chart as it will be printed, page by page, with the
@@ -33,8 +34,10 @@ class ReadingPanel;
 // a Cancel button until then; Cancel, like closing the window, stops it.
 //
 // Keyboard: Ctrl+P prints, Ctrl+S saves a PDF, Ctrl+Shift+S a CSV file;
-// Ctrl+W and Escape close; on the page, Page Up, Page Down, Home and End turn
-// the pages; Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom in, out and to the page.
+// Ctrl+W and Escape close; Alt+T and Alt+R choose a fixture type's
+// addressing profile (ProfilePanel), which charts the fixtures read again; on
+// the page, Page Up, Page Down, Home and End turn the pages; Ctrl+Plus,
+// Ctrl+Minus and Ctrl+0 zoom in, out and to the page.
 class ChartWindow final : public QWidget {
     Q_OBJECT
 
@@ -71,6 +74,10 @@ private:
     void showReading();
     void readingFinished();
     void setChart(ChartFile file);
+    void showNotes();
+    // The fixtures of maker's type charted with profile, which is kept in
+    // the user's profile file for the next rig.
+    void chooseProfile(const QString& maker, const QString& type, const QString& profile);
     void layOut(const QPageSize& pageSize);
     void showPages();
     void print();
@@ -92,6 +99,7 @@ private:
     QComboBox* m_paper = nullptr;
     QLabel* m_pageNumber = nullptr;
     QPlainTextEdit* m_notes = nullptr;
+    ProfilePanel* m_profilePanel = nullptr;
 };
 
 } // namespace brisolant

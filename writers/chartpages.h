@@ -21,8 +21,8 @@ namespace brisolant {
 // the device, so that every device shows the same lines cut at the same places.
 //
 // Per fixture a cell: its name, its universe and start address in large
-// print, the nine-switch block with the ON levers up, and the ON switch
-// numbers as text; a fixture that shares channels gets a heavy border and a
+// print, the drawing of how its address is set (SwitchDrawing), and what to
+// set as text; a fixture that shares channels gets a heavy border and a
 // tab saying with whom. Cells go across, then down, in the order given.
 class ChartPages final {
     Q_DECLARE_TR_FUNCTIONS(ChartPages)
@@ -32,7 +32,6 @@ public:
     ChartPages(SwitchChart::Chart chart, QString title, const QPageSize& pageSize);
 
     [[nodiscard]] const SwitchChart::Chart& chart() const { return m_chart; }
-    [[nodiscard]] const QString& title() const { return m_title; }
     [[nodiscard]] const QPageSize& pageSize() const { return m_pageSize; }
     [[nodiscard]] std::size_t pageCount() const;
     // The rows on page (from 0): first, and one past the last.
@@ -44,6 +43,10 @@ public:
     // give two different names the same lines, each keeps the place where they
     // differ.
     [[nodiscard]] const QStringList& nameLines(std::size_t row) const;
+
+    // What to set on the row's fixture, as its cell says it: "ON: 3 6 7",
+    // "Dials: 1 0 0", "Display: A100".
+    [[nodiscard]] static QString setting(const SwitchChart::Row& row);
 
     // Draws page in the painter's coordinates, one unit a point from the
     // page's top left corner; the caller scales the painter to its device.

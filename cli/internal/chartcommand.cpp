@@ -4,18 +4,19 @@
 #include "chartoutput.h"
 #include "chartrefused.h"
 #include "csvchart.h"
+#include "offscreenapplication.h"
 #include "pdfchart.h"
+#include "profilefile.h"
 #include "report.h"
 #include "rigfile.h"
 #include "switchchart.h"
 #include "textchart.h"
 #include "wholenumber.h"
 
-#include <QGuiApplication>
 #include <QRegularExpression>
 
-#include <array>
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <optional>
 #include <utility>
@@ -100,27 +101,12 @@ std::optional<Series> seriesOf(const QString& value) {
                   parts.at(2).trimmed()};
 }
 
-// Fonts need a QGuiApplication; the offscreen platform needs no display, so
-// a chart can be made over ssh whatever DISPLAY says.
-QByteArray renderPdf(const SwitchChart::Chart& chart, const QString& title,
-                     const QPageSize& pageSize) {
-    std::array<char, 10> name{"Brisolant"};
-    std::array<char, 10> option{"-platform"};
-    std::array<char, 10> platform{"offscreen"};
-    std::array<char*, 4> argv{name.data(), option.data(), platform.data(), nullptr};
-    int argc = 3;
-    // Qt's notes on its own set-up (XDG_RUNTIME_DIR not set and the like) are
-    // no business of a chart's user; its fatal errors still end the program.
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) {
-                std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-            }
-        });
-    const QGuiApplication application(argc, argv.data());
-    QByteArray bytes = PdfChart::render(chart, title, pageSize);
-    qInstallMessageHandler(previous);
-    return bytes;
+// Qt's notes on its own set-up (XDG_RUNTIME_DIR not set and the like) are no
+// business of a chart's user; its critical and fatal errors still are told.
+void criticalOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
 }
 
 } // namespace
@@ -128,10 +114,24 @@ QByteArray renderPdf(const SwitchChart::Chart& chart, const QString& title,
 ChartCommand::ChartCommand(ChartRequest request)
     : m_request(std::move(request)) {}
 
-ExitStatus ChartCommand::run() const {
+ExitStatus ChartCommand::run(ConsoleTranslations& language) const {
     Form form;
     if (const std::optional<ExitStatus> refused = chooseForm(form)) {
         return *refused;
+    }
+    if (m_request.source == ChartRequest::Source::Patch &&
+        ChartOutput(m_request.output).overwrites(m_request.value)) {
+        report::line(tr("the chart would overwrite %1, the file it charts; give another --output.")
+                         .arg(RigFile::title(m_request.value)));
+        return kRefused;
+    }
+    if (form.format == Format::Pdf) {
+        // The PDF's fonts need a QGuiApplication, made here so that the
+        // translations stay through to the chart's last word.
+        language.replaceApplication([] {
+            qInstallMessageHandler(criticalOnly);
+            return std::make_unique<OffscreenApplication>();
+        });
     }
     Rig rig;
     // What the user typed is refused where it cannot be set; a file or a
@@ -139,14 +139,21 @@ ExitStatus ChartCommand::run() const {
     SwitchChart::Unsettable unsettable = SwitchChart::Unsettable::LeaveOut;
     QString title;
     try {
+        ProfileBook book;
+        if (const std::optional<ExitStatus> failed = readProfiles(book)) {
+            return *failed;
+        }
         if (const std::optional<ExitStatus> failed = readSource(rig, unsettable, title)) {
             return *failed;
         }
-        return write(SwitchChart::make(rig.fixtures, unsettable), rig.notes, form, title);
+        return write(SwitchChart::make(rig.fixtures, unsettable, book), rig.notes, form, title);
     } catch (const ChartRefused& refused) {
         report::line(ChartMessages::refusal(refused));
         return kRefused;
     } catch (const RigFile::Unreadable& unreadable) {
+        report::line(QString::fromStdString(unreadable.what()));
+        return kFailure;
+    } catch (const ProfileFile::Unreadable& unreadable) {
         report::line(QString::fromStdString(unreadable.what()));
         return kFailure;
     } catch (const std::bad_alloc&) {
@@ -190,10 +197,24 @@ std::optional<ExitStatus> ChartCommand::chooseForm(Form& form) const {
         const auto size = PdfChart::pageSizeNamed(m_request.pageSize);
         if (!size) {
             return report::usageError(
-                tr("unknown page size \"%1\"; choose A3, A4, A5, Letter or Legal.")
-                    .arg(m_request.pageSize));
+                tr("unknown page size \"%1\"; choose %2.")
+                    .arg(m_request.pageSize, PdfChart::paperNames(tr(" or "))));
         }
         form.pageSize = *size;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExitStatus> ChartCommand::readProfiles(ProfileBook& book) const {
+    const bool user = m_request.profiles.isEmpty();
+    ProfileFile::read(user ? ProfileFile::userPath() : m_request.profiles, book, user);
+    if (!m_request.profile.isEmpty() && !book.setFallback(m_request.profile.toStdString())) {
+        QStringList names;
+        for (const ProfileBook::Profile& profile : book.profiles()) {
+            names.append(QString::fromStdString(profile->name));
+        }
+        return report::usageError(tr("--profile: no profile is called \"%1\"; there are %2.")
+                                      .arg(m_request.profile, names.join(QStringLiteral(", "))));
     }
     return std::nullopt;
 }
@@ -256,11 +277,11 @@ ExitStatus ChartCommand::write(const SwitchChart::Chart& chart,
         return report::usageError(tr("a PDF chart is not for a terminal; give --output FILE.pdf, "
                                      "or send it into a pipe or a file."));
     }
-    const QByteArray bytes = form.format == Format::Pdf   ? renderPdf(chart, title, form.pageSize)
-                             : form.format == Format::Csv ? CsvChart::render(chart)
-                             : terminalColumns
-                                 ? TextChart::renderForTerminal(chart, *terminalColumns)
-                                 : TextChart::render(chart);
+    const QByteArray bytes =
+        form.format == Format::Pdf   ? PdfChart::render(chart, title, form.pageSize)
+        : form.format == Format::Csv ? CsvChart::render(chart)
+        : terminalColumns            ? TextChart::renderForTerminal(chart, *terminalColumns)
+                                     : TextChart::render(chart);
     QStringList notes;
     for (const std::string& note : readerNotes) {
         notes.append(QString::fromStdString(note));

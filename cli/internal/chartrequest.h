@@ -18,6 +18,10 @@ struct ChartRequest {
     QString format;
     // Empty: after the locale.
     QString pageSize;
+    // The profile file; empty: the user's. The profile of every fixture no
+    // rule names; empty: dip9.
+    QString profiles;
+    QString profile;
 };
 
 } // namespace brisolant
