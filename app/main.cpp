@@ -59,10 +59,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Brisolant"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brisolant"));
 
-    // Files named: their charts, and no main window; the program ends with
-    // the last chart window, or at once when none could be opened.
+    // Files named: their charts, and no main window. The program ends once
+    // every chart window has closed and every message has been answered, not
+    // with the last window: a file still being read has none yet. Status 1
+    // when none of the files could be charted.
     if (!chartFiles.isEmpty()) {
-        return brisolant::ChartLoader::openFiles(chartFiles) > 0 ? QApplication::exec() : 1;
+        QApplication::setQuitOnLastWindowClosed(false);
+        const bool opening = brisolant::ChartLoader::openFiles(
+            chartFiles, nullptr, [](int charted) { QCoreApplication::exit(charted > 0 ? 0 : 1); });
+        return opening ? QApplication::exec() : 1;
     }
 
     brisolant::modApp app;

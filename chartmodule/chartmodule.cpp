@@ -4,10 +4,9 @@
 #include "handlerboundary.h"
 #include "qtmessagebox.h"
 
-extern "C" Q_DECL_EXPORT int brisolantOpenCharts(const QStringList& paths, QWidget* parent) {
+extern "C" Q_DECL_EXPORT bool brisolantOpenCharts(const QStringList& paths, QWidget* parent,
+                                                  const std::function<void(int)>& ended) {
     brisolant::QtMessageBox messageBox(parent);
     brisolant::HandlerBoundary boundary(messageBox);
-    int opened = 0;
-    boundary.run([&] { opened = brisolant::ChartWindow::openFiles(paths, parent); });
-    return opened;
+    return boundary.run([&] { brisolant::ChartWindow::openFiles(paths, parent, ended); });
 }

@@ -9,13 +9,13 @@
 
 namespace brisolant {
 
-std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
+std::variant<ChartFile, QString> ChartFile::read(const QString& path, ReadControl* control) {
     ChartFile charted;
     charted.path = path;
     charted.title = RigFile::title(path);
     try {
         ProfileFile::read(ProfileFile::userPath(), charted.profiles, true);
-        Rig rig = RigFile::readPath(path);
+        Rig rig = RigFile::readPath(path, riglimits::kLargestFile, control);
         charted.fixtures = std::move(rig.fixtures);
         // Worded as the command line prints them.
         for (const std::string& note : rig.notes) {

@@ -11,6 +11,8 @@
 
 namespace brisolant {
 
+struct ReadControl;
+
 // A rig file read and charted for a chart window, as --chart-patch reads and
 // charts it: fixtures nine switches cannot set are left out, and the notes say
 // so, with the readers' notes and the fixtures that share channels. Qt Core
@@ -20,8 +22,10 @@ class ChartFile final {
 
 public:
     // The charted file, or one line saying why it cannot be charted: the file
-    // and, for what is wrong in it, the fixture and its line.
-    [[nodiscard]] static std::variant<ChartFile, QString> read(const QString& path);
+    // and, for what is wrong in it, the fixture and its line. With a control,
+    // tells its progress there and throws ReadCancelled once it is cancelled.
+    [[nodiscard]] static std::variant<ChartFile, QString> read(const QString& path,
+                                                               ReadControl* control = nullptr);
 
     QString path;
     // The file's name, as the chart's title.

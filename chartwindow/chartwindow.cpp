@@ -1,33 +1,38 @@
 #include "chartwindow.h"
 
 #include "chartmessages.h"
+#include "chartopening.h"
 #include "chartpages.h"
 #include "chartpageview.h"
+#include "chartreading.h"
 #include "chartrefused.h"
 #include "csvchart.h"
 #include "pdfchart.h"
 #include "profilefile.h"
 #include "profilepanel.h"
+#include "readingpanel.h"
+#include "rigfile.h"
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <array>
+#include <chrono>
 #include <functional>
-#include <future>
 #include <optional>
+#include <utility>
 
 namespace brisolant {
 
@@ -35,6 +40,10 @@ namespace {
 
 // The papers the command line's --page-size names, in its order.
 constexpr const auto& kPapers = PdfChart::kPapers;
+
+// How long a file is read before its window shows the reading's progress: a
+// quick file shows its chart at once, with no flash of a progress bar.
+constexpr std::chrono::milliseconds kShowReadingAfter{300};
 
 // The platform's keys for standard, and others where they are not among them:
 // a key given twice makes the shortcut ambiguous, and it does nothing.
@@ -50,52 +59,91 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QList<QKey
 
 } // namespace
 
-int ChartWindow::openFiles(const QStringList& paths, QWidget* parent) {
-    // Each file is read on a thread of its own while its window is built here:
-    // reading a show file and starting the fonts take about as long. The pages
-    // are laid out here, with the fonts they are drawn with: Qt keeps a cache
-    // of fonts for each thread.
-    std::vector<std::future<std::variant<ChartFile, QString>>> reads;
+void ChartWindow::openFiles(const QStringList& paths, QWidget* parent,
+                            const std::function<void(int charted)>& ended) {
+    auto* opening = new ChartOpening(parent, ended);
     for (const QString& path : paths) {
-        reads.push_back(std::async(std::launch::async, &ChartFile::read, path));
+        opening->add(new ChartWindow(path));
     }
-    int opened = 0;
-    for (auto& read : reads) {
-        auto window = std::make_unique<ChartWindow>();
-        auto charted = read.get();
-        if (auto* file = std::get_if<ChartFile>(&charted)) {
-            window->setChart(std::move(*file));
-            window.release()->show();
-            ++opened;
-        } else {
-            window.reset();
-            QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                            std::get<QString>(charted), QMessageBox::Ok, parent);
-            // The file's own text is quoted in it: never rich text.
-            box.setTextFormat(Qt::PlainText);
-            box.exec();
-        }
-    }
-    return opened;
+    opening->start();
 }
 
-ChartWindow::ChartWindow(QWidget* parent)
+ChartWindow::ChartWindow(const QString& path, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_messageBox(this)
     , m_boundary(m_messageBox) {
+    // Read while the window is built: reading a show file and starting the
+    // fonts take about as long. The pages are laid out here, with the fonts
+    // they are drawn with: Qt keeps a cache of fonts for each thread.
+    m_reading = new ChartReading(path, this);
+    connect(m_reading, &ChartReading::finished, this, &ChartWindow::readingFinished);
+    m_file.path = path;
+    m_file.title = RigFile::title(path);
     setObjectName(QStringLiteral("ChartWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
     createControls();
     if (const QScreen* display = screen()) {
         const QSize room = display->availableGeometry().size() * 0.9;
         resize(std::min(room.width(), 760), std::min(room.height(), 1000));
     }
-    m_view->setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(kShowReadingAfter, this, &ChartWindow::showReading);
+}
+
+void ChartWindow::closeEvent(QCloseEvent* event) {
+    // At once, not when the window is deleted: its chart must not come first.
+    if (m_reading != nullptr) {
+        m_reading->cancel();
+    }
+    QWidget::closeEvent(event);
+}
+
+void ChartWindow::showReading() {
+    if (m_reading == nullptr) {
+        return;
+    }
+    m_readingPanel = new ReadingPanel(*m_reading, m_file.title, this);
+    qobject_cast<QBoxLayout*>(layout())->addWidget(m_readingPanel, 1);
+    connect(m_readingPanel, &ReadingPanel::cancelled, this, &QWidget::close);
+    show();
+    m_readingPanel->setFocus(Qt::OtherFocusReason);
+}
+
+void ChartWindow::readingFinished() {
+    ChartReading* reading = std::exchange(m_reading, nullptr);
+    reading->deleteLater();
+    delete std::exchange(m_readingPanel, nullptr);
+    std::optional<QString> why;
+    try {
+        auto read = reading->take();
+        if (auto* file = std::get_if<ChartFile>(&read)) {
+            setChart(std::move(*file));
+        } else {
+            why = std::get<QString>(std::move(read));
+        }
+    } catch (...) {
+        // Nothing may leave for Qt's event loop: memory running out is told
+        // as a file that cannot be charted is.
+        why = QtMessageBox::displayText(HandlerBoundary::describeCurrentException());
+    }
+    if (why) {
+        Q_EMIT refused(*why);
+        close();
+    } else {
+        for (QAction* action : std::as_const(m_chartActions)) {
+            action->setEnabled(true);
+        }
+        m_paper->setEnabled(true);
+        m_profilePanel->show();
+        m_view->show();
+        m_view->setFocus(Qt::OtherFocusReason);
+        show();
+        Q_EMIT charted();
+    }
 }
 
 void ChartWindow::setChart(ChartFile file) {
     m_file = std::move(file);
-    setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
     m_profilePanel->setRig(m_file.fixtures, m_file.profiles);
     showNotes();
     m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
@@ -150,6 +198,8 @@ void ChartWindow::createControls() {
                                       const std::function<void()>& handler) {
         auto* action = new QAction(text, this);
         action->setShortcuts(keys);
+        action->setEnabled(false); // until there is a chart
+        m_chartActions.append(action);
         addAction(action);
         connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
         auto* tool = new QToolButton(this);
@@ -173,6 +223,7 @@ void ChartWindow::createControls() {
     for (const QPageSize::PageSizeId id : kPapers) {
         m_paper->addItem(QPageSize::name(id), QVariant::fromValue(id));
     }
+    m_paper->setEnabled(false);
     paperLabel->setBuddy(m_paper);
     m_paper->setAccessibleName(tr("Paper"));
     m_paper->setAccessibleDescription(tr("The paper the chart is laid out for."));
@@ -183,6 +234,7 @@ void ChartWindow::createControls() {
 
     m_view = new ChartPageView(this);
     m_view->setObjectName(QStringLiteral("page"));
+    m_view->hide();
     button("zoomOut", tr("Zoom &out"), keysFor(QKeySequence::ZoomOut, {}),
            tr("Shows the page smaller."), [this] { m_view->zoomOut(); });
     button("fitPage", tr("&Fit page"),
@@ -203,8 +255,10 @@ void ChartWindow::createControls() {
     m_notes->setAccessibleDescription(
         tr("Fixtures left off the chart and why, fixtures that share channels, and what the "
            "file lacked."));
+    m_notes->hide();
     layout->addWidget(m_notes);
     m_profilePanel = new ProfilePanel(this);
+    m_profilePanel->hide(); // until there are fixtures to list
     layout->addWidget(m_profilePanel);
     connect(m_profilePanel, &ProfilePanel::profileChosen, this,
             [this](const QString& maker, const QString& type, const QString& profile) {

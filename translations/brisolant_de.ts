@@ -1209,6 +1209,29 @@ abgelehnte Tabelle.</translation>
     </message>
 </context>
 <context>
+    <name>brisolant::ReadingPanel</name>
+    <message>
+        <source>Reading &quot;%1&quot;…</source>
+        <translation>„%1“ wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading the file</source>
+        <translation>Die Datei wird gelesen</translation>
+    </message>
+    <message>
+        <source>How much of the file has been read.</source>
+        <translation>Wie viel der Datei schon gelesen ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Stops reading the file and closes the window.</source>
+        <translation>Bricht das Lesen der Datei ab und schließt das Fenster.</translation>
+    </message>
+</context>
+<context>
     <name>brisolant::RuntimeError</name>
     <message>
         <source>Overflow</source>

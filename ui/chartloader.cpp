@@ -6,8 +6,9 @@
 
 namespace brisolant {
 
-int ChartLoader::openFiles(const QStringList& paths, QWidget* parent) {
-    using OpenCharts = int (*)(const QStringList&, QWidget*);
+bool ChartLoader::openFiles(const QStringList& paths, QWidget* parent,
+                            const std::function<void(int charted)>& ended) {
+    using OpenCharts = bool (*)(const QStringList&, QWidget*, const std::function<void(int)>&);
     static OpenCharts openCharts = nullptr;
     QString why;
     // Beside the program in a build tree, in its private folder when installed.
@@ -24,9 +25,9 @@ int ChartLoader::openFiles(const QStringList& paths, QWidget* parent) {
     if (openCharts == nullptr) {
         QMessageBox::critical(parent, QCoreApplication::applicationName(),
                               tr("The chart window cannot be loaded: %1").arg(why));
-        return 0;
+        return false;
     }
-    return openCharts(paths, parent);
+    return openCharts(paths, parent, ended);
 }
 
 } // namespace brisolant

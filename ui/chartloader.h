@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace brisolant {
@@ -14,10 +16,13 @@ class ChartLoader final {
     Q_DECLARE_TR_FUNCTIONS(ChartLoader)
 
 public:
-    // A chart window for each file that can be charted; a message box over
-    // parent for each that cannot, or once when the module cannot be loaded.
-    // Returns how many windows opened.
-    static int openFiles(const QStringList& paths, QWidget* parent = nullptr);
+    // A chart window for each file that can be charted, shown once it is
+    // read; a message box over parent for each that cannot. Returns at once:
+    // ended, when given, is called from the event loop once every window has
+    // closed and every message has been answered, with how many files were
+    // charted. False, after a message box, when the module cannot be loaded.
+    static bool openFiles(const QStringList& paths, QWidget* parent = nullptr,
+                          const std::function<void(int charted)>& ended = {});
 };
 
 } // namespace brisolant

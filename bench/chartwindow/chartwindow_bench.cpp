@@ -3,6 +3,9 @@
 //   brisolant_chartwindow_bench open FILE   opens FILE's chart window and ends
 //       as soon as its first page has painted, so that the process can be
 //       timed against the command line charting the same file;
+//   brisolant_chartwindow_bench progress FILE  opens a FILE that takes long
+//       to read and ends as soon as its window has painted the reading's
+//       progress bar;
 //   brisolant_chartwindow_bench pages FILE  opens it, then turns every page
 //       with Page Down and times each page's paint, to the screen included;
 //       prints the pages and p50, p99 and the maximum in milliseconds;
@@ -24,24 +27,30 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
 
-// Ends the program once the watched widget has painted, at once: taking the
-// window and the application down is no part of showing the page.
+// Ends the program once the watched widget, or any of the class named, has
+// painted, at once: taking the window and the application down is no part of
+// showing the page.
 class FirstPaint final : public QObject {
 public:
-    using QObject::QObject;
+    explicit FirstPaint(const char* className = "QWidget")
+        : m_className(className) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() == QEvent::Paint && watched->inherits(m_className)) {
             // Queued: it runs after this paint has finished.
             QTimer::singleShot(0, qApp, [] { std::_Exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    const char* m_className;
 };
 
 int fail(const char* what) {
@@ -54,8 +63,9 @@ int fail(const char* what) {
 int main(int argc, char* argv[]) {
     const QString mode = argc >= 2 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (argc != (mode == u"floor" ? 2 : 3) ||
-        (mode != u"open" && mode != u"pages" && mode != u"floor")) {
-        std::fprintf(stderr, "usage: brisolant_chartwindow_bench open|pages FILE | floor\n");
+        (mode != u"open" && mode != u"progress" && mode != u"pages" && mode != u"floor")) {
+        std::fprintf(stderr,
+                     "usage: brisolant_chartwindow_bench open|progress|pages FILE | floor\n");
         return 2;
     }
     const QApplication application(argc, argv);
@@ -73,10 +83,23 @@ int main(int argc, char* argv[]) {
     }
     const QString file = QString::fromLocal8Bit(argv[2]);
     QLibrary module(QStringLiteral(BRISOLANT_CHART_MODULE_PATH));
-    const auto openCharts = reinterpret_cast<int (*)(const QStringList&, QWidget*)>(
-        module.resolve("brisolantOpenCharts"));
-    if (openCharts == nullptr || openCharts({file}, nullptr) != 1) {
+    using OpenCharts = bool (*)(const QStringList&, QWidget*, const std::function<void(int)>&);
+    const auto openCharts = reinterpret_cast<OpenCharts>(module.resolve("brisolantOpenCharts"));
+    const auto ended = [](int charted) {
+        if (charted == 0) {
+            std::_Exit(fail("no chart window opened"));
+        }
+    };
+    if (openCharts == nullptr || !openCharts({file}, nullptr, ended)) {
         return fail("no chart window opened");
+    }
+    if (mode == u"progress") {
+        // The bar is made once the reading has taken a moment.
+        FirstPaint firstPaint("QProgressBar");
+        QCoreApplication::instance()->installEventFilter(&firstPaint);
+        QTimer::singleShot(10000, qApp,
+                           [] { std::_Exit(fail("no progress shown: read at once")); });
+        return QApplication::exec();
     }
     QAbstractScrollArea* view = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -91,7 +114,9 @@ int main(int argc, char* argv[]) {
         return QApplication::exec();
     }
 
-    if (!QTest::qWaitForWindowExposed(view->window())) {
+    // The page shows once the file is read.
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }, 60000) ||
+        !QTest::qWaitForWindowExposed(view->window())) {
         return fail("the chart window was never shown");
     }
     const auto* number = view->window()->findChild<QLabel*>("pageNumber");

@@ -3,9 +3,12 @@
 //   click: a mouse click on a switch position until the address label has
 //          painted the new address;
 //   enter: Enter in the address editor until the label and every option
-//          button whose state changed have painted.
+//          button whose state changed have painted;
+//   read:  with a file named, clicks as the first, a millisecond apart,
+//          while the file, dropped on the window, is read, until its chart
+//          window shows the chart.
 //
-//   brisolant_response_bench [clicks] [enters]
+//   brisolant_response_bench [clicks] [enters] [file]
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM names another.
 // Prints p50, p99 and the maximum in microseconds, of the wall time and of the
@@ -23,6 +26,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QTest>
 
@@ -31,6 +35,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -174,6 +179,8 @@ public:
         return stopwatch.stop(last);
     }
 
+    [[nodiscard]] QWidget& window() { return m_window; }
+
 private:
     template <typename T> [[nodiscard]] T* find(const QString& name) const {
         auto* widget = m_window.findChild<T*>(name);
@@ -227,6 +234,51 @@ void report(const char* name, const char* what, const std::vector<Sample>& sampl
     }
 }
 
+// How long a dropped file took until its chart was shown, and the longest
+// the event loop was held between two clicks: a click waits that long.
+struct Reading {
+    double millis = 0;
+    double longestHeldMillis = 0;
+};
+
+// Drops file on the window, as the program opens a dropped file, and clicks
+// until its chart window shows the chart.
+[[nodiscard]] std::vector<Sample> clicksWhileReading(Bench& bench, const char* file,
+                                                     Reading& reading) {
+    QLibrary module(QStringLiteral(BRISOLANT_CHART_MODULE_PATH));
+    using OpenCharts = bool (*)(const QStringList&, QWidget*, const std::function<void(int)>&);
+    const auto openCharts = reinterpret_cast<OpenCharts>(module.resolve("brisolantOpenCharts"));
+    const auto charted = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+            const auto* page = window->findChild<QWidget*>(QStringLiteral("page"));
+            return page != nullptr && page->isVisible();
+        });
+    };
+    const auto start = Clock::now();
+    if (openCharts == nullptr ||
+        !openCharts({QString::fromLocal8Bit(file)}, &bench.window(), [](int) {})) {
+        fail("the chart module cannot be loaded");
+    }
+    std::vector<Sample> samples;
+    while (!charted()) {
+        if (Clock::now() - start > std::chrono::minutes(1)) {
+            fail("the dropped file was never charted");
+        }
+        samples.push_back(bench.clickOnce());
+        // Idle a moment, as between any two clicks of a person's: Qt's timers,
+        // the chart window's among them, run when the event loop is idle. The
+        // chart, once read, is shown in one of these.
+        const auto idle = Clock::now();
+        QTest::qWait(1);
+        reading.longestHeldMillis =
+            std::max(reading.longestHeldMillis,
+                     std::chrono::duration<double, std::milli>(Clock::now() - idle).count() - 1);
+    }
+    reading.millis = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return samples;
+}
+
 [[nodiscard]] int count(int argc, char* argv[], int index, int fallback) {
     if (argc <= index) {
         return fallback;
@@ -272,5 +324,13 @@ int main(int argc, char* argv[]) {
                 "p99", "max", "cpu p50", "p99", "max", "preempted");
     report("click", "switch position clicked -> label painted", clickSamples);
     report("enter", "Enter -> label, changed switches painted", enterSamples);
+    if (argc > 3) {
+        Reading reading;
+        const std::vector<Sample> readSamples = clicksWhileReading(bench, argv[3], reading);
+        report("read", "click while a dropped file is read -> painted", readSamples);
+        std::printf("read: %.0f ms until the chart was shown; the event loop held at most "
+                    "%.1f ms between two clicks\n",
+                    reading.millis, reading.longestHeldMillis);
+    }
     return 0;
 }

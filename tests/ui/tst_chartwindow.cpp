@@ -2,11 +2,13 @@
 // CUPS server of its own; under a window manager, a drop from another program.
 #include "chartpages.h"
 #include "chartpageview.h"
+#include "chartreading.h"
 #include "chartwindow.h"
 #include "pdfchart.h"
 
 #include <QComboBox>
 #include <QDrag>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,10 +17,16 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace brisolant;
 
@@ -32,22 +40,11 @@ QString outputOf(const QStringList& arguments, const QString& program = BRISOLAN
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Each modal dialog, as it comes, to answer until destroyed.
-std::unique_ptr<QTimer> answer(const std::function<void(QDialog*)>& with) {
-    auto timer = std::make_unique<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [with] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            with(dialog);
-        }
-    });
-    timer->start(20);
-    return timer;
-}
-
-QList<ChartWindow*> chartWindows() {
+QList<ChartWindow*> chartWindows(bool hiddenToo = false) {
     QList<ChartWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<ChartWindow*>(widget); window && window->isVisible()) {
+        if (auto* window = qobject_cast<ChartWindow*>(widget);
+            window && (hiddenToo || window->isVisible())) {
             windows << window;
         }
     }
@@ -118,13 +115,42 @@ private Q_SLOTS:
         QVERIFY(QProcess::execute(
                     "sh", {"-c", QString(kSetUp).arg(m_dir.path(), BRISOLANT_SOURCE)}) == 0);
         qputenv("CUPS_SERVER", m_dir.filePath("cups/socket").toUtf8());
+        // Each modal dialog as it comes: answered as the case says, or, when
+        // the case expects none or its answer leaves it open, closed and the
+        // case failed. Nothing waits on a person.
+        connect(&m_guard, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            m_ticks += dialog != nullptr;
+            if (dialog != nullptr && (!m_answer || m_ticks > 200)) {
+                const auto* box = qobject_cast<QMessageBox*>(dialog);
+                m_unanswered << (box != nullptr ? box->text() : dialog->windowTitle());
+                dialog->reject();
+            } else if (dialog != nullptr) {
+                m_answer(dialog);
+            }
+        });
+        m_guard.start(20);
         // The user's profile file here, for this program and the ones it starts.
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
     }
     void cleanupTestCase() { // through timeout, which passes it on to the server
         QProcess::execute("sh", {"-c", "kill $(cat " + m_dir.filePath("cups/pid") + ")"});
     }
-    void cleanup() { qDeleteAll(chartWindows()); }
+    void init() {
+        m_ticks = 0;
+        m_charted = -1;
+    }
+    // Whatever a case left: its windows, a dialog, a reading. A reading blocked
+    // on standard input ends once the pipe is closed.
+    void cleanup() {
+        m_answer = nullptr;
+        qDeleteAll(chartWindows(true));
+        if (m_writer >= 0) {
+            ::close(std::exchange(m_writer, -1));
+        }
+        QTRY_COMPARE(ChartReading::running(), 0);
+        QVERIFY2(m_unanswered.isEmpty(), qPrintable("left open: " + m_unanswered.join(" | ")));
+    }
 
     // Screen and paper are drawn alike: a page drawn on an image of 96 dots
     // per inch is the PDF's page rasterised at 96.
@@ -143,32 +169,100 @@ private Q_SLOTS:
     }
 
     // A window for each file that can be charted, with its notes; for each
-    // that cannot, one message quoting the file and the line.
+    // that cannot, one message quoting the file and the line. Once the windows
+    // are closed and the messages answered, and not before, how many were
+    // charted.
+    void opening_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("notes"); // each window's title and notes, sorted
+        QTest::addColumn<int>("charted");
+        QTest::newRow("three files")
+            << QStringList{"rig.mvr", "refused.csv", "patch.csv"}
+            << QStringList{"patch.csv \u2013 switch chart: warning: Spot 1 (line 2) and Dimmer "
+                           "(line 32) share channel 1 of universe 1.",
+                           "rig.mvr \u2013 switch chart: 105 Spot 300 spare left out: not "
+                           "patched."}
+            << 2;
+        QTest::newRow("none charted") << QStringList{"refused.csv"} << QStringList{} << 0;
+    }
     void opening() {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, notes);
+        QFETCH(int, charted);
         QStringList shown;
-        const auto boxes = answer([&shown](QDialog* box) {
-            shown << static_cast<QMessageBox*>(box)->text();
+        m_answer = [this, &shown](QDialog* box) {
+            shown << QString::number(m_charted) + ' ' + static_cast<QMessageBox*>(box)->text();
             box->close();
-        });
+        };
         const QString dir = m_dir.path() + '/';
-        QCOMPARE(ChartWindow::openFiles({dir + "rig.mvr", dir + "refused.csv", dir + "patch.csv"}),
-                 2);
-        QCOMPARE(shown, QStringList{"Cannot chart \"" + dir +
-                                    "refused.csv\": Fixture \"B\" (line 3): "
-                                    "start address \"x1\" is in none of the notations 17, 2/17, "
-                                    "2.17, 2-17, 2:17 or 2/17<32."});
-        QStringList notes;
+        open(QStringList(files).replaceInStrings(QRegularExpression("^"), dir));
+        QTRY_COMPARE(shown, QStringList{"-1 Cannot chart \"" + dir +
+                                        "refused.csv\": Fixture \"B\" (line 3): "
+                                        "start address \"x1\" is in none of the notations 17, "
+                                        "2/17, 2.17, 2-17, 2:17 or 2/17<32."});
+        QTRY_COMPARE(chartWindows().size(), notes.size());
+        QStringList seen;
         for (ChartWindow* window : chartWindows()) {
             const auto* box = window->findChild<QPlainTextEdit*>("notes");
-            notes << window->windowTitle() + ": " +
-                         (box->isVisibleTo(window) ? box->toPlainText() : "");
+            seen << window->windowTitle() + ": " +
+                        (box->isVisibleTo(window) ? box->toPlainText() : "");
+            window->close();
         }
-        notes.sort();
-        QCOMPARE(notes,
-                 QStringList({"patch.csv \u2013 switch chart: warning: Spot 1 (line 2) and "
-                              "Dimmer (line 32) share channel 1 of universe 1.",
-                              "rig.mvr \u2013 switch chart: 105 Spot 300 spare left out: not "
-                              "patched."}));
+        seen.sort();
+        QCOMPARE(seen, notes);
+        QTRY_COMPARE(m_charted, charted);
+    }
+
+    // A file read slowly, from standard input: after a moment its window shows
+    // the reading, with Cancel focused, until the chart comes; Cancel or Escape stop the
+    // reading once it has read what it waits for, with no message and the
+    // pipe still open. Nothing that needs the chart works before it.
+    void reading_data() {
+        QTest::addColumn<QString>("keys"); // once the reading shows; none: the rest is written
+        QTest::newRow("charted") << "";
+        QTest::newRow("Cancel") << "Return";
+        QTest::newRow("Escape, after Ctrl+S and Ctrl+P") << "Ctrl+S,Ctrl+P,Esc";
+    }
+    void reading() {
+        QFETCH(QString, keys);
+        std::array<int, 2> pipe{};
+        QVERIFY(::pipe(pipe.data()) == 0 && ::dup2(pipe[0], STDIN_FILENO) == STDIN_FILENO);
+        ::close(pipe[0]);
+        std::clearerr(stdin);
+        m_writer = pipe[1];
+        QElapsedTimer since;
+        since.start();
+        open({"-"});
+        const QPointer<ChartWindow> window = shown();
+        QVERIFY(window && window->findChild<QProgressBar*>()->isVisible() &&
+                !window->findChild<QListWidget*>()->isVisible());
+        QVERIFY(since.elapsed() >= 300); // a quick file shows no progress
+        QTRY_COMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("cancel"));
+        if (keys.isEmpty()) {
+            QVERIFY(::write(m_writer, "Name,DMX\nSpot,1\n", 16) == 16);
+            ::close(std::exchange(m_writer, -1));
+            QTRY_COMPARE(window->findChild<QLabel*>("pageNumber")->text(), "Page 1 of 1");
+            QVERIFY(!window->findChild<QProgressBar*>());
+            window->close();
+        } else {
+            for (const QString& key : keys.split(u',')) {
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+            }
+            QTRY_VERIFY(window.isNull());
+            // Blank lines until the pipe is full: the reading has stopped.
+            ::fcntl(m_writer, F_SETFL, O_NONBLOCK);
+            const QByteArray lines(1 << 16, '\n');
+            QTRY_VERIFY(::write(m_writer, lines.data(), lines.size()) < 0 &&
+                        ChartReading::running() == 0);
+        }
+        QTRY_COMPARE(m_charted, int(keys.isEmpty()));
+    }
+
+    // A file's reading tells how far it has come: all of it, once read.
+    void progress() {
+        ChartReading reading(m_dir.filePath("patch.csv"));
+        QVERIFY(QSignalSpy(&reading, &ChartReading::finished).wait(5000));
+        QCOMPARE(reading.progress().value_or(-1), 1.0);
     }
 
     void keys_data() {
@@ -191,9 +285,9 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(QString, page);
         QFETCH(int, zoomed);
-        QCOMPARE(ChartWindow::openFiles({m_dir.filePath("patch.csv")}), 1);
-        const QPointer<ChartWindow> window = chartWindows().constFirst();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        open({m_dir.filePath("patch.csv")});
+        const QPointer<ChartWindow> window = shown();
+        QVERIFY(window);
         auto* view = window->findChild<ChartPageView*>();
         const double fitted = view->zoom();
         for (const QString& key : keys.split(u',')) {
@@ -215,9 +309,9 @@ private Q_SLOTS:
         QFile high(m_dir.filePath("high.csv"));
         QVERIFY(high.open(QIODevice::WriteOnly) && high.write("Name,DMX\nA,512\nB,17\n") > 0);
         high.close();
-        QCOMPARE(ChartWindow::openFiles({high.fileName()}), 1);
-        ChartWindow* window = chartWindows().constFirst();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        open({high.fileName()});
+        ChartWindow* window = shown();
+        QVERIFY(window);
         const auto* types = window->findChild<QListWidget*>("fixtureTypes");
         const auto* notes = window->findChild<QPlainTextEdit*>("notes");
         QCOMPARE(types->item(0)->text(), "No type named: 2 fixtures, dip9");
@@ -233,12 +327,16 @@ private Q_SLOTS:
         QFile kept(m_dir.filePath("config/brisolant/profiles.toml"));
         QVERIFY(kept.open(QIODevice::ReadOnly) &&
                 kept.readAll().endsWith("\n[[rule]]\ntype = \"\"\nprofile = \"dip10\"\n"));
-        QCOMPARE(ChartWindow::openFiles({high.fileName()}), 1);
-        QTRY_COMPARE(chartWindows().size(), 2);
-        for (ChartWindow* each : chartWindows()) {
-            QCOMPARE(each->findChild<QListWidget*>("fixtureTypes")->item(0)->text(),
-                     "No type named: 2 fixtures, dip10");
-        }
+        open({high.fileName()});
+        const auto listed = [] {
+            QStringList first;
+            for (ChartWindow* each : chartWindows()) {
+                const auto* list = each->findChild<QListWidget*>("fixtureTypes");
+                first << (list->isVisible() ? list->item(0)->text() : "");
+            }
+            return first;
+        };
+        QTRY_COMPARE(listed(), QStringList(2, "No type named: 2 fixtures, dip10"));
         kept.remove();
     }
 
@@ -247,37 +345,46 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("printer"); // chosen in the print dialog
         QTest::addColumn<QString>("file");    // what it writes; a save offers the rig's name
+        QTest::addColumn<QString>("paper");   // of a PDF
         const auto row = [](const char* name, const char* keys, const char* printer,
-                            const char* file) {
-            QTest::newRow(name) << QString(keys) << QString(printer) << QString(file);
+                            const char* file, const char* paper) {
+            QTest::newRow(name) << QString(keys) << QString(printer) << QString(file) << paper;
         };
-        row("Save as PDF", "Ctrl+S", "", "rig.pdf");
-        row("Save as CSV", "Ctrl+Shift+S", "", "rig.csv");
-        row("Print to a file", "Ctrl+P", "Print to File (PDF)", "printed.pdf");
-        row("Print on a CUPS printer", "Ctrl+P", "brisolant-test", ""); // into its queue
+        row("Save as PDF", "Ctrl+S", "", "rig.pdf", "A4");
+        row("Save as PDF on A3", "Alt+A,Up,Ctrl+S", "", "rig.pdf", "A3");
+        row("Save as CSV", "Ctrl+Shift+S", "", "rig.csv", "");
+        row("Print to a file", "Ctrl+P", "Print to File (PDF)", "printed.pdf", "A4");
+        row("Print on A5 to a file", "Alt+A,Down,Ctrl+P", "Print to File (PDF)", "printed.pdf",
+            "A5");
+        row("Print on a CUPS printer", "Ctrl+P", "brisolant-test", "", ""); // into its queue
     }
     void saving() {
         QFETCH(QString, keys);
         QFETCH(QString, printer);
         QFETCH(QString, file);
-        QCOMPARE(ChartWindow::openFiles({m_dir.filePath("rig.mvr")}), 1);
-        QVERIFY(QTest::qWaitForWindowActive(chartWindows().constFirst()));
+        QFETCH(QString, paper);
+        open({m_dir.filePath("rig.mvr")});
+        QVERIFY(shown());
         const QString saved = m_dir.filePath(file);
-        const auto dialogs = answer([&](QDialog* dialog) {
+        QFile::remove(saved);
+        m_answer = [&](QDialog* dialog) {
             if (auto* printers = dialog->findChild<QComboBox*>("printers")) {
                 printers->setCurrentIndex(printers->findText(printer));
                 dialog->findChild<QLineEdit*>("filename")->setText(saved);
             }
             dialog->accept();
-        });
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+        };
+        for (const QString& key : keys.split(u',')) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
         if (file.isEmpty()) {
             QTRY_VERIFY(outputOf({"-W", "completed", "-o"}, "lpstat").startsWith(printer + "-1 "));
             return;
         }
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saved).size() > 0, 20000);
+        QTRY_VERIFY(QFileInfo(saved).size() > 0);
         const QString reference = m_dir.filePath(file.endsWith("csv") ? "ref.csv" : "ref.pdf");
-        outputOf({"--chart-patch", m_dir.filePath("rig.mvr"), "--output", reference});
+        outputOf(QStringList{"--chart-patch", m_dir.filePath("rig.mvr"), "--output", reference} +
+                 (paper.isEmpty() ? QStringList() : QStringList{"--page-size", paper}));
         // A PDF by its page size, the layout of its pages' text and its first page's look.
         const auto read = [](const QString& path) {
             return path.endsWith("csv")
@@ -322,8 +429,57 @@ private Q_SLOTS:
         program.terminate();
     }
 
+    // Under a window manager: "Brisolant FILE..." ends once each of its
+    // windows, a file's message included, is closed with Escape; status 1
+    // when no file was charted.
+    void endsWithItsWindows_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("status");
+        QTest::newRow("none charted") << QStringList{"refused.csv"} << 1;
+        QTest::newRow("one of two charted") << QStringList{"refused.csv", "patch.csv"} << 0;
+    }
+    void endsWithItsWindows() {
+        if (QGuiApplication::platformName() != "xcb") {
+            QSKIP("needs X11 and a window manager");
+        }
+        QFETCH(QStringList, files);
+        QFETCH(int, status);
+        QProcess program;
+        program.setWorkingDirectory(m_dir.path());
+        program.start(BRISOLANT_PROGRAM, files);
+        const QStringList escape =
+            QString("2 xdotool search --onlyvisible --pid %1 . windowactivate --sync key Escape")
+                .arg(program.processId())
+                .split(' ');
+        for (int tries = 0; tries < 40 && !program.waitForFinished(200); ++tries) {
+            outputOf(escape, "timeout");
+        }
+        QCOMPARE(program.state(), QProcess::NotRunning);
+        QCOMPARE(program.exitCode(), status);
+    }
+
 private:
+    // Opens the files' windows; ended sets m_charted.
+    void open(const QStringList& paths) {
+        ChartWindow::openFiles(paths, nullptr, [this](int charted) { m_charted = charted; });
+    }
+    // The first window shown and active, or nothing once the files have ended.
+    ChartWindow* shown() {
+        const bool one =
+            QTest::qWaitFor([this] { return !chartWindows().isEmpty() || m_charted >= 0; });
+        return one && !chartWindows().isEmpty() &&
+                       QTest::qWaitForWindowActive(chartWindows().constFirst())
+                   ? chartWindows().constFirst()
+                   : nullptr;
+    }
+
     QTemporaryDir m_dir;
+    QTimer m_guard;
+    std::function<void(QDialog*)> m_answer;
+    int m_ticks = 0; // of the guard's, with a dialog open
+    QStringList m_unanswered;
+    int m_charted = -1;
+    int m_writer = -1; // of the pipe that is standard input
 };
 
 QTEST_MAIN(ChartWindowTest)
