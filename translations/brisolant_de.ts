@@ -225,10 +225,6 @@
         <translation> und %1 weiteren</translation>
     </message>
     <message>
-        <source>Fixture %1</source>
-        <translation>Gerät %1</translation>
-    </message>
-    <message>
         <source>No. %1</source>
         <translation>Nr. %1</translation>
     </message>
@@ -251,6 +247,10 @@
     <message>
         <source>Brisolant %1. Switch 1 has weight 1, switch 9 weight 256; a lever up is ON.</source>
         <translation>Brisolant %1. Schalter 1 hat das Gewicht 1, Schalter 9 das Gewicht 256; ein Hebel oben ist ON.</translation>
+    </message>
+    <message>
+        <source>%1 at %2, switches ON: %3</source>
+        <translation>%1 auf %2, Schalter ON: %3</translation>
     </message>
 </context>
 <context>
@@ -483,6 +483,13 @@ abgelehnte Tabelle.</translation>
     </message>
 </context>
 <context>
+    <name>NameLayout</name>
+    <message>
+        <source>Fixture %1</source>
+        <translation>Gerät %1</translation>
+    </message>
+</context>
+<context>
     <name>PatchList</name>
     <message>
         <source>a row of more than %1 fields; no patch list has that many columns.</source>
@@ -711,10 +718,6 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>Chart page</source>
         <translation>Tabellenseite</translation>
-    </message>
-    <message>
-        <source>%1 at %2, switches ON: %3</source>
-        <translation>%1 auf %2, Schalter ON: %3</translation>
     </message>
     <message>
         <source>Page %1 of %2. %3</source>
