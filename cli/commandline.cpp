@@ -4,6 +4,7 @@
 #include "chartcommand.h"
 #include "chartrequest.h"
 #include "consoletranslations.h"
+#include "labelsheet.h"
 #include "patchcolumns.h"
 #include "patchlist.h"
 #include "report.h"
@@ -125,6 +126,18 @@ QString patchListHelp() {
         74);
 }
 
+// The label sheets --labels takes, a line each, from their own table.
+QString labelSheetsHelp() {
+    QString help = QCoreApplication::translate("CommandLine", "Label sheets and tapes (--labels):");
+    for (const LabelSheet& sheet : LabelSheet::all()) {
+        help += QStringLiteral("\n  %1  %2")
+                    .arg(QString::fromLatin1(sheet.name).leftJustified(14), sheet.describe());
+    }
+    return help + u'\n' +
+           QCoreApplication::translate(
+               "CommandLine", "A small label holds the number, address and switches only.");
+}
+
 } // namespace
 
 std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringList& chartFiles) {
@@ -144,7 +157,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     // Qt's options are single-dash words ("-platform"); take ours either way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", kDescription).arg(patchListHelp()));
+        QCoreApplication::translate("CommandLine", kDescription).arg(patchListHelp()) +
+        QStringLiteral("\n\n") + labelSheetsHelp());
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
         QCoreApplication::translate("CommandLine", "Show this help and exit."));
@@ -191,7 +205,35 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
             "CommandLine", "Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter "
                            "or A4, after the locale's paper (LC_PAPER)."),
         QStringLiteral("size"));
-    parser.addOptions({help, version, list, series, patch, output, format, pageSize});
+    const QCommandLineOption labels(
+        QStringLiteral("labels"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Instead of the chart, a label for each fixture on this sheet or tape (listed "
+            "above), as a PDF: --output FILE.pdf."),
+        QStringLiteral("sheet"));
+    const QCommandLineOption labelsStart(
+        QStringLiteral("labels-start"),
+        QCoreApplication::translate("CommandLine",
+                                    "Start at this label of a sheet partly used, counted across "
+                                    "and then down from 1."),
+        QStringLiteral("n"));
+    const QCommandLineOption order(
+        QStringLiteral("order"),
+        QCoreApplication::translate("CommandLine",
+                                    "The order of the chart and the labels: list (as the source "
+                                    "lists them, the default) or address (by universe and start "
+                                    "address)."),
+        QStringLiteral("order"));
+    const QCommandLineOption universeMap(
+        QStringLiteral("universe-map"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "After the chart, a map of each universe the rig uses: the fixtures' channels, "
+            "those shared, the free blocks. In a PDF a page per universe; as text, after an "
+            "empty line, a line per fixture, shared run and free block, then the totals."));
+    parser.addOptions({help, version, list, series, patch, output, format, pageSize, labels,
+                       labelsStart, order, universeMap});
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("CommandLine",
@@ -219,8 +261,11 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     const QStringList serieses = parser.values(series);
     const QStringList patches = parser.values(patch);
     const qsizetype sources = lists.size() + serieses.size() + patches.size();
+    const bool labelsOrMaps = parser.isSet(labels) || parser.isSet(labelsStart) ||
+                              parser.isSet(order) || parser.isSet(universeMap);
     if (!parser.positionalArguments().isEmpty()) {
-        if (sources > 0 || parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize)) {
+        if (sources > 0 || parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize) ||
+            labelsOrMaps) {
             return report::usageError(QCoreApplication::translate(
                 "CommandLine", "files to open in chart windows take no chart options; "
                                "--chart-patch FILE charts one without a window."));
@@ -233,6 +278,11 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
             return report::usageError(QCoreApplication::translate(
                 "CommandLine", "--output, --format and --page-size need a chart: --chart, "
                                "--chart-series or --chart-patch."));
+        }
+        if (labelsOrMaps) {
+            return report::usageError(QCoreApplication::translate(
+                "CommandLine", "--labels, --labels-start, --order and --universe-map need a "
+                               "chart: --chart, --chart-series or --chart-patch."));
         }
         return std::nullopt;
     }
@@ -254,6 +304,10 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     request.output = parser.value(output);
     request.format = parser.value(format);
     request.pageSize = parser.value(pageSize);
+    request.labels = parser.value(labels);
+    request.labelsStart = parser.value(labelsStart);
+    request.order = parser.value(order);
+    request.universeMap = parser.isSet(universeMap);
     language.reset();
     return ChartCommand(request).run();
 }
