@@ -990,6 +990,14 @@ abgelehnte Tabelle.</translation>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Kann „%1“ nicht schreiben: %2.</translation>
     </message>
+    <message>
+        <source>&amp;Labels…</source>
+        <translation>&amp;Etiketten…</translation>
+    </message>
+    <message>
+        <source>Shows a label for each fixture, to print on a label sheet or tape.</source>
+        <translation>Zeigt ein Etikett für jedes Gerät, zum Drucken auf einen Etikettenbogen oder ein Band.</translation>
+    </message>
 </context>
 <context>
     <name>brisolant::DisplayCheck</name>
@@ -1013,6 +1021,81 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>Brisolant cannot open the X11 display &quot;%1&quot;: no X server answers there, or it refused the connection.</source>
         <translation>Brisolant kann den X11-Bildschirm „%1“ nicht öffnen: Dort antwortet kein X-Server, oder er hat die Verbindung abgelehnt.</translation>
+    </message>
+</context>
+<context>
+    <name>brisolant::LabelsDialog</name>
+    <message>
+        <source>%1 – labels</source>
+        <translation>%1 – Etiketten</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Bogen:</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>The label sheet or tape the labels are printed on.</source>
+        <translation>Der Etikettenbogen oder das Band, auf das die Etiketten gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>S&amp;tart at label:</source>
+        <translation>Ab &amp;Etikett:</translation>
+    </message>
+    <message>
+        <source>Start at label</source>
+        <translation>Ab Etikett</translation>
+    </message>
+    <message>
+        <source>The first label to print on, counted across and then down, for a sheet partly used.</source>
+        <translation>Das erste Etikett, auf das gedruckt wird, erst quer, dann nach unten gezählt, für einen angebrochenen Bogen.</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels…</source>
+        <translation>Etiketten &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Prints the labels through the system&apos;s print dialog.</source>
+        <translation>Druckt die Etiketten über den Druckdialog des Systems.</translation>
+    </message>
+    <message>
+        <source>Save labels as P&amp;DF…</source>
+        <translation>Etiketten als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Saves the labels as a PDF file, as they are shown.</source>
+        <translation>Speichert die Etiketten als PDF-Datei, wie sie angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Labels page</source>
+        <translation>Etikettenseite</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Print the labels</source>
+        <translation>Die Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>The labels could not be printed on &quot;%1&quot;.</source>
+        <translation>Die Etiketten konnten nicht auf „%1“ gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save the labels as PDF</source>
+        <translation>Die Etiketten als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Kann „%1“ nicht schreiben: %2.</translation>
     </message>
 </context>
 <context>
