@@ -125,7 +125,7 @@ ChartPages::ChartPages(SwitchChart::Chart chart, QString title, const QPageSize&
     , m_title(std::move(title))
     , m_pageSize(pageSize)
     , m_names(m_chart.rows, columnsAcross(pageSize).second - 2 * kPadding - kNumberWidth,
-              kSmallestNamePoints, 2) {
+              kSmallestNamePoints) {
     std::tie(m_columns, m_cellWidth) = columnsAcross(pageSize);
     const qreal height =
         pageSize.size(QPageSize::Point).height() - 2 * kMargin - kHeaderHeight - kFooterHeight;

@@ -54,7 +54,6 @@ LabelPages::Layout LabelPages::fullLayout(QSizeF inner, QSizeF drawing) {
         const qreal drawingWidth = drawing.width() * scale;
         layout.name = {0, 0, width, nameHeight};
         layout.namePoints = 8;
-        layout.nameLines = 2;
         layout.drawing = {width - drawingWidth, nameHeight + 2, drawingWidth, middle};
         layout.address = {0, nameHeight + 2, width - drawingWidth - kGap, middle};
         layout.channels = {0, height - bottom, width / 2, bottom};
@@ -70,7 +69,6 @@ LabelPages::Layout LabelPages::fullLayout(QSizeF inner, QSizeF drawing) {
         const qreal channelsHeight = 8.5;
         layout.name = {0, 0, column, nameHeight};
         layout.namePoints = 7;
-        layout.nameLines = 2;
         layout.drawing = {width - drawingWidth, 0, drawingWidth, height};
         layout.address = {0, nameHeight, column, height - nameHeight - channelsHeight - fileHeight};
         layout.channels = {0, height - fileHeight - channelsHeight, column, channelsHeight};
@@ -127,7 +125,7 @@ LabelPages::LabelPages(SwitchChart::Chart chart, QString title, const LabelSheet
         }
         return layout;
     }())
-    , m_names(m_chart.rows, m_layout.name.width(), m_layout.namePoints, m_layout.nameLines) {}
+    , m_names(m_chart.rows, m_layout.name.width(), m_layout.namePoints) {}
 
 LabelPages::Layout LabelPages::layoutFor(const LabelSheet& sheet) {
     const QSizeF inner = sheet.cell(0).size() - QSizeF(2 * kPadding, 2 * kPadding);

@@ -50,7 +50,6 @@ private:
     struct Layout {
         QRectF name; // the number alone on a compact label
         qreal namePoints = 0;
-        int nameLines = 1;
         QRectF address;
         qreal addressPoints = 0; // at most; less where the address is wide
         Qt::Alignment addressAlignment = Qt::AlignLeft;
@@ -67,7 +66,7 @@ private:
     [[nodiscard]] static Layout fullLayout(QSizeF inner, QSizeF drawing);
     [[nodiscard]] static Layout compactLayout(QSizeF inner, QSizeF drawing);
 
-    void paintLabel(QPainter& painter, std::size_t row) const;
+    void paintLabel(QPainter& painter, std::size_t index) const;
     // The rows on page: the first, and one past the last.
     [[nodiscard]] std::pair<std::size_t, std::size_t> rowsOn(std::size_t page) const;
 

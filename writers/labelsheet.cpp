@@ -121,8 +121,9 @@ QPageSize LabelSheet::pageSize() const {
 }
 
 QRectF LabelSheet::cell(int slot) const {
-    const QPointF corner(margin.x() + (slot % columns) * pitch.width(),
-                         margin.y() + (slot / columns) * pitch.height());
+    const int column = slot % columns;
+    const int line = slot / columns;
+    const QPointF corner(margin.x() + column * pitch.width(), margin.y() + line * pitch.height());
     return {corner * kPointsPerMillimetre, label * kPointsPerMillimetre};
 }
 

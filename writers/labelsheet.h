@@ -27,21 +27,21 @@ public:
 
     // As the command line and the window name it: the paper and the label's
     // size, "a4-63x38", or the tape's width, "tape-12mm".
-    const char* name;
+    const char* name = nullptr;
     // For people, translated: "A4, 21 labels of 63.5 × 38.1 mm (Avery L7160)".
-    const char* description;
+    const char* description = nullptr;
     // The paper; for a tape, one label, its length across.
     QSizeF paper;
     QSizeF label;
-    int columns;
-    int rows;
+    int columns = 1;
+    int rows = 1;
     // The first label's top left corner, and from one label's corner to the
     // next one's across and down.
     QPointF margin;
     QSizeF pitch;
-    Content content;
+    Content content = Content::Full;
     // Continuous tape, one label a page: it has no place to start at.
-    bool tape;
+    bool tape = false;
 
     // Every sheet, in the order --help lists them.
     [[nodiscard]] static std::span<const LabelSheet> all();

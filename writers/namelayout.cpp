@@ -50,11 +50,10 @@ std::optional<qsizetype> commonStart(const std::vector<SwitchChart::Row>& rows,
 
 } // namespace
 
-NameLayout::NameLayout(const std::vector<SwitchChart::Row>& rows, qreal width, qreal points,
-                       int lines)
+NameLayout::NameLayout(const std::vector<SwitchChart::Row>& rows, qreal width, qreal points)
     : m_width(width)
     , m_points(points) {
-    layOut(rows, lines);
+    layOut(rows);
     keepApart(rows);
 }
 
@@ -66,10 +65,10 @@ QString NameLayout::nameOf(const SwitchChart::Row& row) {
     return isNamed(row) ? QString::fromStdString(row.label()) : tr("Fixture %1").arg(row.number);
 }
 
-void NameLayout::layOut(const std::vector<SwitchChart::Row>& rows, int lines) {
+void NameLayout::layOut(const std::vector<SwitchChart::Row>& rows) {
     const QFontMetricsF metrics = PageCanvas::metrics(PageCanvas::font(m_points, true));
     m_names.reserve(rows.size());
-    m_lastLineStart.reserve(rows.size());
+    m_secondLineStart.reserve(rows.size());
     // Most names are short. The sum of their characters' widths, with room
     // for kerning, tells them without laying each out, which takes ten times
     // as long: thousands of fixtures would keep the chart waiting.
@@ -93,12 +92,7 @@ void NameLayout::layOut(const std::vector<SwitchChart::Row>& rows, int lines) {
         const QString name = nameOf(row);
         if (roughWidth(name) <= m_width || metrics.horizontalAdvance(name) <= m_width) {
             m_names.push_back({name});
-            m_lastLineStart.emplace_back();
-            continue;
-        }
-        if (lines < 2) {
-            m_names.push_back({metrics.elidedText(name, Qt::ElideMiddle, m_width)});
-            m_lastLineStart.emplace_back(0);
+            m_secondLineStart.emplace_back();
             continue;
         }
         const qsizetype cut = firstLineLength(metrics, name, m_width);
@@ -108,20 +102,20 @@ void NameLayout::layOut(const std::vector<SwitchChart::Row>& rows, int lines) {
         }
         m_names.push_back({name.left(cut).trimmed(),
                            metrics.elidedText(name.mid(start), Qt::ElideMiddle, m_width)});
-        m_lastLineStart.emplace_back(start);
+        m_secondLineStart.emplace_back(start);
     }
 }
 
 void NameLayout::keepApart(const std::vector<SwitchChart::Row>& rows) {
     // Two names that differ only in the middle lose the difference when both
-    // are shortened there. The last line of each then starts a little before
+    // are shortened there. The second line of each then starts a little before
     // the first place where the names of its group differ, so that it shows.
     const QFontMetricsF metrics = PageCanvas::metrics(PageCanvas::font(m_points, true));
     const QString ellipsis(QChar(0x2026));
     for (int context = 3; context >= 0; --context) {
         std::map<QString, std::vector<std::size_t>> shown;
         for (std::size_t row = 0; row < m_names.size(); ++row) {
-            if (m_lastLineStart[row]) {
+            if (m_secondLineStart[row]) {
                 shown[m_names[row].join(u'\n')].push_back(row);
             }
         }
@@ -134,10 +128,10 @@ void NameLayout::keepApart(const std::vector<SwitchChart::Row>& rows) {
             apart = false;
             for (const std::size_t row : group) {
                 const QString name = nameOf(rows[row]);
-                const qsizetype start = *m_lastLineStart[row];
+                const qsizetype start = *m_secondLineStart[row];
                 const qsizetype from = std::max(start, *common - context);
                 const QString lead = from > start ? ellipsis : QString();
-                m_names[row].back() =
+                m_names[row][1] =
                     lead + metrics.elidedText(name.mid(from), Qt::ElideMiddle,
                                               m_width - metrics.horizontalAdvance(lead));
             }

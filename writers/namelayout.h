@@ -14,16 +14,16 @@ namespace brisolant {
 
 // The fixtures' names as a chart's cells and the labels show them, in lines
 // of one width in bold print of one size. A name too long for one line is
-// wrapped at a blank onto a second, and one too long for the lines it may
-// take is shortened in the middle of its last line, keeping its end, where
-// consoles put the side and the number. Where that would give two different
+// wrapped at a blank onto a second, and one too long for two is shortened in
+// the middle of the second, keeping its end, where consoles put the side and
+// the number. Where that would give two different
 // names the same lines, each keeps the place where they differ.
 class NameLayout final {
     Q_DECLARE_TR_FUNCTIONS(NameLayout)
 
 public:
-    // Needs a QGuiApplication for its fonts. lines is 1 or 2.
-    NameLayout(const std::vector<SwitchChart::Row>& rows, qreal width, qreal points, int lines);
+    // Needs a QGuiApplication for its fonts.
+    NameLayout(const std::vector<SwitchChart::Row>& rows, qreal width, qreal points);
 
     // The name of rows[row] as shown, one string a line.
     [[nodiscard]] const QStringList& lines(std::size_t row) const { return m_names.at(row); }
@@ -34,15 +34,15 @@ public:
     [[nodiscard]] static QString nameOf(const SwitchChart::Row& row);
 
 private:
-    void layOut(const std::vector<SwitchChart::Row>& rows, int lines);
+    void layOut(const std::vector<SwitchChart::Row>& rows);
     void keepApart(const std::vector<SwitchChart::Row>& rows);
 
     qreal m_width;
     qreal m_points;
     std::vector<QStringList> m_names;
-    // Per row, where the line that may be shortened starts in the full name;
-    // nothing for a name shown whole on one line.
-    std::vector<std::optional<qsizetype>> m_lastLineStart;
+    // Per row, where its second line starts in the full name; nothing for a
+    // name on one line.
+    std::vector<std::optional<qsizetype>> m_secondLineStart;
 };
 
 } // namespace brisolant

@@ -85,9 +85,10 @@ qreal drawList(const PageCanvas& canvas, const QRectF& area, const QStringList& 
         const QString text =
             last ? UniverseMapPages::tr("and %n more", nullptr, static_cast<int>(texts.size() - i))
                  : texts.at(i);
-        const QRectF place(area.left() + static_cast<qreal>(i / lines) * kListColumn,
-                           area.top() + static_cast<qreal>(i % lines) * kListLine, kListColumn - 4,
-                           kListLine);
+        const auto column = static_cast<int>(i / lines); // down, then across
+        const auto line = static_cast<int>(i % lines);
+        const QRectF place(area.left() + column * kListColumn, area.top() + line * kListLine,
+                           kListColumn - 4, kListLine);
         canvas.drawText(place, 8, false, PageCanvas::kInk, text);
     }
     return lines * kListLine;

@@ -385,7 +385,7 @@ private:
     }
     // What the command line writes with these options, the files in the test's folder.
     [[nodiscard]] QString referenceOf(QStringList options) const {
-        const QString reference = m_dir.filePath("reference.pdf");
+        QString reference = m_dir.filePath("reference.pdf");
         options.replace(options.size() - 1, m_dir.filePath(options.last()));
         outputOf(options + QStringList{"--output", reference});
         return reference;

@@ -202,8 +202,12 @@ private Q_SLOTS:
             const SwitchChart::Row& fixture = labels.chart().rows[row];
             const auto at = static_cast<int>(row) + start - 1;
             const QStringList& words = shown[std::pair(at / perPage, at % perPage)];
-            QVERIFY(
-                words.contains(QString("%1/%2").arg(fixture.universe).arg(fixture.startAddress)));
+            const QString address =
+                QString("%1/%2").arg(fixture.universe).arg(fixture.startAddress);
+            const QString channels = address + "–" + QString::number(fixture.startAddress + 15);
+            QVERIFY(words.contains(address) &&
+                    words.contains(QString::fromStdString(fixture.fixtureNumber)) &&
+                    (paper.content == LabelSheet::Content::Compact || words.contains(channels)));
         }
         QCOMPARE(shown.size(), labels.chart().rows.size());
 
@@ -277,7 +281,8 @@ private Q_SLOTS:
                      at("Universe 2") <
                          at("19 of 512 channels used, 493 free; the largest free block 493.") &&
                      at("4–496 (493)") > 0 && at("Shared channels") < at("1 (1)") &&
-                     at("Universe 4") > at("1 (1)") && at("1–4 (4) 6–512 (507)") > at("Universe 4"),
+                     at("449\n481\n") > 0 && at("Universe 4") > at("1 (1)") &&
+                     at("1–4 (4) 6–512 (507)") > at("Universe 4"),
                  qPrintable(text));
         QCOMPARE(maps.describe(1), "Universe 4: 1 of 512 channels used, 511 free; the largest free "
                                    "block 507. Free blocks: 1–4 (4), 6–512 (507).");
