@@ -498,6 +498,7 @@ TEST(UniverseMap, SpansSharedRunsAndFreeBlocksOfEachUniverseTheRigUses) {
         std::string maps; // per universe: spans as place:channels, shared, free, used, largest
     } rows[] = {
         {"gaps", {{1, 33, 16}, {1, 1, 16}}, "1: 2:1-16 1:33-48 | | 17-32 49-512 | 32 464 "},
+        {"a gap of one channel", {{1, 1, 4}, {1, 6, 1}}, "1: 1:1-4 2:6-6 | | 5-5 7-512 | 5 506 "},
         {"overlaps, touching runs one",
          {{1, 1, 10}, {1, 5, 2}, {1, 7, 4}, {1, 20, 5}, {1, 10, 11}},
          "1: 1:1-10 2:5-6 3:7-10 5:10-20 4:20-24 | 5-10 20-20 | 25-512 | 24 488 "},
