@@ -2,6 +2,7 @@
 
 #include "chartmessages.h"
 #include "chartrefused.h"
+#include "profilefile.h"
 #include "rigfile.h"
 
 #include <utility>
@@ -13,13 +14,16 @@ std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
     charted.path = path;
     charted.title = RigFile::title(path);
     try {
-        const Rig rig = RigFile::readPath(path);
-        charted.chart = SwitchChart::make(rig.fixtures, SwitchChart::Unsettable::LeaveOut);
+        ProfileFile::read(ProfileFile::userPath(), charted.profiles, true);
+        Rig rig = RigFile::readPath(path);
+        charted.fixtures = std::move(rig.fixtures);
         // Worded as the command line prints them.
         for (const std::string& note : rig.notes) {
-            charted.notes.append(QString::fromStdString(note));
+            charted.readerNotes.append(QString::fromStdString(note));
         }
-        charted.notes.append(ChartMessages::notes(charted.chart));
+        charted.chartAgain();
+    } catch (const ProfileFile::Unreadable& unreadable) {
+        return tr("Cannot chart \"%1\": %2").arg(path, QString::fromStdString(unreadable.what()));
     } catch (const ChartRefused& refused) {
         return tr("Cannot chart \"%1\": %2").arg(path, ChartMessages::refusal(refused));
     } catch (const RigFile::Unreadable& unreadable) {
@@ -28,6 +32,11 @@ std::variant<ChartFile, QString> ChartFile::read(const QString& path) {
         return line.replace(0, 1, line.left(1).toUpper());
     }
     return charted;
+}
+
+void ChartFile::chartAgain() {
+    chart = SwitchChart::make(fixtures, SwitchChart::Unsettable::LeaveOut, profiles);
+    notes = readerNotes + ChartMessages::notes(chart);
 }
 
 } // namespace brisolant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "profilebook.h"
 #include "switchchart.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,16 @@ public:
     SwitchChart::Chart chart;
     // One line each, in the order the command line gives them.
     QStringList notes;
+
+    // What the chart is made of, to make it again when a fixture type is
+    // given another profile: the fixtures as read, the reader's notes, and
+    // the built-in and the user's profiles with the rules.
+    std::vector<SwitchChart::Fixture> fixtures;
+    QStringList readerNotes;
+    ProfileBook profiles;
+
+    // The chart and its notes made again from the fixtures and profiles.
+    void chartAgain();
 };
 
 } // namespace brisolant

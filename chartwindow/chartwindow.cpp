@@ -1,12 +1,16 @@
 #include "chartwindow.h"
 
+#include "chartmessages.h"
 #include "chartpages.h"
 #include "chartpageview.h"
+#include "chartrefused.h"
 #include "csvchart.h"
 #include "labelsdialog.h"
 #include "pagesequence.h"
 #include "pdfchart.h"
 #include "pdfpages.h"
+#include "profilefile.h"
+#include "profilepanel.h"
 #include "universemappages.h"
 
 #include <QAction>
@@ -34,8 +38,7 @@ namespace brisolant {
 namespace {
 
 // The papers the command line's --page-size names, in its order.
-constexpr std::array kPapers = {QPageSize::A3, QPageSize::A4, QPageSize::A5, QPageSize::Letter,
-                                QPageSize::Legal};
+constexpr const auto& kPapers = PdfChart::kPapers;
 
 // The platform's keys for standard, and others where they are not among them:
 // a key given twice makes the shortcut ambiguous, and it does nothing.
@@ -97,14 +100,45 @@ ChartWindow::ChartWindow(QWidget* parent)
 void ChartWindow::setChart(ChartFile file) {
     m_file = std::move(file);
     setWindowTitle(tr("%1 \u2013 switch chart").arg(m_file.title));
+    m_profilePanel->setRig(m_file.fixtures, m_file.profiles);
+    showNotes();
+    layOut(std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
+                                        PdfChart::localPageSize()));
+}
+
+void ChartWindow::showNotes() {
     m_notes->setPlainText(m_file.notes.join(u'\n'));
     m_notes->setVisible(!m_file.notes.isEmpty());
     // As high as its notes, up to five lines; more scroll.
     const auto lines = static_cast<int>(std::min<qsizetype>(m_file.notes.size(), 5));
     m_notes->setFixedHeight(m_notes->fontMetrics().lineSpacing() * lines +
                             2 * (m_notes->frameWidth() + 6));
-    layOut(std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
-                                        PdfChart::localPageSize()));
+}
+
+void ChartWindow::chooseProfile(const QString& maker, const QString& type, const QString& profile) {
+    const ProfileBook before = m_file.profiles;
+    m_file.profiles.choose(maker.toStdString(), type.toStdString(), profile.toStdString());
+    try {
+        m_file.chartAgain();
+    } catch (const ChartRefused& refused) {
+        // Nothing left to chart with that profile: the chart stays as it was.
+        m_file.profiles = before;
+        m_profilePanel->setRig(m_file.fixtures, m_file.profiles);
+        m_messageBox.show(ChartMessages::refusal(refused).toStdString());
+        return;
+    }
+    showNotes();
+    layOut(
+        std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title, m_pages->pageSize()));
+    try {
+        ProfileFile::choose(ProfileFile::userPath(), maker.toStdString(), type.toStdString(),
+                            profile.toStdString());
+    } catch (const std::runtime_error& error) {
+        m_messageBox.show(tr("The chart shows the choice, but it is not kept for the next "
+                             "rig: %1")
+                              .arg(QString::fromStdString(error.what()))
+                              .toStdString());
+    }
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -176,6 +210,12 @@ void ChartWindow::createControls() {
         tr("Fixtures left off the chart and why, fixtures that share channels, and what the "
            "file lacked."));
     layout->addWidget(m_notes);
+    m_profilePanel = new ProfilePanel(this);
+    layout->addWidget(m_profilePanel);
+    connect(m_profilePanel, &ProfilePanel::profileChosen, this,
+            [this](const QString& maker, const QString& type, const QString& profile) {
+                m_boundary.run([&] { chooseProfile(maker, type, profile); });
+            });
     layout->addWidget(m_view, 1);
 
     connect(m_view, &ChartPageView::pageShown, m_pageNumber, [this](int page, int count) {

@@ -19,6 +19,7 @@ class ChartPages;
 class ChartPageView;
 class PageSequence;
 class UniverseMapPages;
+class ProfilePanel;
 
 // A rig file's switch chart as it will be printed, page by page, and a map of
 // each universe it uses after it, with the file's notes above: what was left
@@ -29,7 +30,8 @@ class UniverseMapPages;
 //
 // Keyboard: Ctrl+P prints, Ctrl+S saves a PDF, Ctrl+Shift+S a CSV file,
 // Ctrl+L opens the labels;
-// Ctrl+W and Escape close; on the page, Page Up, Page Down, Home and End turn
+// Ctrl+W and Escape close; Alt+T and Alt+R choose a fixture type's
+// addressing profile (ProfilePanel); on the page, Page Up, Page Down, Home and End turn
 // the pages; Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom in, out and to the page.
 class ChartWindow final : public QWidget {
     Q_OBJECT
@@ -49,6 +51,10 @@ public:
 
 private:
     void setChart(ChartFile file);
+    void showNotes();
+    // The fixtures of maker's type charted with profile, which is kept in
+    // the user's profile file for the next rig.
+    void chooseProfile(const QString& maker, const QString& type, const QString& profile);
     void createControls();
     // Shows the chart's pages, and the maps for them.
     void layOut(std::unique_ptr<ChartPages> pages);
@@ -71,6 +77,7 @@ private:
     QComboBox* m_paper = nullptr;
     QLabel* m_pageNumber = nullptr;
     QPlainTextEdit* m_notes = nullptr;
+    ProfilePanel* m_profilePanel = nullptr;
 };
 
 } // namespace brisolant

@@ -4,9 +4,11 @@
 #include "chartcommand.h"
 #include "chartrequest.h"
 #include "consoletranslations.h"
+#include "csvchart.h"
 #include "labelsheet.h"
 #include "patchcolumns.h"
 #include "patchlist.h"
+#include "pdfchart.h"
 #include "report.h"
 
 #include <QCommandLineParser>
@@ -42,7 +44,7 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
-// %1 is what patchListHelp() says.
+// %1 is what patchListHelp() says, %2 what kProfilesHelp says, %3 the CSV's header row.
 const char* const kDescription = QT_TRANSLATE_NOOP(
     "CommandLine", "Shows the nine DIP switches that set a DMX512 fixture's start address.\n"
                    "With a chart option it prints a switch chart for a whole rig instead, with\n"
@@ -64,8 +66,11 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
                    "Show files: MVR (with the channel counts of its GDTF files), grandMA3 and\n"
                    "grandMA2 XML exports, QLC+ workspaces; told apart by their content.\n"
                    "\n"
-                   "A fixture not patched, or at 512, which needs a tenth switch, is left out\n"
-                   "and named on standard error; fixtures that share channels are named there\n"
+                   "%2\n"
+                   "\n"
+                   "A fixture not patched, or at an address its profile cannot set (512 with\n"
+                   "nine switches), is left out and named on standard error with the reason;\n"
+                   "fixtures that share channels are named there\n"
                    "as a warning. A fixture is named by its number in the file and its name,\n"
                    "with neither by its place in the list; \"None\" and a 0 that every fixture\n"
                    "of the file has are no numbers.\n"
@@ -74,11 +79,23 @@ const char* const kDescription = QT_TRANSLATE_NOOP(
                    "says; \"-\" is standard output. On a terminal the text chart starts with a\n"
                    "heading and fits the width, long names shortened in the middle; into a\n"
                    "file or a pipe it has neither, for scripts. The CSV has the columns\n"
-                   "Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as\n"
-                   "0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.\n"
+                   "%3, the switches as\n"
+                   "0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps every digit, and a name\n"
+                   "a spreadsheet would take for a formula (=, +, -, @) after an\n"
+                   "apostrophe, as text.\n"
                    "\n"
                    "Exit status: 0 done, 1 a file could not be read or written or the display\n"
                    "could not be opened, 2 a usage error or a chart refused.");
+
+const char* const kProfilesHelp = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Addressing profiles say how a fixture type takes its address: built in dip9 (nine "
+    "switches, the default), dip10 (switch 10 weighs 512), dip10-function-off and "
+    "dip10-function-on (switch 10 a function switch set OFF or ON), dials3 (three decimal "
+    "dials) and display (A001). Your own, and rules that give fixture types theirs by type "
+    "and maker, exactly or with *, are read from $XDG_CONFIG_HOME/brisolant/profiles.toml "
+    "(~/.config where unset), a TOML file (see the README), or from --profiles FILE instead. "
+    "A patch list's Profile column wins over the rules.");
 
 // The text in lines of at most width characters, broken at blanks.
 QString wrapped(const QString& text, qsizetype width) {
@@ -150,14 +167,17 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
 
-    // --help and the usage errors in the user's language; a chart makes its own
-    // application object, so this ends before it starts.
-    std::optional<ConsoleTranslations> language(std::in_place);
+    // --help, the usage errors and a chart to its last word in the user's language.
+    ConsoleTranslations language;
     QCommandLineParser parser;
     // Qt's options are single-dash words ("-platform"); take ours either way.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", kDescription).arg(patchListHelp()) +
+        QCoreApplication::translate("CommandLine", kDescription)
+            .arg(patchListHelp(),
+                 wrapped(QCoreApplication::translate("CommandLine", kProfilesHelp), 74),
+                 QString::fromLatin1(CsvChart::kHeader.data(),
+                                     qsizetype(CsvChart::kHeader.size()))) +
         QStringLiteral("\n\n") + labelSheetsHelp());
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
@@ -169,28 +189,33 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
         QStringLiteral("chart"),
         QCoreApplication::translate(
             "CommandLine", "Chart the fixtures at these start addresses, separated by commas."),
-        QStringLiteral("addresses"));
+        //: Stands for the --chart option's value in the help.
+        QCoreApplication::translate("CommandLine", "addresses"));
     const QCommandLineOption series(
         QStringLiteral("chart-series"),
         QCoreApplication::translate(
             "CommandLine",
             "Chart COUNT fixtures (up to 10000) of CHANNELS channels each, the first "
             "at FIRST; one that would run past 512 starts the next universe."),
-        QStringLiteral("first,channels,count"));
+        //: Stands for the --chart-series option's value in the help: FIRST,CHANNELS,COUNT.
+        QCoreApplication::translate("CommandLine", "first,channels,count"));
+    //: Stands for a file's name in the help, as the value of --chart-patch and --output.
+    const QString file = QCoreApplication::translate("CommandLine", "file");
     const QCommandLineOption patch(
         QStringLiteral("chart-patch"),
         QCoreApplication::translate("CommandLine",
                                     "Chart a patch list or show file exported by a console, plot "
                                     "program or spreadsheet (see above)."),
-        QStringLiteral("file"));
+        file);
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
         QCoreApplication::translate(
             "CommandLine",
             "Write the chart to this file: a PDF when it ends in .pdf, CSV when it ends in "
             ".csv, else text. \"-\", or none, is standard output. A file is replaced only by "
-            "a complete chart; a device or a pipe (/dev/stdout) is written straight."),
-        QStringLiteral("file"));
+            "a complete chart; a device or a pipe (/dev/stdout) is written straight. The file "
+            "charted is not overwritten."),
+        file);
     const QCommandLineOption format(
         QStringLiteral("format"),
         QCoreApplication::translate(
@@ -198,33 +223,51 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
             "The chart's form where the output's name does not tell it: text, csv or pdf "
             "(not onto a terminal). A name ending in .csv or .pdf and a --format that "
             "differs are refused."),
-        QStringLiteral("form"));
+        //: Stands for the --format option's value in the help: text, csv or pdf.
+        QCoreApplication::translate("CommandLine", "form"));
     const QCommandLineOption pageSize(
         QStringLiteral("page-size"),
+        QCoreApplication::translate("CommandLine", "Paper of a PDF chart: %1. Default: Letter or "
+                                                   "A4, after the locale's paper (LC_PAPER).")
+            .arg(PdfChart::paperNames(QCoreApplication::translate("CommandLine", " or "))),
+        //: Stands for the --page-size option's value in the help: A4, Letter and the like.
+        QCoreApplication::translate("CommandLine", "size"));
+    const QCommandLineOption profiles(
+        QStringLiteral("profiles"),
         QCoreApplication::translate(
-            "CommandLine", "Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter "
-                           "or A4, after the locale's paper (LC_PAPER)."),
-        QStringLiteral("size"));
+            "CommandLine", "Read the addressing profiles and their rules from this TOML file "
+                           "instead of the user's (see above)."),
+        file);
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QCoreApplication::translate("CommandLine",
+                                    "The addressing profile of every fixture that no rule and no "
+                                    "Profile column names. Default: dip9."),
+        //: Stands for the --profile option's value in the help: a profile's name.
+        QCoreApplication::translate("CommandLine", "name"));
     const QCommandLineOption labels(
         QStringLiteral("labels"),
         QCoreApplication::translate(
             "CommandLine",
             "Instead of the chart, a label for each fixture on this sheet or tape (listed "
             "above), as a PDF: --output FILE.pdf."),
-        QStringLiteral("sheet"));
+        //: Stands for the --labels option's value in the help: a label sheet's name.
+        QCoreApplication::translate("CommandLine", "sheet"));
     const QCommandLineOption labelsStart(
         QStringLiteral("labels-start"),
         QCoreApplication::translate("CommandLine",
                                     "Start at this label of a sheet partly used, counted across "
                                     "and then down from 1."),
-        QStringLiteral("n"));
+        //: Stands for the --labels-start option's value in the help: a label's number.
+        QCoreApplication::translate("CommandLine", "n"));
     const QCommandLineOption order(
         QStringLiteral("order"),
         QCoreApplication::translate("CommandLine",
                                     "The order of the chart and the labels: list (as the source "
                                     "lists them, the default) or address (by universe and start "
                                     "address)."),
-        QStringLiteral("order"));
+        //: Stands for the --order option's value in the help: list or address.
+        QCoreApplication::translate("CommandLine", "order"));
     const QCommandLineOption universeMap(
         QStringLiteral("universe-map"),
         QCoreApplication::translate(
@@ -232,8 +275,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
             "After the chart, a map of each universe the rig uses: the fixtures' channels, "
             "those shared, the free blocks. In a PDF a page per universe; as text, after an "
             "empty line, a line per fixture, shared run and free block, then the totals."));
-    parser.addOptions({help, version, list, series, patch, output, format, pageSize, labels,
-                       labelsStart, order, universeMap});
+    parser.addOptions({help, version, list, series, patch, output, format, pageSize, profiles,
+                       profile, labels, labelsStart, order, universeMap});
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("CommandLine",
@@ -265,19 +308,24 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
                               parser.isSet(order) || parser.isSet(universeMap);
     if (!parser.positionalArguments().isEmpty()) {
         if (sources > 0 || parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize) ||
-            labelsOrMaps) {
+            parser.isSet(profiles) || parser.isSet(profile) || labelsOrMaps) {
             return report::usageError(QCoreApplication::translate(
                 "CommandLine", "files to open in chart windows take no chart options; "
                                "--chart-patch FILE charts one without a window."));
+        }
+        if (parser.positionalArguments().count(QStringLiteral("-")) > 1) {
+            return report::usageError(QCoreApplication::translate(
+                "CommandLine", "\"-\" is named twice; standard input can be read only once."));
         }
         chartFiles = parser.positionalArguments();
         return std::nullopt;
     }
     if (sources == 0) {
-        if (parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize)) {
+        if (parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize) ||
+            parser.isSet(profiles) || parser.isSet(profile)) {
             return report::usageError(QCoreApplication::translate(
-                "CommandLine", "--output, --format and --page-size need a chart: --chart, "
-                               "--chart-series or --chart-patch."));
+                "CommandLine", "--output, --format, --page-size, --profiles and --profile need a "
+                               "chart: --chart, --chart-series or --chart-patch."));
         }
         if (labelsOrMaps) {
             return report::usageError(QCoreApplication::translate(
@@ -290,6 +338,10 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
         return report::usageError(
             QCoreApplication::translate("CommandLine", "give one chart: --chart, --chart-series or "
                                                        "--chart-patch, once."));
+    }
+    if (parser.isSet(output) && parser.value(output).isEmpty()) {
+        return report::usageError(QCoreApplication::translate(
+            "CommandLine", "--output needs a file's name, or \"-\" for standard output."));
     }
     ChartRequest request;
     if (!lists.isEmpty()) {
@@ -308,8 +360,9 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     request.labelsStart = parser.value(labelsStart);
     request.order = parser.value(order);
     request.universeMap = parser.isSet(universeMap);
-    language.reset();
-    return ChartCommand(request).run();
+    request.profiles = parser.value(profiles);
+    request.profile = parser.value(profile);
+    return ChartCommand(request).run(language);
 }
 
 } // namespace brisolant

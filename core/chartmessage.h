@@ -19,25 +19,34 @@ struct ChartMessage {
     // What happened, and which of the fields below say more.
     enum class Kind : std::uint8_t {
         // Refusals, carried by ChartRefused: nothing is charted.
-        NoFixtures,           // the source held none
-        NothingSettable,      // count fixtures, every one left out: notPatched of them
-                              // not patched, the others at 512 of their universe
-        FixtureRefused,       // fixture; text: why, in the words of the reader that found it
-        NotANotation,         // fixture; text: a start address in none of the notations
-        NoStartAddress,       // fixture
-        UniverseBelowFirst,   // fixture; text: the universe, below 1
-        UniverseAboveLast,    // fixture; text: the universe, above dmx::kLastUniverse
-        AddressBelowFirst,    // fixture; text: the start address, below 1
-        AddressPastUniverse,  // fixture; text: the start address, past 512 of its universe
-        AddressPastUniverses, // fixture; text: an address counted across universes that
-                              // lands past the last universe
-        AddressAboveSwitches, // fixture; text: the start address, at 512 of its universe
-        ChannelsBelowOne,     // fixture; text: the channel count, below 1
-        ChannelsPastUniverse, // fixture; text: the channel count; first and last
-                              // channel (last 0: too far past 512 to say)
+        NoFixtures,            // the source held none
+        NothingSettable,       // count fixtures, every one left out: notPatched of them
+                               // not patched, the others at 512 of their universe
+        NothingAsProfiled,     // count fixtures, every one left out: notPatched of them not
+                               // patched, the others at addresses their profiles cannot set
+        FixtureRefused,        // fixture; text: why, in the words of the reader that found it
+        NotANotation,          // fixture; text: a start address in none of the notations
+        NoStartAddress,        // fixture
+        UniverseBelowFirst,    // fixture; text: the universe, below 1
+        UniverseAboveLast,     // fixture; text: the universe, above dmx::kLastUniverse
+        AddressBelowFirst,     // fixture; text: the start address, below 1
+        AddressPastUniverse,   // fixture; text: the start address, past 512 of its universe
+        AddressPastUniverses,  // fixture; text: an address counted across universes that
+                               // lands past the last universe
+        AddressAboveSwitches,  // fixture; text: the start address, at 512 of its universe
+        UnknownProfile,        // fixture; text: the profile its file names, which none has
+        AddressAboveProfile,   // fixture; text: the start address; profile, and first the
+                               // highest address it sets
+        AddressOffProfileStep, // fixture; text: the start address; profile, whose
+                               // addresses are first + last * k
+        ChannelsBelowOne,      // fixture; text: the channel count, below 1
+        ChannelsPastUniverse,  // fixture; text: the channel count; first and last
+                               // channel (last 0: too far past 512 to say)
         // Fixtures left out of a chart that is made.
         NotPatched,       // fixture
         NeedsTenthSwitch, // fixture, at 512 of its universe
+        AboveProfile,     // fixture; as AddressAboveProfile
+        OffProfileStep,   // fixture; as AddressOffProfileStep
         // Warnings beside a chart that is made.
         SharedChannels,  // fixture and other, in list order; universe, first and last
                          // of the channels they share
@@ -48,6 +57,7 @@ struct ChartMessage {
     FixtureRef fixture;
     FixtureRef other;
     std::string text;
+    std::string profile; // a profile's name
     int universe = 0;
     int first = 0;
     int last = 0;

@@ -16,7 +16,8 @@ namespace {
 
 using Kind = ChartMessage::Kind;
 
-static_assert(std::tuple_size_v<decltype(SwitchChart::Row::on)> == SwitchBankView::kSwitchCount);
+// The bank's switches are the value's lowest bits.
+static_assert(1 << SwitchBankView::kSwitchCount == dmx::kLastChannel);
 
 ChartMessage aboutFixture(Kind kind, const FixtureRef& fixture, std::string text = {}) {
     ChartMessage message;
@@ -57,21 +58,44 @@ std::string writtenChannels(const SwitchChart::Fixture& fixture) {
                                             : ChartMessage::quote(fixture.written.channels);
 }
 
+// Why profile cannot set a fixture's start address (written): a refusal
+// where the address was typed, else the note of a fixture left out.
+ChartMessage unsettableBy(const AddressProfile& profile, AddressProfile::Unsettable why,
+                          const FixtureRef& who, std::string written, bool leaveOut) {
+    // Nine switches at 512 are told as they always were: a tenth is needed.
+    const bool nine = profile.kind == AddressProfile::Kind::Switches &&
+                      profile.switches.size() == SwitchBankView::kSwitchCount &&
+                      profile.highestAddress() == kHighestAddress;
+    const bool above = why == AddressProfile::Unsettable::AboveHighest;
+    const Kind kind = nine && above
+                          ? (leaveOut ? Kind::NeedsTenthSwitch : Kind::AddressAboveSwitches)
+                      : above ? (leaveOut ? Kind::AboveProfile : Kind::AddressAboveProfile)
+                              : (leaveOut ? Kind::OffProfileStep : Kind::AddressOffProfileStep);
+    ChartMessage message = aboutFixture(kind, who, std::move(written));
+    if (!nine) {
+        message.profile = profile.name;
+        message.first = above ? profile.highestAddress() : profile.offset;
+        message.last = above ? 0 : profile.step;
+    }
+    return message;
+}
+
 // Where a fixture goes on the chart: its universe and address, or nothing
-// when it is to be left out, with the reason in whyLeftOut. Throws
-// ChartRefused for what is plainly wrong.
+// when it is to be left out, with the reason in leftOut. Throws ChartRefused
+// for what is plainly wrong.
 struct Placed {
     int universe = 1;
     int address = 0;
 };
 std::optional<Placed> place(const SwitchChart::Fixture& fixture, const FixtureRef& who,
-                            SwitchChart::Unsettable unsettable, Kind& whyLeftOut) {
+                            const AddressProfile& profile, SwitchChart::Unsettable unsettable,
+                            ChartMessage& leftOut) {
     const bool leaveOut = unsettable == SwitchChart::Unsettable::LeaveOut;
     if (!fixture.address) {
         if (!leaveOut) {
             refuse(Kind::NoStartAddress, who);
         }
-        whyLeftOut = Kind::NotPatched;
+        leftOut = aboutFixture(Kind::NotPatched, who);
         return std::nullopt;
     }
     if (fixture.universe && *fixture.universe < dmx::kFirstUniverse) {
@@ -106,15 +130,57 @@ std::optional<Placed> place(const SwitchChart::Fixture& fixture, const FixtureRe
         message.last = fixture.channels < kBeyondAnyLimit ? static_cast<int>(last) : 0;
         throw ChartRefused(std::move(message));
     }
-    if (placed.address > kHighestAddress) {
-        if (!leaveOut) {
-            refuse(Kind::AddressAboveSwitches, who, writtenAddress(fixture));
-        }
-        whyLeftOut = Kind::NeedsTenthSwitch;
-        return std::nullopt;
+    const AddressProfile::Value value = profile.valueFor(placed.address);
+    if (!value.unsettable) {
+        return placed;
     }
-    return placed;
+    ChartMessage message =
+        unsettableBy(profile, *value.unsettable, who, writtenAddress(fixture), leaveOut);
+    if (!leaveOut) {
+        throw ChartRefused(std::move(message));
+    }
+    leftOut = std::move(message);
+    return std::nullopt;
 }
+
+// Every fixture of the list left out: why, in a word.
+[[noreturn]] void refuseNothingLeft(const std::vector<ChartMessage>& leftOut) {
+    ChartMessage nothing;
+    nothing.kind = Kind::NothingSettable;
+    nothing.count = leftOut.size();
+    for (const ChartMessage& one : leftOut) {
+        nothing.notPatched += one.kind == Kind::NotPatched ? 1 : 0;
+        if (one.kind == Kind::AboveProfile || one.kind == Kind::OffProfileStep) {
+            nothing.kind = Kind::NothingAsProfiled;
+        }
+    }
+    throw ChartRefused(std::move(nothing));
+}
+
+// A value's address bits, from the window's own bank run headless, once for
+// each value the chart holds: a rig repeats addresses in every universe, and
+// a ganged list repeats one. 512, where a profile has a switch of that
+// weight, is the one bit beyond the bank's.
+class BankBits final {
+public:
+    [[nodiscard]] int of(int value) {
+        std::optional<int>& known = m_known.at(static_cast<std::size_t>(value & kHighestAddress));
+        if (!known) {
+            SwitchBank& bank = m_headless.bank();
+            bank.fctDMXStartAdress(static_cast<std::int16_t>(value & kHighestAddress));
+            known = 0;
+            for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
+                *known |= bank.isOn(digit) ? 1 << digit : 0;
+            }
+        }
+        return *known | (value & dmx::kLastChannel);
+    }
+
+private:
+    modApp m_app;
+    HeadlessSwitchBank m_headless{m_app};
+    std::array<std::optional<int>, kHighestAddress + 1> m_known;
+};
 
 // How each fixture of the list is known. Some programs write 0 for every
 // fixture they never numbered: a 0 that all of them have is no number.
@@ -194,22 +260,42 @@ void findSharing(std::vector<SwitchChart::Row>& rows, const std::vector<FixtureR
 
 } // namespace
 
+bool SwitchChart::Row::hasSwitches() const {
+    return profile->kind == AddressProfile::Kind::Switches;
+}
+
 std::string SwitchChart::Row::switchDigits() const {
     std::string digits;
-    for (const bool isOn : on) {
-        digits += isOn ? '1' : '0';
+    if (hasSwitches()) {
+        for (std::size_t i = 0; i < profile->switches.size(); ++i) {
+            digits += on.at(i) ? '1' : '0';
+        }
     }
     return digits;
 }
 
 std::string SwitchChart::Row::onSwitches() const {
     std::string numbers;
-    for (std::size_t i = 0; i < on.size(); ++i) {
-        if (on.at(i)) {
-            numbers += (numbers.empty() ? "" : " ") + std::to_string(i + 1);
+    if (hasSwitches()) {
+        for (std::size_t i = 0; i < profile->switches.size(); ++i) {
+            if (on.at(i)) {
+                numbers += (numbers.empty() ? "" : " ") + std::to_string(i + 1);
+            }
         }
     }
     return numbers;
+}
+
+std::string SwitchChart::Row::setting() const {
+    switch (profile->kind) {
+    case AddressProfile::Kind::Dials:
+        return profile->dialDigits(value);
+    case AddressProfile::Kind::Display:
+        return profile->displayText(value);
+    case AddressProfile::Kind::Switches:
+        break;
+    }
+    return onSwitches();
 }
 
 std::string SwitchChart::Row::label() const {
@@ -255,7 +341,22 @@ std::string SwitchChart::refusalName(const Fixture& fixture, std::size_t number)
     return who;
 }
 
-SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unsettable unsettable) {
+const ProfileBook& SwitchChart::builtInBook() {
+    // Without rules a book is never written to, so threads may share it.
+    static const ProfileBook book;
+    return book;
+}
+
+ProfileBook::Profile SwitchChart::profileOf(const Fixture& fixture, const ProfileBook& book) {
+    if (!fixture.profile.empty()) {
+        return book.find(fixture.profile);
+    }
+    ProfileBook::Profile ruled = book.ruled(fixture.maker, fixture.type);
+    return ruled ? ruled : book.fallback();
+}
+
+SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unsettable unsettable,
+                                     const ProfileBook& book) {
     if (fixtures.empty()) {
         throw ChartRefused(ChartMessage{});
     }
@@ -263,37 +364,34 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
     // Every fixture is checked before any is charted, so that a refusal
     // leaves nothing half made.
     Chart chart;
-    std::vector<std::pair<std::size_t, Placed>> placed;
+    struct Charted {
+        std::size_t index;
+        Placed where;
+        ProfileBook::Profile profile;
+    };
+    std::vector<Charted> placed;
     placed.reserve(fixtures.size());
-    std::size_t notPatched = 0;
     for (std::size_t i = 0; i < fixtures.size(); ++i) {
-        Kind whyLeftOut = Kind::NotPatched;
-        if (const auto where = place(fixtures[i], names[i], unsettable, whyLeftOut)) {
-            placed.emplace_back(i, *where);
+        ProfileBook::Profile profile = profileOf(fixtures[i], book);
+        if (!profile) {
+            refuse(Kind::UnknownProfile, names[i], ChartMessage::quote(fixtures[i].profile));
+        }
+        ChartMessage leftOut;
+        if (const auto where = place(fixtures[i], names[i], *profile, unsettable, leftOut)) {
+            placed.push_back({i, *where, std::move(profile)});
             chart.showsUniverses =
                 chart.showsUniverses || fixtures[i].universe.has_value() || where->universe != 1;
         } else {
-            notPatched += whyLeftOut == Kind::NotPatched ? 1 : 0;
-            chart.leftOut.push_back(aboutFixture(whyLeftOut, names[i]));
+            chart.leftOut.push_back(std::move(leftOut));
         }
     }
     if (placed.empty()) {
-        ChartMessage nothing;
-        nothing.kind = Kind::NothingSettable;
-        nothing.count = fixtures.size();
-        nothing.notPatched = notPatched;
-        throw ChartRefused(std::move(nothing));
+        refuseNothingLeft(chart.leftOut);
     }
 
-    // The switch positions come from the window's own bank, run headless,
-    // once for each address the chart holds: a rig repeats addresses in
-    // every universe, and a ganged list repeats one.
-    modApp app;
-    HeadlessSwitchBank headless(app);
-    SwitchBank& bank = headless.bank();
-    std::array<std::optional<decltype(Row::on)>, kHighestAddress + 1> positions;
+    BankBits bits;
     chart.rows.reserve(placed.size());
-    for (const auto& [index, where] : placed) {
+    for (auto& [index, where, profile] : placed) {
         const Fixture& fixture = fixtures[index];
         Row row;
         row.number = index + 1;
@@ -302,15 +400,11 @@ SwitchChart::Chart SwitchChart::make(const std::vector<Fixture>& fixtures, Unset
         row.universe = where.universe;
         row.startAddress = static_cast<std::int16_t>(where.address);
         row.channels = fixture.channels;
-        auto& known = positions.at(static_cast<std::size_t>(row.startAddress));
-        if (!known) {
-            bank.fctDMXStartAdress(row.startAddress);
-            known.emplace();
-            for (int digit = 0; digit < SwitchBankView::kSwitchCount; ++digit) {
-                known->at(static_cast<std::size_t>(digit)) = bank.isOn(digit);
-            }
+        row.value = profile->valueFor(where.address).value;
+        if (profile->kind == AddressProfile::Kind::Switches) {
+            row.on = profile->switchesFor(bits.of(row.value));
         }
-        row.on = *known;
+        row.profile = std::move(profile);
         chart.rows.push_back(std::move(row));
     }
     findSharing(chart.rows, names, chart.warnings);

@@ -36,6 +36,8 @@ struct GdtfFile::Description {
         std::map<int, int> lastOffsets;
     };
 
+    QString maker;                 // the FixtureType's Manufacturer
+    QString type;                  // and its Name
     std::map<QString, Mode> modes; // by name; of two with one name, the last
     // By the top-level geometry they are in and the one they repeat.
     std::map<std::pair<QString, QString>, References> references;
@@ -88,7 +90,10 @@ public:
 
 private:
     void start(QStringView name) {
-        if (name == u"Geometries") {
+        if (name == u"FixtureType" && m_scan.depth() == 2) {
+            m_description.maker = m_scan.attribute(u"Manufacturer");
+            m_description.type = m_scan.attribute(u"Name");
+        } else if (name == u"Geometries") {
             m_geometriesDepth = m_scan.depth();
         } else if (m_geometriesDepth > 0) {
             geometry(name);
@@ -240,6 +245,14 @@ GdtfFile::GdtfFile(const QByteArray& gdtf, const QString& where, riglimits::Infl
 }
 
 GdtfFile::~GdtfFile() = default;
+
+QString GdtfFile::maker() const {
+    return m_description->maker;
+}
+
+QString GdtfFile::type() const {
+    return m_description->type;
+}
 
 std::optional<int> GdtfFile::channels(const QString& mode, int dmxBreak) {
     auto footprint = m_footprints.find(mode);

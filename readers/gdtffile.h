@@ -36,6 +36,10 @@ public:
     // its channels and the references they meet.
     [[nodiscard]] std::optional<int> channels(const QString& mode, int dmxBreak);
 
+    // The fixture type's Manufacturer and Name, as the file writes them.
+    [[nodiscard]] QString maker() const;
+    [[nodiscard]] QString type() const;
+
     struct Description;
 
 private:

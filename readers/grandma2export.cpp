@@ -70,6 +70,8 @@ Rig Grandma2Export::read(const QByteArray& bytes, const QString& fileName) {
             fixture.number = (id.isEmpty() ? scan.attribute(u"channel_id") : id).toStdString();
             fixture.line = scan.line();
             subFixtures.clear();
+        } else if (fixtureDepth > 0 && name == u"FixtureType" && scan.depth() == fixtureDepth + 1) {
+            fixture.type = scan.attribute(u"name").toStdString();
         } else if (fixtureDepth > 0 && name == u"SubFixture") {
             subFixtures.emplace_back();
         } else if (fixtureDepth > 0 && name == u"Address" && scan.parent() == u"Patch") {

@@ -8,11 +8,10 @@
 namespace brisolant {
 
 // grandMA2's XML export of its patch layers: under the MA root, each Fixture
-// (name, fixture_id or channel_id) and its SubFixtures, each patched with
-// Patch/Address, a number counting across universes (513 is universe 2,
-// address 1); 0 is not patched. Each sub-fixture is charted, named after its
-// fixture, and after itself where the fixture has several. The export gives
-// no channel counts, so each takes 1 channel.
+// (name, fixture_id or channel_id, the name of its FixtureType) and its SubFixtures, each patched
+// with Patch/Address, a number counting across universes (513 is universe 2, address 1); 0 is not
+// patched. Each sub-fixture is charted, named after its fixture, and after itself where the fixture
+// has several. The export gives no channel counts, so each takes 1 channel.
 class Grandma2Export final {
 public:
     // Throws ChartRefused, naming fileName, for malformed or too deeply nested

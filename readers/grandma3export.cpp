@@ -28,6 +28,7 @@ Rig Grandma3Export::read(const QByteArray& bytes, const QString& fileName) {
         }
         SwitchChart::Fixture fixture;
         fixture.name = scan.attribute(u"Name").toStdString();
+        fixture.type = scan.attribute(u"FixtureType").toStdString();
         const QString fid = idOf(scan.attribute(u"FID"));
         fixture.number = (fid.isEmpty() ? idOf(scan.attribute(u"CID")) : fid).toStdString();
         fixture.line = scan.line();

@@ -8,7 +8,7 @@
 namespace brisolant {
 
 // grandMA3's XML export of its patch: Fixture elements anywhere under the GMA3
-// root, each with its Name, FID (or CID) and Patch, "Universe.Address" for each
+// root, each with its Name, FixtureType, FID (or CID) and Patch, "Universe.Address" for each
 // DMX break, separated by commas. An empty patch, 0 or 0.0, is not patched. The
 // export gives no channel counts, so each fixture takes 1 channel.
 class Grandma3Export final {

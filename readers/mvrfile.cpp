@@ -39,15 +39,8 @@ public:
         , m_rig(rig) {}
 
     [[nodiscard]] int channels(const QString& gdtfSpec, const QString& mode, int dmxBreak) {
-        QString file = gdtfSpec;
-        if (!file.endsWith(QStringLiteral(".gdtf"), Qt::CaseInsensitive)) {
-            file += QStringLiteral(".gdtf"); // as some programs name it
-        }
-        auto found = m_files.find(file);
-        if (found == m_files.end()) {
-            found = m_files.emplace(file, load(gdtfSpec, file)).first;
-        }
-        const Loaded& loaded = found->second;
+        const QString file = fileOf(gdtfSpec);
+        const Loaded& loaded = loadedOf(gdtfSpec);
         if (!loaded.gdtf) {
             return makeDo(file, {}, loaded.problem); // once for all its modes
         }
@@ -67,11 +60,54 @@ public:
         return *count;
     }
 
+    // The fixture type's maker and type: its GDTF file's, or where the file
+    // says none or cannot be read, what the GDTFSpec names as GDTF files are
+    // named, "Maker@Type@comment".
+    void kindOf(const QString& gdtfSpec, SwitchChart::Fixture& fixture) {
+        QString maker;
+        QString type;
+        if (!gdtfSpec.isEmpty()) {
+            if (const Loaded& loaded = loadedOf(gdtfSpec); loaded.gdtf) {
+                maker = loaded.gdtf->maker();
+                type = loaded.gdtf->type();
+            }
+            QString named = gdtfSpec;
+            if (named.endsWith(QStringLiteral(".gdtf"), Qt::CaseInsensitive)) {
+                named.chop(5);
+            }
+            const QStringList parts = named.split(u'@');
+            if (maker.isEmpty() && parts.size() > 1) {
+                maker = parts.at(0);
+            }
+            if (type.isEmpty()) {
+                type = parts.at(parts.size() > 1 ? 1 : 0);
+            }
+        }
+        fixture.maker = filetext::quotedUtf8(maker);
+        fixture.type = filetext::quotedUtf8(type);
+    }
+
 private:
     struct Loaded {
         std::shared_ptr<GdtfFile> gdtf;
         QString problem;
     };
+
+    static QString fileOf(const QString& gdtfSpec) {
+        return gdtfSpec.endsWith(QStringLiteral(".gdtf"), Qt::CaseInsensitive)
+                   ? gdtfSpec
+                   : gdtfSpec + QStringLiteral(".gdtf"); // as some programs name it
+    }
+
+    // The GDTF file, read once.
+    const Loaded& loadedOf(const QString& gdtfSpec) {
+        const QString file = fileOf(gdtfSpec);
+        auto found = m_files.find(file);
+        if (found == m_files.end()) {
+            found = m_files.emplace(file, load(gdtfSpec, file)).first;
+        }
+        return found->second;
+    }
 
     Loaded load(const QString& gdtfSpec, const QString& file) {
         if (gdtfSpec.isEmpty()) {
@@ -198,6 +234,7 @@ Rig rigOfScene(const QByteArray& scene, const QString& where, const QString& fil
         SwitchChart::Fixture fixture = scened.fixture;
         fixture.number =
             (scened.fixtureId.isEmpty() ? scened.unitNumber : scened.fixtureId).toStdString();
+        footprints.kindOf(scened.gdtfSpec, fixture);
         std::vector<Rig::Break> breaks;
         for (const auto& [dmxBreak, text] : scened.addresses) {
             const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());

@@ -13,7 +13,8 @@ namespace brisolant {
 //
 // Every Fixture of the scene is read, wherever it sits (layers, groups, child
 // lists, inside other fixtures), in the order the file lists them: its name,
-// FixtureID (or UnitNumber) as its number, and its Addresses. Each Address
+// FixtureID (or UnitNumber) as its number, its maker and type (its GDTF
+// file's, else as its GDTFSpec names them) and its Addresses. Each Address
 // (attribute break, from 0) holds a number counting across universes (513 is
 // universe 2, address 1) or Universe.Address; 0 or none is not patched. A
 // break's channel count comes from the fixture's GDTF file and mode; where

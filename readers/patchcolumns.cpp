@@ -17,6 +17,13 @@ constexpr std::array<QStringView, 8> kNumber = {u"Channel", u"FID",  u"Fixture I
 constexpr std::array<QStringView, 8> kChannels = {
     u"Channels", u"Num Channels", u"DMX Channels", u"# of Data Channels",
     u"Chans",    u"DMX Qty",      u"Footprint",    u"DMX Footprint"};
+// What kind of fixture it is: Eos writes its maker and model apart, MagicQ
+// its head type, the plot programs the instrument type.
+constexpr std::array<QStringView, 2> kMaker = {u"Manufacturer", u"FIXTURE_MANUFACTURER"};
+constexpr std::array<QStringView, 7> kType = {u"Fixture Type", u"Type",      u"Instrument Type",
+                                              u"Headtype",     u"Head type", u"FIXTURE_MODEL",
+                                              u"Model"};
+constexpr std::array<QStringView, 1> kProfile = {u"Profile"};
 
 } // namespace
 
@@ -31,9 +38,15 @@ std::span<const QStringView> PatchColumns::names(Kind kind) {
     case Kind::Number:
         return kNumber;
     case Kind::Channels:
+        return kChannels;
+    case Kind::Maker:
+        return kMaker;
+    case Kind::Type:
+        return kType;
+    case Kind::Profile:
         break;
     }
-    return kChannels;
+    return kProfile;
 }
 
 QString PatchColumns::listed(Kind kind, const QString& lastSeparator) {

@@ -15,9 +15,19 @@ namespace brisolant {
 // list without an address column, and --help take the names from here alone.
 class PatchColumns final {
 public:
-    enum class Kind : std::uint8_t { Address, Universe, Name, Number, Channels };
-    static constexpr std::array kKinds = {Kind::Address, Kind::Universe, Kind::Name, Kind::Number,
-                                          Kind::Channels};
+    enum class Kind : std::uint8_t {
+        Address,
+        Universe,
+        Name,
+        Number,
+        Channels,
+        Maker,
+        Type,
+        Profile
+    };
+    static constexpr std::array kKinds = {Kind::Address, Kind::Universe, Kind::Name,
+                                          Kind::Number,  Kind::Channels, Kind::Maker,
+                                          Kind::Type,    Kind::Profile};
 
     [[nodiscard]] static std::span<const QStringView> names(Kind kind);
 

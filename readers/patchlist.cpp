@@ -300,6 +300,9 @@ public:
         // One line each, whatever a quoted field held, for the chart and messages.
         fixture.name = filetext::quotedUtf8(value(record, Kind::Name));
         fixture.number = filetext::quotedUtf8(value(record, Kind::Number));
+        fixture.maker = filetext::quotedUtf8(value(record, Kind::Maker));
+        fixture.type = filetext::quotedUtf8(value(record, Kind::Type));
+        fixture.profile = filetext::quotedUtf8(value(record, Kind::Profile));
         const QStringView address = value(record, Kind::Address);
         if (address.isEmpty()) {
             return fixture;

@@ -25,6 +25,8 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
     };
     SwitchChart::Fixture fixture;
     fixture.name = field(u"Name").toStdString();
+    fixture.maker = field(u"Manufacturer").toStdString();
+    fixture.type = field(u"Model").toStdString();
     fixture.line = line;
     // A number QLC+ counts from 0, and how QLC+ shows it, from 1: one more, or
     // the text itself where it is beyond any limit, which one more would not change.

@@ -8,8 +8,8 @@
 namespace brisolant {
 
 // A QLC+ workspace (.qxw): the Fixture elements of its Engine, each with its
-// Name, Universe and Address counted from 0 (shown from 1, as QLC+ shows them)
-// and Channels. A fixture QLC+ lets run on into the next universe
+// Name, Manufacturer and Model, Universe and Address counted from 0 (shown
+// from 1, as QLC+ shows them) and Channels. A fixture QLC+ lets run on into the next universe
 // (CrossUniverse) takes the channels up to 512 of its own.
 class QlcWorkspace final {
 public:

@@ -14,6 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 
@@ -66,6 +70,15 @@ QByteArray readBounded(QFile& file, const QString& path, std::int64_t largest,
     tooLarge(path, largest);
 }
 
+bool isPipe(const QString& path) {
+#ifdef _WIN32
+    return false;
+#else
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+#endif
+}
+
 } // namespace
 
 QString RigFile::title(const QString& path) {
@@ -80,15 +93,15 @@ Rig RigFile::readPath(const QString& path, std::int64_t largest, ReadControl* co
             unreadable(path, file.errorString());
         }
     } else {
-        // A pipe or a device may never end, and opening a pipe waits for a
-        // writer: refused before it is opened.
+        // A device may never end: refused before it is opened. A pipe, named
+        // or a shell's <(...), is read as standard input is.
         const QFileInfo info(path);
         if (info.isDir()) {
             unreadable(path, QCoreApplication::translate("RigFile", "it is a folder"));
         }
-        if (info.exists() && !info.isFile()) {
-            unreadable(path, QCoreApplication::translate(
-                                 "RigFile", "it is a pipe, a device or a socket, not a file"));
+        if (info.exists() && !info.isFile() && !isPipe(path)) {
+            unreadable(path, QCoreApplication::translate("RigFile",
+                                                         "it is a device or a socket, not a file"));
         }
         if (info.size() > largest) {
             tooLarge(path, largest);

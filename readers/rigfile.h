@@ -24,11 +24,12 @@ public:
         using std::runtime_error::runtime_error;
     };
 
-    // The rig in the file at path, "-" being standard input. What is not a
-    // regular file (a directory, a pipe, a device) is refused before it is
-    // opened, and no more than largest bytes are ever read, from standard
-    // input either. Throws Unreadable, or ChartRefused, naming the file as
-    // title() does, for a file larger than largest and as read() does.
+    // The rig in the file at path, "-" being standard input. A pipe is read
+    // as standard input is; what is neither a regular file nor a pipe (a
+    // directory, a device) is refused before it is opened, and no more than
+    // largest bytes are ever read, from standard input either. Throws
+    // Unreadable, or ChartRefused, naming the file as title() does, for a
+    // file larger than largest and as read() does.
     // With a control, tells its progress there and throws ReadCancelled once
     // it is cancelled.
     [[nodiscard]] static Rig readPath(const QString& path,

@@ -5,7 +5,10 @@
 #   - a patch list of 10,000 fixtures over 40 universes as text, CSV and PDF,
 #     and as labels on A4 sheets of 21 (goal: at most 1.5 times its chart PDF);
 #   - an MVR of 2,000 fixtures of 20 GDTF types as a PDF, against the same rig
-#     as a CSV patch list.
+#     as a CSV patch list;
+#   - a rig of 10,000 fixtures of 20 types, as a patch list and as an MVR, to CSV
+#     without profiles and with a profile file of 1,000 rules, the last of them
+#     with * giving every type of the rig a profile of ten switches.
 # The rigs are made by bench/rigfiles/makerig.
 #
 #   scripts/bench-chart.sh [build-dir] [runs]
@@ -23,9 +26,17 @@ bench_tools hyperfine
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/big" "$work/show"
+mkdir "$work/big" "$work/show" "$work/typed"
 "$makerig" 10000 1 "$work/big"
 "$makerig" 2000 20 "$work/show"
+"$makerig" 10000 20 "$work/typed"
+awk 'BEGIN {
+    printf "[profile.bench]\nswitches = 10\nfunction = { 10 = \"OFF = DMX\" }\n\n"
+    for (i = 1; i <= 980; ++i) printf "[[rule]]\nmaker = \"Maker %d\"\ntype = \"Model %d\"\nprofile = \"dip10\"\n\n", i, i
+    for (i = 1; i <= 19; ++i) printf "[[rule]]\ntype = \"Other %d *\"\nprofile = \"dials3\"\n\n", i
+    printf "[[rule]]\ntype = \"*Type *\"\nprofile = \"bench\"\n"
+}' >"$work/profiles.toml"
+rules="--profiles $work/profiles.toml"
 
 # A bare environment, as over ssh with no display; A4 whatever the caller's locale.
 run="env -i LANG=C.UTF-8 $program"
@@ -39,7 +50,11 @@ hyperfine --shell=none --warmup 2 --runs "$runs" --export-markdown "$work/times.
     -n "10000 to PDF" "$run --chart-patch $work/big/rig.csv --output $work/big.pdf" \
     -n "10000 labels" "$run --chart-patch $work/big/rig.csv --labels a4-63x38 --output $work/labels.pdf" \
     -n "2000 CSV to PDF" "$run --chart-patch $work/show/rig.csv --output $work/csv.pdf" \
-    -n "2000 MVR to PDF" "$run --chart-patch $work/show/rig.mvr --output $work/mvr.pdf"
+    -n "2000 MVR to PDF" "$run --chart-patch $work/show/rig.mvr --output $work/mvr.pdf" \
+    -n "10000 typed to CSV" "$run --chart-patch $work/typed/rig.csv --output $work/typed.csv" \
+    -n "10000 typed to CSV, 1000 rules" "$run --chart-patch $work/typed/rig.csv $rules --output $work/typed-rules.csv" \
+    -n "10000 typed MVR to CSV" "$run --chart-patch $work/typed/rig.mvr --output $work/typed-mvr.csv" \
+    -n "10000 typed MVR to CSV, 1000 rules" "$run --chart-patch $work/typed/rig.mvr $rules --output $work/typed-mvr-rules.csv"
 cat "$work/times.md"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 # hyperfine's CSV: command, mean, ... in seconds.
@@ -49,6 +64,7 @@ awk -F, '$1 == "10000 to PDF" { chart = $2 } $1 == "10000 labels" { labels = $2 
 for chart in series big csv mvr labels; do
     echo "$chart.pdf: $(pdfinfo "$work/$chart.pdf" 2>/dev/null | sed -n 's/^Pages: *//p') pages, $(wc -c <"$work/$chart.pdf") bytes"
 done
+echo "profiles given by the rules: $(cut -d, -f9 "$work/typed-mvr-rules.csv" | sort | uniq -c | tr -s ' ' | tr '\n' ';')"
 $run --chart-patch "$work/show/rig.csv" --output "$work/from-csv.csv"
 $run --chart-patch "$work/show/rig.mvr" --output "$work/from-mvr.csv"
 if cmp -s "$work/from-csv.csv" "$work/from-mvr.csv"; then

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AddressProfile</name>
+    <message>
+        <source>a block has 1 to 16 switches</source>
+        <translation>ein Block hat 1 bis 16 Schalter</translation>
+    </message>
+    <message>
+        <source>the address switches&apos; weights are 1, 2, 4 and on, each once</source>
+        <translation>die Adressschalter wiegen 1, 2, 4 und so fort, jedes Gewicht einmal</translation>
+    </message>
+    <message>
+        <source>a block needs at least one address switch</source>
+        <translation>ein Block braucht mindestens einen Adressschalter</translation>
+    </message>
+</context>
+<context>
     <name>ChartCommand</name>
     <message>
         <source>unknown format &quot;%1&quot;; choose text, csv or pdf.</source>
@@ -14,10 +29,6 @@
     <message>
         <source>--page-size is for a PDF chart (--output FILE.pdf or --format pdf).</source>
         <translation>--page-size gilt nur für eine PDF-Tabelle (--output DATEI.pdf oder --format pdf).</translation>
-    </message>
-    <message>
-        <source>unknown page size &quot;%1&quot;; choose A3, A4, A5, Letter or Legal.</source>
-        <translation>unbekanntes Papierformat „%1“; A3, A4, A5, Letter oder Legal wählen.</translation>
     </message>
     <message>
         <source>start addresses %1</source>
@@ -52,6 +63,22 @@
     <message>
         <source>the chart cannot be made: an unexpected error.</source>
         <translation>die Tabelle lässt sich nicht erstellen: ein unerwarteter Fehler.</translation>
+    </message>
+    <message>
+        <source>the chart would overwrite %1, the file it charts; give another --output.</source>
+        <translation>die Tabelle würde %1 überschreiben, die Datei, aus der sie entsteht; bitte ein anderes --output angeben.</translation>
+    </message>
+    <message>
+        <source>unknown page size &quot;%1&quot;; choose %2.</source>
+        <translation>unbekanntes Papierformat „%1“; %2 wählen.</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>--profile: no profile is called &quot;%1&quot;; there are %2.</source>
+        <translation>--profile: kein Profil heißt „%1“; es gibt %2.</translation>
     </message>
     <message>
         <source>unknown order &quot;%1&quot;; choose list or address.</source>
@@ -230,6 +257,34 @@
             <numerusform>Warnung: %n weitere Gerätepaare teilen sich Kanäle.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: no addressing profile is called &quot;%2&quot;.</source>
+        <translation>%1: kein Adressierungsprofil heißt „%2“.</translation>
+    </message>
+    <message>
+        <source>%1: start address %2 is above %3, the highest its profile %4 sets.</source>
+        <translation>%1: Startadresse %2 liegt über %3, der höchsten, die sein Profil %4 einstellt.</translation>
+    </message>
+    <message>
+        <source>%1: start address %2 is not one its profile %3 sets, %4 + %5 × k.</source>
+        <translation>%1: Startadresse %2 ist keine, die sein Profil %3 einstellt, %4 + %5 × k.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to chart: none of the %n fixtures can be set as its profile says: %1 not patched, %2 at addresses their profiles cannot set.</source>
+        <extracomment>%1 fixtures not patched and %2 at addresses their profiles cannot set, together the %n fixtures of the list.</extracomment>
+        <translation>
+            <numerusform>Nichts zu tabellieren: keines der %n Geräte lässt sich einstellen, wie sein Profil sagt: %1 nicht gepatcht, %2 auf Adressen, die ihre Profile nicht einstellen.</numerusform>
+            <numerusform>Nichts zu tabellieren: keines der %n Geräte lässt sich einstellen, wie sein Profil sagt: %1 nicht gepatcht, %2 auf Adressen, die ihre Profile nicht einstellen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left out: start address %2 is above %3, the highest its profile %4 sets.</source>
+        <translation>%1 ausgelassen: Startadresse %2 liegt über %3, der höchsten, die sein Profil %4 einstellt.</translation>
+    </message>
+    <message>
+        <source>%1 left out: start address %2 is not one its profile %3 sets, %4 + %5 × k.</source>
+        <translation>%1 ausgelassen: Startadresse %2 ist keine, die sein Profil %3 einstellt, %4 + %5 × k.</translation>
+    </message>
 </context>
 <context>
     <name>ChartOutput</name>
@@ -281,8 +336,26 @@
         <translation>Brisolant %1. Schalter 1 hat das Gewicht 1, Schalter 9 das Gewicht 256; ein Hebel oben ist ON.</translation>
     </message>
     <message>
+        <source>Dials: %1</source>
+        <extracomment>The digits to set on a fixture&apos;s address dials, as printed: &quot;0 5 6&quot;.</extracomment>
+        <translation>Drehschalter: %1</translation>
+    </message>
+    <message>
+        <source>Display: %1</source>
+        <extracomment>The text to set on a fixture&apos;s display: &quot;A056&quot;.</extracomment>
+        <translation>Display: %1</translation>
+    </message>
+    <message>
+        <source>Brisolant %1. Each fixture as its addressing profile is set: switches numbered as printed, F a function switch; dials; a display.</source>
+        <translation>Brisolant %1. Jedes Gerät, wie sein Adressierungsprofil es einstellt: Schalter numeriert wie aufgedruckt, F ein Funktionsschalter; Drehschalter; ein Display.</translation>
+    </message>
+    <message>
         <source>%1 at %2, switches ON: %3</source>
         <translation>%1 auf %2, Schalter ON: %3</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <translation>%1 auf %2, %3</translation>
     </message>
 </context>
 <context>
@@ -308,20 +381,8 @@
         <translation>Eine Tabelle aus einer Patchliste oder Showdatei, exportiert von einem Pult, einem Planungsprogramm oder einer Tabellenkalkulation (siehe oben).</translation>
     </message>
     <message>
-        <source>Write the chart to this file: a PDF when it ends in .pdf, CSV when it ends in .csv, else text. &quot;-&quot;, or none, is standard output. A file is replaced only by a complete chart; a device or a pipe (/dev/stdout) is written straight.</source>
-        <translation>Die Tabelle in diese Datei schreiben: ein PDF bei .pdf am Ende, CSV bei .csv, sonst Text. „-“ oder keine Angabe ist die Standardausgabe. Eine Datei wird nur durch eine vollständige Tabelle ersetzt; ein Gerät oder eine Pipe (/dev/stdout) wird direkt beschrieben.</translation>
-    </message>
-    <message>
         <source>The chart&apos;s form where the output&apos;s name does not tell it: text, csv or pdf (not onto a terminal). A name ending in .csv or .pdf and a --format that differs are refused.</source>
         <translation>Die Form der Tabelle, wo der Name der Ausgabe sie nicht sagt: text, csv oder pdf (nicht ins Terminal). Ein Name auf .csv oder .pdf mit einem anderen --format wird abgelehnt.</translation>
-    </message>
-    <message>
-        <source>Paper of a PDF chart: A3, A4, A5, Letter or Legal. Default: Letter or A4, after the locale&apos;s paper (LC_PAPER).</source>
-        <translation>Papier einer PDF-Tabelle: A3, A4, A5, Letter oder Legal. Vorgabe: Letter oder A4, nach dem Papier des Gebietsschemas (LC_PAPER).</translation>
-    </message>
-    <message>
-        <source>--output, --format and --page-size need a chart: --chart, --chart-series or --chart-patch.</source>
-        <translation>--output, --format und --page-size brauchen eine Tabelle: --chart, --chart-series oder --chart-patch.</translation>
     </message>
     <message>
         <source>give one chart: --chart, --chart-series or --chart-patch, once.</source>
@@ -334,6 +395,75 @@
     <message>
         <source> or </source>
         <translation> oder </translation>
+    </message>
+    <message>
+        <source>Patch lists or show files to open, each in a chart window.</source>
+        <translation>Patchlisten oder Showdateien, jede in einem Tabellenfenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>[file...]</source>
+        <translation>[Datei...]</translation>
+    </message>
+    <message>
+        <source>files to open in chart windows take no chart options; --chart-patch FILE charts one without a window.</source>
+        <translation>Dateien für Tabellenfenster nehmen keine Tabellen-Optionen; --chart-patch DATEI macht eine Tabelle ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>addresses</source>
+        <extracomment>Stands for the --chart option&apos;s value in the help.</extracomment>
+        <translation>adressen</translation>
+    </message>
+    <message>
+        <source>first,channels,count</source>
+        <extracomment>Stands for the --chart-series option&apos;s value in the help: FIRST,CHANNELS,COUNT.</extracomment>
+        <translation>erste,kanäle,anzahl</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <extracomment>Stands for a file&apos;s name in the help, as the value of --chart-patch and --output.</extracomment>
+        <translation>datei</translation>
+    </message>
+    <message>
+        <source>Write the chart to this file: a PDF when it ends in .pdf, CSV when it ends in .csv, else text. &quot;-&quot;, or none, is standard output. A file is replaced only by a complete chart; a device or a pipe (/dev/stdout) is written straight. The file charted is not overwritten.</source>
+        <translation>Die Tabelle in diese Datei schreiben: ein PDF bei .pdf am Ende, CSV bei .csv, sonst Text. „-“ oder keine Angabe ist die Standardausgabe. Eine Datei wird nur durch eine vollständige Tabelle ersetzt; ein Gerät oder eine Pipe (/dev/stdout) wird direkt beschrieben. Die Datei, aus der die Tabelle entsteht, wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>form</source>
+        <extracomment>Stands for the --format option&apos;s value in the help: text, csv or pdf.</extracomment>
+        <translation>form</translation>
+    </message>
+    <message>
+        <source>Paper of a PDF chart: %1. Default: Letter or A4, after the locale&apos;s paper (LC_PAPER).</source>
+        <translation>Papier einer PDF-Tabelle: %1. Vorgabe: Letter oder A4, nach dem Papier des Gebietsschemas (LC_PAPER).</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <extracomment>Stands for the --page-size option&apos;s value in the help: A4, Letter and the like.</extracomment>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; is named twice; standard input can be read only once.</source>
+        <translation>„-“ ist zweimal genannt; die Standardeingabe lässt sich nur einmal lesen.</translation>
+    </message>
+    <message>
+        <source>--output needs a file&apos;s name, or &quot;-&quot; for standard output.</source>
+        <translation>--output braucht einen Dateinamen, oder „-“ für die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Addressing profiles say how a fixture type takes its address: built in dip9 (nine switches, the default), dip10 (switch 10 weighs 512), dip10-function-off and dip10-function-on (switch 10 a function switch set OFF or ON), dials3 (three decimal dials) and display (A001). Your own, and rules that give fixture types theirs by type and maker, exactly or with *, are read from $XDG_CONFIG_HOME/brisolant/profiles.toml (~/.config where unset), a TOML file (see the README), or from --profiles FILE instead. A patch list&apos;s Profile column wins over the rules.</source>
+        <translation>Adressierungsprofile sagen, wie ein Gerätetyp seine Adresse nimmt: eingebaut dip9 (neun Schalter, die Vorgabe), dip10 (Schalter 10 wiegt 512), dip10-function-off und dip10-function-on (Schalter 10 ein Funktionsschalter auf OFF oder ON), dials3 (drei Dezimal-Drehschalter) und display (A001). Eigene, und Regeln, die Gerätetypen nach Typ und Hersteller, genau oder mit *, ihr Profil geben, stehen in $XDG_CONFIG_HOME/brisolant/profiles.toml (~/.config, wo nicht gesetzt), einer TOML-Datei (siehe README), oder stattdessen in --profiles DATEI. Die Spalte Profile einer Patchliste geht den Regeln vor.</translation>
+    </message>
+    <message>
+        <source>Read the addressing profiles and their rules from this TOML file instead of the user&apos;s (see above).</source>
+        <translation>Die Adressierungsprofile und ihre Regeln aus dieser TOML-Datei lesen statt aus der des Benutzers (siehe oben).</translation>
+    </message>
+    <message>
+        <source>The addressing profile of every fixture that no rule and no Profile column names. Default: dip9.</source>
+        <translation>Das Adressierungsprofil jedes Geräts, das keine Regel und keine Spalte Profile nennt. Vorgabe: dip9.</translation>
+    </message>
+    <message>
+        <source>--output, --format, --page-size, --profiles and --profile need a chart: --chart, --chart-series or --chart-patch.</source>
+        <translation>--output, --format, --page-size, --profiles und --profile brauchen eine Tabelle: --chart, --chart-series oder --chart-patch.</translation>
     </message>
     <message>
         <source>Shows the nine DIP switches that set a DMX512 fixture&apos;s start address.
@@ -356,8 +486,11 @@ first and last address. Universes count from 1 to 63999.
 Show files: MVR (with the channel counts of its GDTF files), grandMA3 and
 grandMA2 XML exports, QLC+ workspaces; told apart by their content.
 
-A fixture not patched, or at 512, which needs a tenth switch, is left out
-and named on standard error; fixtures that share channels are named there
+%2
+
+A fixture not patched, or at an address its profile cannot set (512 with
+nine switches), is left out and named on standard error with the reason;
+fixtures that share channels are named there
 as a warning. A fixture is named by its number in the file and its name,
 with neither by its place in the list; &quot;None&quot; and a 0 that every fixture
 of the file has are no numbers.
@@ -366,8 +499,10 @@ Output: text, or the form the --output name (.csv, .pdf) or --format
 says; &quot;-&quot; is standard output. On a terminal the text chart starts with a
 heading and fits the width, long names shortened in the middle; into a
 file or a pipe it has neither, for scripts. The CSV has the columns
-Number,ID,Name,Universe,Address,Channels,Switches,ON, the switches as
-0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps all nine digits.
+%3, the switches as
+0 1 0 0 0 0 0 0 0 so that a spreadsheet keeps every digit, and a name
+a spreadsheet would take for a formula (=, +, -, @) after an
+apostrophe, as text.
 
 Exit status: 0 done, 1 a file could not be read or written or the display
 could not be opened, 2 a usage error or a chart refused.</source>
@@ -393,9 +528,12 @@ erste und die letzte Adresse an. Universes zählen von 1 bis 63999.
 Showdateien: MVR (mit den Kanalzahlen seiner GDTF-Dateien), XML-Exporte
 von grandMA3 und grandMA2, QLC+-Arbeitsbereiche; am Inhalt erkannt.
 
-Ein Gerät, das nicht gepatcht ist oder auf 512 liegt, was einen zehnten
-Schalter bräuchte, wird ausgelassen und auf der Standardfehlerausgabe
-genannt; Geräte, die sich Kanäle teilen, werden dort als Warnung genannt.
+%2
+
+Ein Gerät, das nicht gepatcht ist oder auf einer Adresse liegt, die sein
+Profil nicht einstellt (512 mit neun Schaltern), wird ausgelassen und mit
+dem Grund auf der Standardfehlerausgabe genannt; Geräte, die sich Kanäle
+teilen, werden dort als Warnung genannt.
 Ein Gerät heißt nach seiner Nummer in der Datei und seinem Namen, ohne
 beides nach seinem Platz in der Liste; „None“ und eine 0, die jedes Gerät
 der Datei hat, sind keine Nummern.
@@ -405,24 +543,19 @@ Ausgabe: Text, oder die Form, die der Name bei --output (.csv, .pdf) oder
 Texttabelle mit einer Kopfzeile und passt in die Breite, lange Namen in
 der Mitte gekürzt; in eine Datei oder Pipe hat sie beides nicht, für
 Skripte. Die CSV-Datei hat die Spalten
-Number,ID,Name,Universe,Address,Channels,Switches,ON, die Schalter als
-0 1 0 0 0 0 0 0 0, damit eine Tabellenkalkulation alle neun Ziffern behält.
+%3, die Schalter als
+0 1 0 0 0 0 0 0 0, damit eine Tabellenkalkulation jede Ziffer behält,
+und einen Namen, den eine Tabellenkalkulation für eine Formel hielte
+(=, +, -, @), nach einem Apostroph, als Text.
 
 Exit-Status: 0 fertig, 1 eine Datei konnte nicht gelesen oder geschrieben
 oder der Bildschirm nicht geöffnet werden, 2 ein Aufruffehler oder eine
 abgelehnte Tabelle.</translation>
     </message>
     <message>
-        <source>Patch lists or show files to open, each in a chart window.</source>
-        <translation>Patchlisten oder Showdateien, jede in einem Tabellenfenster zu öffnen.</translation>
-    </message>
-    <message>
-        <source>[file...]</source>
-        <translation>[Datei...]</translation>
-    </message>
-    <message>
-        <source>files to open in chart windows take no chart options; --chart-patch FILE charts one without a window.</source>
-        <translation>Dateien für Tabellenfenster nehmen keine Tabellen-Optionen; --chart-patch DATEI macht eine Tabelle ohne Fenster.</translation>
+        <source>name</source>
+        <extracomment>Stands for the --profile option&apos;s value in the help: a profile&apos;s name.</extracomment>
+        <translation>name</translation>
     </message>
     <message>
         <source>Label sheets and tapes (--labels):</source>
@@ -437,12 +570,27 @@ abgelehnte Tabelle.</translation>
         <translation>Statt der Tabelle ein Etikett für jedes Gerät auf diesem Bogen oder Band (oben aufgeführt), als PDF: --output DATEI.pdf.</translation>
     </message>
     <message>
+        <source>sheet</source>
+        <extracomment>Stands for the --labels option&apos;s value in the help: a label sheet&apos;s name.</extracomment>
+        <translation>bogen</translation>
+    </message>
+    <message>
         <source>Start at this label of a sheet partly used, counted across and then down from 1.</source>
         <translation>Bei diesem Etikett eines angebrochenen Bogens beginnen, von 1 an erst quer, dann nach unten gezählt.</translation>
     </message>
     <message>
+        <source>n</source>
+        <extracomment>Stands for the --labels-start option&apos;s value in the help: a label&apos;s number.</extracomment>
+        <translation>n</translation>
+    </message>
+    <message>
         <source>The order of the chart and the labels: list (as the source lists them, the default) or address (by universe and start address).</source>
         <translation>Die Reihenfolge von Tabelle und Etiketten: list (wie die Quelle sie aufführt, die Vorgabe) oder address (nach Universe und Startadresse).</translation>
+    </message>
+    <message>
+        <source>order</source>
+        <extracomment>Stands for the --order option&apos;s value in the help: list or address.</extracomment>
+        <translation>reihenfolge</translation>
     </message>
     <message>
         <source>After the chart, a map of each universe the rig uses: the fixtures&apos; channels, those shared, the free blocks. In a PDF a page per universe; as text, after an empty line, a line per fixture, shared run and free block, then the totals.</source>
@@ -512,6 +660,10 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>%1 at %2, switches ON: %3</source>
         <translation>%1 auf %2, Schalter ON: %3</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <translation>%1 auf %2, %3</translation>
     </message>
 </context>
 <context>
@@ -643,6 +795,137 @@ abgelehnte Tabelle.</translation>
     </message>
 </context>
 <context>
+    <name>ProfileFile</name>
+    <message>
+        <source>is a table of profiles</source>
+        <translation>ist eine Tabelle von Profilen</translation>
+    </message>
+    <message>
+        <source>more than %1 profiles</source>
+        <translation>mehr als %1 Profile</translation>
+    </message>
+    <message>
+        <source>is no key of a profile file; it has [profile.NAME] tables and [[rule]]s</source>
+        <translation>ist kein Schlüssel einer Profildatei; sie hat Tabellen [profile.NAME] und [[rule]]s</translation>
+    </message>
+    <message>
+        <source>%1, line %2, &quot;%3&quot;: %4.</source>
+        <translation>%1, Zeile %2, „%3“: %4.</translation>
+    </message>
+    <message>
+        <source>is a whole number from %1 to %2</source>
+        <translation>ist eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot; or &quot;%2&quot;</source>
+        <translation>ist „%1“ oder „%2“</translation>
+    </message>
+    <message>
+        <source>is a table: [profile.NAME] and its keys</source>
+        <translation>ist eine Tabelle: [profile.NAME] und ihre Schlüssel</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name is up to %1 letters, digits, &apos;-&apos;, &apos;_&apos; or &apos;.&apos;</source>
+        <translation>der Name eines Profils hat bis zu %1 Buchstaben, Ziffern, „-“, „_“ oder „.“</translation>
+    </message>
+    <message>
+        <source>is no key of a profile</source>
+        <translation>ist kein Schlüssel eines Profils</translation>
+    </message>
+    <message>
+        <source>gives one of switches, dials or display</source>
+        <translation>gibt eines von switches, dials oder display an</translation>
+    </message>
+    <message>
+        <source>is 10 or 16</source>
+        <translation>ist 10 oder 16</translation>
+    </message>
+    <message>
+        <source>another profile has this name</source>
+        <translation>ein anderes Profil hat diesen Namen</translation>
+    </message>
+    <message>
+        <source>names switches 1 to %1</source>
+        <translation>nennt Schalter 1 bis %1</translation>
+    </message>
+    <message>
+        <source>names switch %1 twice</source>
+        <translation>nennt Schalter %1 zweimal</translation>
+    </message>
+    <message>
+        <source>is a table such as { 10 = &quot;OFF = DMX&quot; }</source>
+        <translation>ist eine Tabelle wie { 10 = &quot;OFF = DMX&quot; }</translation>
+    </message>
+    <message>
+        <source>lists the address switches, weight 1 first: [1, 2, 3]</source>
+        <translation>zählt die Adressschalter auf, Gewicht 1 zuerst: [1, 2, 3]</translation>
+    </message>
+    <message>
+        <source>switch %1 is neither in address nor in function</source>
+        <translation>Schalter %1 steht weder in address noch in function</translation>
+    </message>
+    <message>
+        <source>is &quot;ON&quot; or &quot;OFF&quot;, and a label after &quot;=&quot;</source>
+        <translation>ist „ON“ oder „OFF“, und eine Beschriftung nach „=“</translation>
+    </message>
+    <message>
+        <source>a label is up to %1 characters</source>
+        <translation>eine Beschriftung hat bis zu %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>is the text to set with its form, such as &quot;A001&quot;, &quot;d.001&quot; or &quot;001&quot;</source>
+        <translation>ist der einzustellende Text in seiner Form, etwa „A001“, „d.001“ oder „001“</translation>
+    </message>
+    <message>
+        <source>is a list of [[rule]] tables</source>
+        <translation>ist eine Liste von Tabellen [[rule]]</translation>
+    </message>
+    <message>
+        <source>more than %1 rules</source>
+        <translation>mehr als %1 Regeln</translation>
+    </message>
+    <message>
+        <source>is no key of a rule; it has maker, type and profile</source>
+        <translation>ist kein Schlüssel einer Regel; sie hat maker, type und profile</translation>
+    </message>
+    <message>
+        <source>is a text in quotes</source>
+        <translation>ist ein Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>is missing; a rule names a type</source>
+        <translation>fehlt; eine Regel nennt einen Typ</translation>
+    </message>
+    <message>
+        <source>is missing; a rule names a profile</source>
+        <translation>fehlt; eine Regel nennt ein Profil</translation>
+    </message>
+    <message>
+        <source>no profile is called &quot;%1&quot;</source>
+        <translation>kein Profil heißt „%1“</translation>
+    </message>
+    <message>
+        <source>%1: no profile file there.</source>
+        <translation>%1: dort ist keine Profildatei.</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 MiB; no profile file is that large.</source>
+        <translation>%1: größer als %2 MiB; keine Profildatei ist so groß.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not a TOML file as written: %3.</source>
+        <translation>%1, Zeile %2: keine TOML-Datei, wie geschrieben: %3.</translation>
+    </message>
+    <message>
+        <source>%1: the choice cannot be kept there; the file is left as it was.</source>
+        <translation>%1: die Wahl lässt sich dort nicht festhalten; die Datei bleibt, wie sie war.</translation>
+    </message>
+</context>
+<context>
     <name>QlcWorkspace</name>
     <message>
         <source>%1 &quot;%2&quot; is not a whole number.</source>
@@ -679,16 +962,16 @@ abgelehnte Tabelle.</translation>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <source>it is a pipe, a device or a socket, not a file</source>
-        <translation>es ist eine Pipe, ein Gerät oder ein Socket, keine Datei</translation>
-    </message>
-    <message>
         <source>XML without any element.</source>
         <translation>XML ohne ein einziges Element.</translation>
     </message>
     <message>
         <source>XML with the root element &lt;%1&gt;, which is none of the rigs Brisolant reads (MVR, grandMA3, grandMA2, QLC+ workspace).</source>
         <translation>XML mit dem Wurzelelement &lt;%1&gt;, das keins der Rigs ist, die Brisolant liest (MVR, grandMA3, grandMA2, QLC+-Arbeitsbereich).</translation>
+    </message>
+    <message>
+        <source>it is a device or a socket, not a file</source>
+        <translation>es ist ein Gerät oder ein Socket, keine Datei</translation>
     </message>
 </context>
 <context>
@@ -711,6 +994,10 @@ abgelehnte Tabelle.</translation>
         <source>Switches 1–9</source>
         <extracomment>Heads the column of the nine switches, 1 for ON and 0 for OFF, switch 1 first.</extracomment>
         <translation>Schalter 1–9</translation>
+    </message>
+    <message>
+        <source>Switches 1–%1</source>
+        <translation>Schalter 1–%1</translation>
     </message>
 </context>
 <context>
@@ -991,6 +1278,10 @@ abgelehnte Tabelle.</translation>
         <translation>Kann „%1“ nicht schreiben: %2.</translation>
     </message>
     <message>
+        <source>The chart shows the choice, but it is not kept for the next rig: %1</source>
+        <translation>Die Tabelle zeigt die Wahl, doch sie wird nicht für das nächste Rig festgehalten: %1</translation>
+    </message>
+    <message>
         <source>&amp;Labels…</source>
         <translation>&amp;Etiketten…</translation>
     </message>
@@ -1096,6 +1387,50 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Kann „%1“ nicht schreiben: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>brisolant::ProfilePanel</name>
+    <message>
+        <source>Fixture &amp;types:</source>
+        <translation>Geräte&amp;typen:</translation>
+    </message>
+    <message>
+        <source>Fixture types</source>
+        <translation>Gerätetypen</translation>
+    </message>
+    <message>
+        <source>Each fixture type of the file, how many fixtures it has and the addressing profile they are charted with.</source>
+        <translation>Jeder Gerätetyp der Datei, wie viele Geräte er hat und mit welchem Adressierungsprofil sie tabelliert werden.</translation>
+    </message>
+    <message>
+        <source>P&amp;rofile:</source>
+        <translation>P&amp;rofil:</translation>
+    </message>
+    <message>
+        <source>Addressing profile</source>
+        <translation>Adressierungsprofil</translation>
+    </message>
+    <message>
+        <source>How the fixtures of the chosen type take their start address. The chart is drawn again at once, and the choice is kept for the next rig with this type.</source>
+        <translation>Wie die Geräte des gewählten Typs ihre Startadresse nehmen. Die Tabelle wird sofort neu gezeichnet, und die Wahl wird für das nächste Rig mit diesem Typ festgehalten.</translation>
+    </message>
+    <message>
+        <source>No type named</source>
+        <extracomment>Fixtures whose file names no fixture type.</extracomment>
+        <translation>Kein Typ genannt</translation>
+    </message>
+    <message>
+        <source>%1: 1 fixture, %2</source>
+        <extracomment>A fixture type, how many fixtures of it the rig has, and its addressing profile.</extracomment>
+        <translation>%1: 1 Gerät, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n fixtures, %2</source>
+        <translation>
+            <numerusform>%1: %n Gerät, %2</numerusform>
+            <numerusform>%1: %n Geräte, %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>

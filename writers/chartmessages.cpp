@@ -96,6 +96,15 @@ QString ChartMessages::refusalText(const ChartMessage& message) {
     case AddressAboveSwitches:
         return tr("%1: start address %2 is above 511, the highest nine switches can set.")
             .arg(who, text);
+    case UnknownProfile:
+        return tr("%1: no addressing profile is called \"%2\".").arg(who, text);
+    case AddressAboveProfile:
+        return tr("%1: start address %2 is above %3, the highest its profile %4 sets.")
+            .arg(who, text, QString::number(message.first), utf8(message.profile));
+    case AddressOffProfileStep:
+        return tr("%1: start address %2 is not one its profile %3 sets, %4 + %5 \u00d7 k.")
+            .arg(who, text, utf8(message.profile), QString::number(message.first),
+                 QString::number(message.last));
     case ChannelsBelowOne:
         return tr("%1: %2 channels; a fixture takes at least 1.").arg(who, text);
     case ChannelsPastUniverse:
@@ -116,10 +125,27 @@ QString ChartMessages::text(const ChartMessage& message) {
         return tr("Nothing to chart: no fixture was given.");
     case NothingSettable:
         return nothingSettable(message);
+    case NothingAsProfiled:
+        //: %1 fixtures not patched and %2 at addresses their profiles cannot set, together the %n
+        //: fixtures of the list.
+        return tr("Nothing to chart: none of the %n fixtures can be set as its profile says: %1 "
+                  "not patched, %2 at addresses their profiles cannot set.",
+                  nullptr, static_cast<int>(message.count))
+            .arg(message.notPatched)
+            .arg(message.count - message.notPatched);
     case NotPatched:
         return tr("%1 left out: not patched.").arg(noteName(message.fixture));
     case NeedsTenthSwitch:
         return tr("%1 left out: 512 needs a tenth switch.").arg(noteName(message.fixture));
+    case AboveProfile:
+        return tr("%1 left out: start address %2 is above %3, the highest its profile %4 sets.")
+            .arg(noteName(message.fixture), utf8(message.text), QString::number(message.first),
+                 utf8(message.profile));
+    case OffProfileStep:
+        return tr("%1 left out: start address %2 is not one its profile %3 sets, %4 + %5 \u00d7 "
+                  "k.")
+            .arg(noteName(message.fixture), utf8(message.text), utf8(message.profile),
+                 QString::number(message.first), QString::number(message.last));
     case SharedChannels: {
         const QString one = noteName(message.fixture);
         const QString two = noteName(message.other);

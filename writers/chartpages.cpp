@@ -85,8 +85,9 @@ void drawFixture(const PageCanvas& canvas, const QRectF& cell, const SwitchChart
                         Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    // The drawing keeps its width; the address takes what is left of the cell.
-    const qreal blockWidth = SwitchDrawing::naturalSize(row).width();
+    // The drawing keeps its width, up to three fifths of the cell for sixteen
+    // switches; the address takes what is left.
+    const qreal blockWidth = std::min(SwitchDrawing::naturalSize(row).width(), inner.width() * 0.6);
     const qreal leftWidth = inner.width() - blockWidth - 4;
     const qreal top = inner.top() + 22;
     canvas.drawText(QRectF(inner.left(), top, leftWidth, 10), 7, false, PageCanvas::kGrey,
@@ -103,8 +104,7 @@ void drawFixture(const PageCanvas& canvas, const QRectF& cell, const SwitchChart
     canvas.setFont(9.5, true);
     painter.setPen(PageCanvas::kInk);
     painter.drawText(QRectF(inner.left(), inner.bottom() - 26, leftWidth, 26),
-                     Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-                     ChartPages::tr("ON: %1").arg(QString::fromStdString(row.onSwitches())));
+                     Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, ChartPages::setting(row));
 
     SwitchDrawing::draw(
         canvas, QRectF(inner.right() - blockWidth, top - 2, blockWidth, inner.bottom() - top + 2),
@@ -119,6 +119,21 @@ std::pair<int, qreal> columnsAcross(const QPageSize& pageSize) {
 }
 
 } // namespace
+
+QString ChartPages::setting(const SwitchChart::Row& row) {
+    const QString set = QString::fromStdString(row.setting());
+    switch (row.profile->kind) {
+    case AddressProfile::Kind::Dials:
+        //: The digits to set on a fixture's address dials, as printed: "0 5 6".
+        return tr("Dials: %1").arg(set);
+    case AddressProfile::Kind::Display:
+        //: The text to set on a fixture's display: "A056".
+        return tr("Display: %1").arg(set);
+    case AddressProfile::Kind::Switches:
+        break;
+    }
+    return tr("ON: %1").arg(set);
+}
 
 ChartPages::ChartPages(SwitchChart::Chart chart, QString title, const QPageSize& pageSize)
     : m_chart(std::move(chart))
@@ -163,9 +178,15 @@ void ChartPages::paint(QPainter& painter, std::size_t page) const {
     painter.setPen(QPen(PageCanvas::kInk, 0.75));
     painter.drawLine(QPointF(header.left(), header.bottom() + 2),
                      QPointF(header.right(), header.bottom() + 2));
+    const bool nineSwitches =
+        std::all_of(m_chart.rows.begin(), m_chart.rows.end(),
+                    [](const SwitchChart::Row& row) { return row.profile->name == "dip9"; });
     canvas.drawText(
         QRectF(kMargin, size.height() - kMargin - 12, width, 12), 7, false, PageCanvas::kGrey,
-        tr("Brisolant %1. Switch 1 has weight 1, switch 9 weight 256; a lever up is ON.")
+        (nineSwitches
+             ? tr("Brisolant %1. Switch 1 has weight 1, switch 9 weight 256; a lever up is ON.")
+             : tr("Brisolant %1. Each fixture as its addressing profile is set: switches "
+                  "numbered as printed, F a function switch; dials; a display."))
             .arg(QString::fromLatin1(version::kText)));
 
     const auto [first, last] = rowsOn(page);
@@ -190,9 +211,11 @@ QString ChartPages::describe(std::size_t page) const {
         const QString address =
             m_chart.showsUniverses ? QStringLiteral("%1/%2").arg(row.universe).arg(row.startAddress)
                                    : QString::number(row.startAddress);
-        fixtures << tr("%1 at %2, switches ON: %3")
-                        .arg(nameLines(i).join(u' '), address,
-                             QString::fromStdString(row.onSwitches()));
+        fixtures << (row.hasSwitches()
+                         ? tr("%1 at %2, switches ON: %3")
+                               .arg(nameLines(i).join(u' '), address,
+                                    QString::fromStdString(row.onSwitches()))
+                         : tr("%1 at %2, %3").arg(nameLines(i).join(u' '), address, setting(row)));
     }
     return fixtures.join(QStringLiteral("; "));
 }

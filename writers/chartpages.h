@@ -19,8 +19,8 @@ namespace brisolant {
 // the device, so that every device shows the same lines cut at the same places.
 //
 // Per fixture a cell: its name, its universe and start address in large
-// print, the nine-switch block with the ON levers up, and the ON switch
-// numbers as text; a fixture that shares channels gets a heavy border and a
+// print, the drawing of how its address is set (SwitchDrawing), and what to
+// set as text; a fixture that shares channels gets a heavy border and a
 // tab saying with whom. Cells go across, then down, in the order given.
 class ChartPages final : public PageSource {
     Q_DECLARE_TR_FUNCTIONS(ChartPages)
@@ -39,6 +39,10 @@ public:
     // A fixture's name as its cell shows it, one string a line, in up to two
     // lines as NameLayout says.
     [[nodiscard]] const QStringList& nameLines(std::size_t row) const;
+
+    // What to set on the row's fixture, as its cell says it: "ON: 3 6 7",
+    // "Dials: 1 0 0", "Display: A100".
+    [[nodiscard]] static QString setting(const SwitchChart::Row& row);
 
     void paint(QPainter& painter, std::size_t page) const override;
     // Each fixture of the page: its name, where it is patched and the

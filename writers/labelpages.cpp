@@ -1,5 +1,6 @@
 #include "labelpages.h"
 
+#include "chartpages.h"
 #include "pagecanvas.h"
 #include "switchdrawing.h"
 
@@ -245,9 +246,13 @@ QString LabelPages::describe(std::size_t page) const {
     const auto [first, last] = rowsOn(page);
     for (std::size_t row = first; row < last; ++row) {
         const SwitchChart::Row& fixture = m_chart.rows[row];
-        labels << tr("%1 at %2, switches ON: %3")
-                      .arg(m_names.lines(row).join(u' '), addressOf(fixture),
-                           QString::fromStdString(fixture.onSwitches()));
+        labels << (fixture.hasSwitches()
+                       ? tr("%1 at %2, switches ON: %3")
+                             .arg(m_names.lines(row).join(u' '), addressOf(fixture),
+                                  QString::fromStdString(fixture.onSwitches()))
+                       : tr("%1 at %2, %3")
+                             .arg(m_names.lines(row).join(u' '), addressOf(fixture),
+                                  ChartPages::setting(fixture)));
     }
     return labels.join(QStringLiteral("; "));
 }

@@ -11,19 +11,23 @@
 namespace brisolant {
 
 std::optional<QPageSize> PdfChart::pageSizeNamed(const QString& name) {
-    const std::array<std::pair<QStringView, QPageSize::PageSizeId>, 5> sizes = {{
-        {u"A3", QPageSize::A3},
-        {u"A4", QPageSize::A4},
-        {u"A5", QPageSize::A5},
-        {u"Letter", QPageSize::Letter},
-        {u"Legal", QPageSize::Legal},
-    }};
-    for (const auto& [text, id] : sizes) {
-        if (name.compare(text, Qt::CaseInsensitive) == 0) {
+    for (const QPageSize::PageSizeId id : kPapers) {
+        if (name.compare(QPageSize::key(id), Qt::CaseInsensitive) == 0) {
             return QPageSize(id);
         }
     }
     return std::nullopt;
+}
+
+QString PdfChart::paperNames(const QString& lastSeparator) {
+    QString names;
+    for (std::size_t i = 0; i < kPapers.size(); ++i) {
+        if (i > 0) {
+            names += i + 1 == kPapers.size() ? lastSeparator : QStringLiteral(", ");
+        }
+        names += QPageSize::key(kPapers.at(i));
+    }
+    return names;
 }
 
 QPageSize PdfChart::localPageSize() {

@@ -6,8 +6,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <array>
 #include <optional>
-#include <vector>
 
 namespace brisolant {
 
@@ -15,8 +15,17 @@ namespace brisolant {
 // ChartPages as the chart window shows them; all text is real, searchable text.
 class PdfChart final {
 public:
-    // A3, A4, A5, Letter or Legal, in any case; nothing for any other name.
+    // The papers a chart is laid out for, in the order offered; --page-size
+    // names them as QPageSize::key() does: A3, A4, A5, Letter, Legal.
+    static constexpr std::array kPapers = {QPageSize::A3, QPageSize::A4, QPageSize::A5,
+                                           QPageSize::Letter, QPageSize::Legal};
+
+    // One of kPapers by its key, in any case; nothing for any other name.
     [[nodiscard]] static std::optional<QPageSize> pageSizeNamed(const QString& name);
+
+    // The keys of kPapers in their order, ", " between them and lastSeparator
+    // before the last: "A3, A4, A5, Letter or Legal".
+    [[nodiscard]] static QString paperNames(const QString& lastSeparator);
 
     // The paper of the user's locale (LC_ALL, LC_PAPER, LANG): Letter where
     // Letter is the usual paper, A4 everywhere else.

@@ -49,19 +49,45 @@ std::string addressCell(const SwitchChart::Row& row, bool showsUniverses,
            '/' + address + std::string(3 - std::min<std::size_t>(address.size(), 3), ' ');
 }
 
+// What to set: the switches ON, the dials' digits or the display's text.
 std::string onCell(const SwitchChart::Row& row) {
+    switch (row.profile->kind) {
+    case AddressProfile::Kind::Dials:
+        return "dials: " + row.setting();
+    case AddressProfile::Kind::Display:
+        return "display: " + row.setting();
+    case AddressProfile::Kind::Switches:
+        break;
+    }
     return "ON: " + row.onSwitches();
+}
+
+// The switches' digits padded to the chart's most switches, so that the
+// next column starts in one place.
+std::string switchesCell(const SwitchChart::Row& row, std::size_t width) {
+    std::string digits = row.switchDigits();
+    digits.append(width - std::min(width, digits.size()), ' ');
+    return digits;
+}
+
+std::size_t mostSwitchesOf(const SwitchChart::Chart& chart) {
+    std::size_t most = 0;
+    for (const SwitchChart::Row& row : chart.rows) {
+        most = std::max(most, row.hasSwitches() ? row.profile->switches.size() : 0);
+    }
+    return most;
 }
 
 TextCells cellsOf(const SwitchChart::Chart& chart) {
     const std::size_t universeWidth = universeWidthOf(chart);
+    const std::size_t mostSwitches = mostSwitchesOf(chart);
     TextCells cells;
     for (const SwitchChart::Row& row : chart.rows) {
         // Pieces joined, not QString::arg, so a name with "%1" in it stays as it is.
         cells.labels.push_back(QString::fromStdString(row.label()));
         cells.addresses.push_back(
             QString::fromStdString(addressCell(row, chart.showsUniverses, universeWidth)));
-        cells.switches.push_back(QString::fromStdString(row.switchDigits()));
+        cells.switches.push_back(QString::fromStdString(switchesCell(row, mostSwitches)));
         cells.on.push_back(QString::fromStdString(onCell(row)));
     }
     return cells;
@@ -115,14 +141,15 @@ QByteArray TextChart::render(const SwitchChart::Chart& chart) {
         labelWidth = std::max(labelWidth, utf16Length(labels.back()));
     }
     const std::size_t universeWidth = universeWidthOf(chart);
+    const std::size_t mostSwitches = mostSwitchesOf(chart);
     // Built in a std::string, whose appends are inline, and copied once.
     std::string out;
     out.reserve(chart.rows.size() * static_cast<std::size_t>(labelWidth + 40));
     for (std::size_t i = 0; i < chart.rows.size(); ++i) {
         const SwitchChart::Row& row = chart.rows[i];
         appendLine(out, labels[i], static_cast<std::size_t>(labelWidth - utf16Length(labels[i])),
-                   addressCell(row, chart.showsUniverses, universeWidth), row.switchDigits(),
-                   onCell(row));
+                   addressCell(row, chart.showsUniverses, universeWidth),
+                   switchesCell(row, mostSwitches), onCell(row));
     }
     return QByteArray::fromStdString(out);
 }
@@ -134,8 +161,13 @@ QByteArray TextChart::renderForTerminal(const SwitchChart::Chart& chart, int col
     const QString fixtureHeading = tr("Fixture");
     //: Heads the column of start addresses, "17" or with the universe "2/17".
     const QString addressHeading = tr("Address");
+    const std::size_t mostSwitches = mostSwitchesOf(chart);
     //: Heads the column of the nine switches, 1 for ON and 0 for OFF, switch 1 first.
-    const QString switchesHeading = tr("Switches 1–9");
+    const QString switchesHeading =
+        mostSwitches == 9 ? tr("Switches 1–9")
+                          //: Heads the column of each fixture's switches, 1 for ON and 0 for OFF,
+                          //: switch 1 first; %1 the most any fixture has.
+                          : tr("Switches 1–%1").arg(mostSwitches);
     //: Heads the column that lists the switches to turn ON.
     const QString onHeading = tr("ON");
     const qsizetype addressWidth = std::max(widest(cells.addresses), addressHeading.size());

@@ -9,10 +9,12 @@ namespace brisolant {
 
 // The chart as UTF-8 text, one line per fixture in columns: its number and
 // name (or its place in the list), its universe and start address (the
-// universe only where the chart shows universes), the nine switches as 1 and 0
-// with switch 1 first, and the numbers of the switches to turn ON:
+// universe only where the chart shows universes), the switches as 1 and 0
+// with switch 1 first as the fixture numbers them, and the numbers of the
+// switches to turn ON; for dials their digits, for a display its text:
 //   Spot left  100  001001100  ON: 3 6 7
 //   Spot left  2/100  001001100  ON: 3 6 7
+//   Dimmer     2/100             dials: 1 0 0
 class TextChart final {
     Q_DECLARE_TR_FUNCTIONS(TextChart)
 

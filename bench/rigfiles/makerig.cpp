@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     const int types = std::max(1, std::atoi(argv[2]));
     const std::string directory = argv[3];
 
-    std::string csv = "Name,FID,Universe,Address,Channels\n";
+    std::string csv = "Name,FID,Universe,Address,Channels,Type\n";
     std::string scene;
     add(scene, {R"(<?xml version="1.0" encoding="UTF-8" standalone="no" ?>)", "\n",
                 R"(<GeneralSceneDescription verMajor="1" verMinor="6"><Scene><Layers>)", "\n",
@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
         std::string name = "Bench Type ";
         add(name, {std::to_string(type), " #", id});
         add(csv, {name, ",", id, ",", std::to_string(universe), ",", std::to_string(address), ",",
-                  std::to_string(channels), "\n"});
+                  std::to_string(channels), ",Type ", std::to_string(type), "\n"});
         add(scene, {R"(  <Fixture name=")", name, R"(" uuid=")", id, "\">\n",
                     "    <Matrix>{1,0,0}{0,1,0}{0,0,1}{0,0,6000}</Matrix>\n",
                     "    <GDTFSpec>Bench@Type ", std::to_string(type), ".gdtf</GDTFSpec>\n",

@@ -7,9 +7,11 @@
 #include "csvchart.h"
 #include "labelpages.h"
 #include "labelsheet.h"
+#include "offscreenapplication.h"
 #include "pagesequence.h"
 #include "pdfchart.h"
 #include "pdfpages.h"
+#include "profilefile.h"
 #include "report.h"
 #include "rigfile.h"
 #include "switchchart.h"
@@ -18,11 +20,10 @@
 #include "universemaptext.h"
 #include "wholenumber.h"
 
-#include <QGuiApplication>
 #include <QRegularExpression>
 
-#include <array>
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <optional>
 #include <utility>
@@ -107,26 +108,12 @@ std::optional<Series> seriesOf(const QString& value) {
                   parts.at(2).trimmed()};
 }
 
-// Fonts need a QGuiApplication; the offscreen platform needs no display, so
-// a chart can be made over ssh whatever DISPLAY says.
-template <typename Render> QByteArray withFonts(Render render) {
-    std::array<char, 10> name{"Brisolant"};
-    std::array<char, 10> option{"-platform"};
-    std::array<char, 10> platform{"offscreen"};
-    std::array<char*, 4> argv{name.data(), option.data(), platform.data(), nullptr};
-    int argc = 3;
-    // Qt's notes on its own set-up (XDG_RUNTIME_DIR not set and the like) are
-    // no business of a chart's user; its fatal errors still end the program.
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) {
-                std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-            }
-        });
-    const QGuiApplication application(argc, argv.data());
-    QByteArray bytes = render();
-    qInstallMessageHandler(previous);
-    return bytes;
+// Qt's notes on its own set-up (XDG_RUNTIME_DIR not set and the like) are no
+// business of a chart's user; its critical and fatal errors still are told.
+void criticalOnly(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
 }
 
 } // namespace
@@ -134,7 +121,7 @@ template <typename Render> QByteArray withFonts(Render render) {
 ChartCommand::ChartCommand(ChartRequest request)
     : m_request(std::move(request)) {}
 
-ExitStatus ChartCommand::run() const {
+ExitStatus ChartCommand::run(ConsoleTranslations& language) const {
     Form form;
     if (const std::optional<ExitStatus> refused = chooseForm(form)) {
         return *refused;
@@ -142,22 +129,43 @@ ExitStatus ChartCommand::run() const {
     if (const std::optional<ExitStatus> refused = chooseLabels(form)) {
         return *refused;
     }
+    if (m_request.source == ChartRequest::Source::Patch &&
+        ChartOutput(m_request.output).overwrites(m_request.value)) {
+        report::line(tr("the chart would overwrite %1, the file it charts; give another --output.")
+                         .arg(RigFile::title(m_request.value)));
+        return kRefused;
+    }
+    if (form.format == Format::Pdf) {
+        // The PDF's fonts need a QGuiApplication, made here so that the
+        // translations stay through to the chart's last word.
+        language.replaceApplication([] {
+            qInstallMessageHandler(criticalOnly);
+            return std::make_unique<OffscreenApplication>();
+        });
+    }
     Rig rig;
     // What the user typed is refused where it cannot be set; a file or a
     // series may hold fixtures that are only left out.
     SwitchChart::Unsettable unsettable = SwitchChart::Unsettable::LeaveOut;
     QString title;
     try {
+        ProfileBook book;
+        if (const std::optional<ExitStatus> failed = readProfiles(book)) {
+            return *failed;
+        }
         if (const std::optional<ExitStatus> failed = readSource(rig, unsettable, title)) {
             return *failed;
         }
-        SwitchChart::Chart chart = SwitchChart::make(rig.fixtures, unsettable);
+        SwitchChart::Chart chart = SwitchChart::make(rig.fixtures, unsettable, book);
         ChartOrder::sort(chart.rows, form.order);
         return write(chart, rig.notes, form, title);
     } catch (const ChartRefused& refused) {
         report::line(ChartMessages::refusal(refused));
         return kRefused;
     } catch (const RigFile::Unreadable& unreadable) {
+        report::line(QString::fromStdString(unreadable.what()));
+        return kFailure;
+    } catch (const ProfileFile::Unreadable& unreadable) {
         report::line(QString::fromStdString(unreadable.what()));
         return kFailure;
     } catch (const std::bad_alloc&) {
@@ -201,8 +209,8 @@ std::optional<ExitStatus> ChartCommand::chooseForm(Form& form) const {
         const auto size = PdfChart::pageSizeNamed(m_request.pageSize);
         if (!size) {
             return report::usageError(
-                tr("unknown page size \"%1\"; choose A3, A4, A5, Letter or Legal.")
-                    .arg(m_request.pageSize));
+                tr("unknown page size \"%1\"; choose %2.")
+                    .arg(m_request.pageSize, PdfChart::paperNames(tr(" or "))));
         }
         form.pageSize = *size;
     }
@@ -258,6 +266,20 @@ std::optional<ExitStatus> ChartCommand::chooseLabels(Form& form) const {
                          m_request.labelsStart));
         }
         form.start = *start;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExitStatus> ChartCommand::readProfiles(ProfileBook& book) const {
+    const bool user = m_request.profiles.isEmpty();
+    ProfileFile::read(user ? ProfileFile::userPath() : m_request.profiles, book, user);
+    if (!m_request.profile.isEmpty() && !book.setFallback(m_request.profile.toStdString())) {
+        QStringList names;
+        for (const ProfileBook::Profile& profile : book.profiles()) {
+            names.append(QString::fromStdString(profile->name));
+        }
+        return report::usageError(tr("--profile: no profile is called \"%1\"; there are %2.")
+                                      .arg(m_request.profile, names.join(QStringLiteral(", "))));
     }
     return std::nullopt;
 }
@@ -333,7 +355,7 @@ ExitStatus ChartCommand::write(const SwitchChart::Chart& chart,
         return PdfPages::render(PageSequence({&pages, &maps}),
                                 ChartPages::tr("Switch chart: %1").arg(title));
     };
-    QByteArray bytes = form.format == Format::Pdf   ? withFonts(pdf)
+    QByteArray bytes = form.format == Format::Pdf   ? pdf()
                        : form.format == Format::Csv ? CsvChart::render(chart)
                        : terminalColumns ? TextChart::renderForTerminal(chart, *terminalColumns)
                                          : TextChart::render(chart);

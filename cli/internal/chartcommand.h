@@ -2,7 +2,9 @@
 
 #include "chartorder.h"
 #include "chartrequest.h"
+#include "consoletranslations.h"
 #include "exitstatus.h"
+#include "profilebook.h"
 #include "rig.h"
 #include "switchchart.h"
 
@@ -35,8 +37,9 @@ public:
     // The exit status: kSuccess, kFailure (a file could not be read or
     // written) or kRefused, each failure with one line on stderr. Fixtures
     // left out and fixtures that share channels are named there too, one
-    // line each, and the chart is still made.
-    [[nodiscard]] ExitStatus run() const;
+    // line each, and the chart is still made. Everything it says, and the
+    // PDF, is in language's language; a PDF has it make a QGuiApplication.
+    [[nodiscard]] ExitStatus run(ConsoleTranslations& language) const;
 
 private:
     // The chart's form (text, CSV or PDF) and paper; the labels' sheet
@@ -54,6 +57,8 @@ private:
     // reported.
     [[nodiscard]] std::optional<ExitStatus> chooseForm(Form& form) const;
     [[nodiscard]] std::optional<ExitStatus> chooseLabels(Form& form) const;
+    // The profile file (--profiles, else the user's) and --profile.
+    [[nodiscard]] std::optional<ExitStatus> readProfiles(ProfileBook& book) const;
     [[nodiscard]] std::optional<ExitStatus>
     readSource(Rig& rig, SwitchChart::Unsettable& unsettable, QString& title) const;
 

@@ -8,6 +8,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -60,6 +61,16 @@ std::optional<QString> openStraight(QFile& file) {
 #endif
 }
 
+#ifndef _WIN32
+// The regular file behind the descriptor, or at the path, links followed.
+std::optional<struct stat> regularFile(int fd, const QString& path) {
+    struct stat status {};
+    const int result =
+        fd >= 0 ? ::fstat(fd, &status) : ::stat(QFile::encodeName(path).constData(), &status);
+    return result == 0 && S_ISREG(status.st_mode) ? std::optional(status) : std::nullopt;
+}
+#endif
+
 } // namespace
 
 ChartOutput::ChartOutput(const QString& name)
@@ -85,6 +96,18 @@ ExitStatus ChartOutput::open() {
         return m_replaced.open(QIODevice::WriteOnly) ? kSuccess : failed(m_replaced.errorString());
     }
     return kFailure;
+}
+
+bool ChartOutput::overwrites(const QString& input) const {
+#ifdef _WIN32
+    const QString file = QFileInfo(input).canonicalFilePath();
+    return m_kind != Kind::StandardOutput && input != u"-" && !file.isEmpty() &&
+           file == QFileInfo(m_name).canonicalFilePath();
+#else
+    const auto in = regularFile(input == u"-" ? STDIN_FILENO : -1, input);
+    const auto out = regularFile(m_kind == Kind::StandardOutput ? STDOUT_FILENO : -1, m_name);
+    return in && out && in->st_dev == out->st_dev && in->st_ino == out->st_ino;
+#endif
 }
 
 std::optional<int> ChartOutput::terminalColumns() const {

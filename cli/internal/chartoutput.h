@@ -22,7 +22,9 @@ class ChartOutput final {
 public:
     explicit ChartOutput(const QString& name);
 
-    [[nodiscard]] bool isStandardOutput() const { return m_kind == Kind::StandardOutput; }
+    // Whether writing it would overwrite the file at input ("-": standard
+    // input): the same regular file, by another name or through a link too.
+    [[nodiscard]] bool overwrites(const QString& input) const;
 
     // Opens it for writing; kFailure with one line on standard error if it
     // cannot be.

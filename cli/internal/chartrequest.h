@@ -26,6 +26,10 @@ struct ChartRequest {
     QString order;
     // --universe-map: a map of each universe after the chart.
     bool universeMap = false;
+    // The profile file; empty: the user's. The profile of every fixture no
+    // rule names; empty: dip9.
+    QString profiles;
+    QString profile;
 };
 
 } // namespace brisolant

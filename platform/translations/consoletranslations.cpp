@@ -10,4 +10,13 @@ ConsoleTranslations::ConsoleTranslations() {
     m_translations = std::make_unique<Translations>();
 }
 
+void ConsoleTranslations::replaceApplication(
+    const std::function<std::unique_ptr<QCoreApplication>()>& make) {
+    m_application.reset();
+    m_application = make();
+    if (m_translations) {
+        m_translations->install();
+    }
+}
+
 } // namespace brisolant

@@ -37,13 +37,20 @@ void Translations::load(const QStringList& languages, const QString& directory,
         if (m_program.load(QStringLiteral("brisolant_") + locale.name(), directory)) {
             // Without Qt's, its dialogs would stay English: the program's
             // texts are all that matter to get right.
-            if (m_qt.load(QStringLiteral("qtbase_") + locale.name(), qtDirectory)) {
-                QCoreApplication::installTranslator(&m_qt);
-            }
-            QCoreApplication::installTranslator(&m_program);
+            static_cast<void>(m_qt.load(QStringLiteral("qtbase_") + locale.name(), qtDirectory));
             m_language = QLocale::languageToCode(locale.language());
+            install();
             return;
         }
+    }
+}
+
+void Translations::install() {
+    if (!m_qt.isEmpty()) {
+        QCoreApplication::installTranslator(&m_qt);
+    }
+    if (!m_program.isEmpty()) {
+        QCoreApplication::installTranslator(&m_program);
     }
 }
 

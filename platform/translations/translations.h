@@ -22,6 +22,11 @@ public:
     Translations(const QStringList& languages, const QString& directory,
                  const QString& qtDirectory);
 
+    // Installs the translations loaded into the application object there is
+    // now, as the constructors do into the one there was: for an application
+    // object made after them.
+    void install();
+
     // The language loaded ("de"), or empty when the texts stay as written.
     [[nodiscard]] const QString& language() const { return m_language; }
 

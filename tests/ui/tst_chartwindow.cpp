@@ -11,6 +11,7 @@
 #include <QDrag>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -119,46 +120,14 @@ private Q_SLOTS:
         QVERIFY(QProcess::execute(
                     "sh", {"-c", QString(kSetUp).arg(m_dir.path(), BRISOLANT_SOURCE)}) == 0);
         qputenv("CUPS_SERVER", m_dir.filePath("cups/socket").toUtf8());
+        // The user's profile file here, for this program and the ones it starts.
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath("config").toUtf8());
     }
     void cleanupTestCase() { // through timeout, which passes it on to the server
         QProcess::execute("sh", {"-c", "kill $(cat " + m_dir.filePath("cups/pid") + ")"});
     }
     void cleanup() { qDeleteAll(chartWindows()); }
 
-    void names_data() {
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<int>("lines"); // of each
-        const auto row = [](const char* name, const QStringList& names, int lines) {
-            QTest::newRow(name) << names << lines;
-        };
-        const QString rechts = "ZQ02089 - 48W 8LEDs RGBW 4 in 1 Color Wash Moving Head #1 Rechts";
-        row("one line at 8 points", {rechts.left(37)}, 1);
-        row("just too long for one line", {rechts.left(42)}, 2);
-        row("long, wrapped at a blank", {rechts, QString(rechts).replace("#1 Rechts", "#2 Links")},
-            2);
-        row("too long for two lines, end kept", {longName(u'A').repeated(2)}, 2);
-        row("differing only in the middle", {longName(u'A'), longName(u'B')}, 2);
-    }
-    // Its first line is its start, broken at a blank where it has one; its last
-    // line ends with its end; different names never look alike.
-    void names() {
-        QFETCH(QStringList, names);
-        QFETCH(int, lines);
-        const ChartPages pages(chartOf(names), "t", QPageSize(QPageSize::A4));
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            const QStringList shown = pages.nameLines(std::size_t(i));
-            const QString& name = names[i];
-            const QString& first = shown.first();
-            const QString end = shown.last().section(u'\u2026', -1);
-            QCOMPARE(shown.size(), lines);
-            QVERIFY(name.startsWith(first) &&
-                    (shown.size() == 1 || !first.contains(' ') || name.at(first.size()) == ' '));
-            QVERIFY(name.endsWith(end) && (end.size() >= 8 || end == shown.last()));
-            for (qsizetype j = 0; j < i; ++j) {
-                QCOMPARE(pages.nameLines(std::size_t(j)) == shown, names[j] == name);
-            }
-        }
-    }
     // Screen and paper are drawn alike: a page drawn on an image of 96 dots
     // per inch is the PDF's page rasterised at 96.
     void pageDrawnAlike() {
@@ -240,6 +209,39 @@ private Q_SLOTS:
                     .match(view->accessibleDescription());
             QCOMPARE(read.captured(2).toInt(), read.captured(1).toInt() * 16 - 15);
         }
+    }
+
+    // A fixture type's profile chosen from the keyboard: the page is drawn again at
+    // once, and the choice kept in the user's profile file for the next rig.
+    void profiles() {
+        QFile high(m_dir.filePath("high.csv"));
+        QVERIFY(high.open(QIODevice::WriteOnly) && high.write("Name,DMX\nA,512\nB,17\n") > 0);
+        high.close();
+        QCOMPARE(ChartWindow::openFiles({high.fileName()}), 1);
+        ChartWindow* window = chartWindows().constFirst();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const auto* types = window->findChild<QListWidget*>("fixtureTypes");
+        const auto* notes = window->findChild<QPlainTextEdit*>("notes");
+        QCOMPARE(types->item(0)->text(), "No type named: 2 fixtures, dip9");
+        QCOMPARE(notes->toPlainText(), "A (line 2) left out: 512 needs a tenth switch.");
+        for (const char* key : {"Alt+T", "Alt+R", "Down"}) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), "Addressing profile");
+        QCOMPARE(types->item(0)->text(), "No type named: 2 fixtures, dip10");
+        QVERIFY(!notes->isVisibleTo(window));
+        QVERIFY(window->findChild<ChartPageView*>()->accessibleDescription().startsWith(
+            "Page 1 of 2. A at 512, switches ON: 10; B at 17, switches ON: 1 5"));
+        QFile kept(m_dir.filePath("config/brisolant/profiles.toml"));
+        QVERIFY(kept.open(QIODevice::ReadOnly) &&
+                kept.readAll().endsWith("\n[[rule]]\ntype = \"\"\nprofile = \"dip10\"\n"));
+        QCOMPARE(ChartWindow::openFiles({high.fileName()}), 1);
+        QTRY_COMPARE(chartWindows().size(), 2);
+        for (ChartWindow* each : chartWindows()) {
+            QCOMPARE(each->findChild<QListWidget*>("fixtureTypes")->item(0)->text(),
+                     "No type named: 2 fixtures, dip10");
+        }
+        kept.remove();
     }
 
     // What the window saves and prints is the command line's --output.

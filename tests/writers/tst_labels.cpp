@@ -73,7 +73,8 @@ QImage pageOf(const QString& pdf, int page, double dpi, const QRectF& points = {
 }
 
 // A chart of count fixtures of 16 channels in universes of 20, every third
-// with a long name, two of them alike but for one character in the middle.
+// with a long name, two of them alike but for one character in the middle,
+// every fourth set on a display.
 SwitchChart::Chart rigOf(int count) {
     std::vector<SwitchChart::Fixture> fixtures(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
@@ -85,6 +86,7 @@ SwitchChart::Chart rigOf(int count) {
         fixture.universe = 1 + i / 20;
         fixture.address = 1 + (i % 20) * 16;
         fixture.channels = 16;
+        fixture.profile = i % 4 == 3 ? "display" : "";
     }
     return SwitchChart::make(fixtures, SwitchChart::Unsettable::Refuse);
 }
@@ -207,6 +209,8 @@ private Q_SLOTS:
             const QString channels = address + "–" + QString::number(fixture.startAddress + 15);
             QVERIFY(words.contains(address) &&
                     words.contains(QString::fromStdString(fixture.fixtureNumber)) &&
+                    (fixture.hasSwitches() ||
+                     words.contains(QString::fromStdString(fixture.setting()))) &&
                     (paper.content == LabelSheet::Content::Compact || words.contains(channels)));
         }
         QCOMPARE(shown.size(), labels.chart().rows.size());

@@ -1,0 +1,8 @@
+#include "offscreenapplication.h"
+
+namespace brisolant {
+
+OffscreenApplication::OffscreenApplication()
+    : QGuiApplication(argc, argv.data()) {}
+
+} // namespace brisolant
