@@ -214,6 +214,8 @@ private Q_SLOTS:
                     (paper.content == LabelSheet::Content::Compact || words.contains(channels)));
         }
         QCOMPARE(shown.size(), labels.chart().rows.size());
+        // A screen reader hears what to set on a display too.
+        QVERIFY(paper.tape || labels.describe(0).contains("108 Spot 7 at 1/113, Display: A113"));
 
         const double dots = 100 / 72.0;
         const QImage image = pageOf(pdf, 1, 100).convertToFormat(QImage::Format_Grayscale8);
