@@ -323,24 +323,6 @@ FixtureRef SwitchChart::nameOf(const Fixture& fixture, std::size_t place) {
     return {isNone ? std::string() : std::string(number), fixture.name, place, fixture.line};
 }
 
-std::string SwitchChart::refusalName(const Fixture& fixture, std::size_t number) {
-    const FixtureRef known = nameOf(fixture, number);
-    std::string who = "Fixture";
-    if (!known.number.empty()) {
-        who.append(" ").append(known.number);
-    }
-    if (!known.name.empty()) {
-        who.append(" \"").append(known.name).append("\"");
-    }
-    if (known.number.empty() && known.name.empty()) {
-        who.append(" ").append(std::to_string(number));
-    }
-    if (known.line > 0) {
-        who.append(" (line ").append(std::to_string(known.line)).append(")");
-    }
-    return who;
-}
-
 const ProfileBook& SwitchChart::builtInBook() {
     // Without rules a book is never written to, so threads may share it.
     static const ProfileBook book;

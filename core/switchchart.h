@@ -141,12 +141,6 @@ public:
     // its number (where it is one: not empty, not "None" in any case), name
     // and line.
     [[nodiscard]] static FixtureRef nameOf(const Fixture& fixture, std::size_t place);
-
-    // How a reader's own refusal names a fixture, in English: Fixture 101
-    // "Spot" (line 4), Fixture "Spot", Fixture 101, or Fixture 3. Readers
-    // that throw ChartRefused(ChartMessage) with Kind::FixtureRefused and
-    // nameOf() have it worded in the user's language instead.
-    [[nodiscard]] static std::string refusalName(const Fixture& fixture, std::size_t number);
 };
 
 } // namespace brisolant

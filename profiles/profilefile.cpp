@@ -1,6 +1,7 @@
 #include "profilefile.h"
 
 #include "chartrefused.h"
+#include "filename.h"
 
 #include <QDir>
 #include <QFile>
@@ -329,12 +330,17 @@ private:
     ProfileBook& m_book;
 };
 
+// The file as messages name it, on one line whatever its name holds.
+QString shownName(const QString& path) {
+    return filename::quoted(QDir::toNativeSeparators(path));
+}
+
 QByteArray readBytes(const QString& path, bool mayBeMissing) {
     const QFileInfo info(path);
     if (!info.exists() && mayBeMissing) {
         return {};
     }
-    const QString name = QDir::toNativeSeparators(path);
+    const QString name = shownName(path);
     if (!info.isFile()) {
         throw ProfileFile::Unreadable(
             ProfileFile::tr("%1: no profile file there.").arg(name).toStdString());
@@ -443,7 +449,7 @@ QString ProfileFile::userPath() {
 void ProfileFile::read(const QString& path, ProfileBook& book, bool mayBeMissing) {
     const QByteArray bytes = readBytes(path, mayBeMissing);
     if (!bytes.isEmpty()) {
-        parse(bytes, QDir::toNativeSeparators(path), book);
+        parse(bytes, shownName(path), book);
     }
 }
 
@@ -454,7 +460,7 @@ void ProfileFile::parse(const QByteArray& bytes, const QString& fileName, Profil
 void ProfileFile::choose(const QString& path, const std::string& maker, const std::string& type,
                          const std::string& profile) {
     QByteArray bytes = readBytes(path, true);
-    const QString name = QDir::toNativeSeparators(path);
+    const QString name = shownName(path);
     ProfileBook before;
     parse(bytes, name, before);
     const toml::table root = parsed(bytes, name);

@@ -1,11 +1,13 @@
 #include "gdtffile.h"
 
 #include "chartrefused.h"
-#include "xmlscan.h"
+#include "filetext.h"
+#include "riglimits.h"
+#include "wholenumber.h"
+#include "xmlreader.h"
 #include "ziparchive.h"
 
 #include <QCoreApplication>
-#include <QStringTokenizer>
 
 #include <algorithm>
 #include <set>
@@ -16,7 +18,7 @@ namespace brisolant {
 // What description.xml tells of the modes and the geometry references.
 struct GdtfFile::Description {
     struct Channel {
-        QString dmxBreak; // a number, "Overwrite", or empty for 1
+        std::optional<int> dmxBreak; // nothing for "Overwrite"
         int highestOffset = 0;
         QString geometry;
     };
@@ -50,28 +52,9 @@ using Channel = GdtfFile::Description::Channel;
 using Mode = GdtfFile::Description::Mode;
 using References = GdtfFile::Description::References;
 
-constexpr int kLargestSlot = 1'000'000;
-
-// The highest of "1,2"; 0 for "None", nothing or anything that is no slot.
-int highestOf(QStringView offsets) {
-    int highest = 0;
-    for (const QStringView offset : offsets.tokenize(u',')) {
-        bool ok = false;
-        const int slot = offset.trimmed().toInt(&ok);
-        highest = ok ? std::max(highest, std::clamp(slot, 0, kLargestSlot)) : highest;
-    }
-    return highest;
-}
-
-int numberOr(const QString& text, int otherwise) {
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    return ok ? std::clamp(number, -kLargestSlot, kLargestSlot) : otherwise;
-}
-
 class DescriptionReader {
 public:
-    explicit DescriptionReader(XmlScan& scan)
+    explicit DescriptionReader(XmlReader& scan)
         : m_scan(scan) {}
 
     GdtfFile::Description read() {
@@ -89,6 +72,64 @@ public:
     }
 
 private:
+    // Each part of the description the reader holds, counted as it comes.
+    void count() {
+        if (++m_parts > riglimits::kMostGdtfParts) {
+            m_scan.refuse(QCoreApplication::translate(
+                              "GdtfFile",
+                              "more than %1 modes, channels, geometries and references; no "
+                              "fixture type has that many.")
+                              .arg(riglimits::kMostGdtfParts));
+        }
+    }
+
+    // A whole number as the attribute has it, or nothing where it has none;
+    // anything else is refused, naming the element and what is written.
+    std::optional<int> number(QStringView attribute) const {
+        if (!m_scan.hasAttribute(attribute)) {
+            return std::nullopt;
+        }
+        const std::optional<int> number = readWholeNumber(m_scan.written(attribute));
+        if (!number) {
+            notANumber(attribute, m_scan.attribute(attribute));
+        }
+        return std::clamp(*number, -riglimits::kHighestSlot, riglimits::kHighestSlot);
+    }
+
+    [[noreturn]] void notANumber(QStringView attribute, const QString& text) const {
+        m_scan.refuse(QCoreApplication::translate(
+                          "GdtfFile", "the %1 of the <%2> at line %3 is \"%4\", not a number.")
+                          .arg(attribute.toString(), m_scan.name().toString(),
+                               QString::number(m_scan.line()), filetext::quoted(text)));
+    }
+
+    // The highest of "1,2"; 0 for "None" or none.
+    int highestOffset() const {
+        const std::string_view offsets = m_scan.written(u"Offset");
+        if (offsets.empty() || offsets == "None") {
+            return 0;
+        }
+        int highest = 0;
+        for (std::size_t at = 0; at <= offsets.size();) {
+            const std::size_t comma = std::min(offsets.find(',', at), offsets.size());
+            const std::optional<int> slot = readWholeNumber(offsets.substr(at, comma - at));
+            at = comma + 1;
+            if (!slot) {
+                notANumber(u"Offset", m_scan.attribute(u"Offset"));
+            }
+            highest = std::max(highest, std::clamp(*slot, 0, riglimits::kHighestSlot));
+        }
+        return highest;
+    }
+
+    // A channel's DMXBreak: a number, none for 1, or nothing for "Overwrite".
+    std::optional<int> dmxBreak() const {
+        if (m_scan.written(u"DMXBreak") == "Overwrite") {
+            return std::nullopt;
+        }
+        return number(u"DMXBreak").value_or(1);
+    }
+
     void start(QStringView name) {
         if (name == u"FixtureType" && m_scan.depth() == 2) {
             m_description.maker = m_scan.attribute(u"Manufacturer");
@@ -98,23 +139,26 @@ private:
         } else if (m_geometriesDepth > 0) {
             geometry(name);
         } else if (name == u"DMXMode") {
+            count();
             m_mode = &m_description.modes[m_scan.attribute(u"Name")];
             *m_mode = {m_scan.attribute(u"Geometry"), {}};
         } else if (name == u"DMXChannel" && m_scan.parent() == u"DMXChannels" &&
                    m_mode != nullptr) {
-            m_mode->channels.push_back({m_scan.attribute(u"DMXBreak"),
-                                        highestOf(m_scan.attribute(u"Offset")),
-                                        m_scan.attribute(u"Geometry")});
+            count();
+            const std::optional<int> channelBreak = dmxBreak();
+            const int highest = highestOffset();
+            m_mode->channels.push_back({channelBreak, highest, m_scan.attribute(u"Geometry")});
         }
     }
 
     // Everything in Geometries with a name is a geometry; a Break belongs to
     // the GeometryReference it is in.
     void geometry(QStringView name) {
+        count();
         if (name == u"Break") {
             if (m_referenceDepth > 0) {
-                m_breaks.emplace_back(numberOr(m_scan.attribute(u"DMXBreak"), 1),
-                                      numberOr(m_scan.attribute(u"DMXOffset"), 1));
+                m_breaks.emplace_back(number(u"DMXBreak").value_or(1),
+                                      number(u"DMXOffset").value_or(1));
             }
             return;
         }
@@ -154,8 +198,9 @@ private:
         m_breaks.clear();
     }
 
-    XmlScan& m_scan;
+    XmlReader& m_scan;
     GdtfFile::Description m_description;
+    std::int64_t m_parts = 0;
     Mode* m_mode = nullptr;    // the DMXMode last begun
     int m_geometriesDepth = 0; // of <Geometries>, while inside it
     QString m_top;
@@ -181,9 +226,7 @@ std::map<QString, Slots> slotsOf(const Mode& mode, const GdtfFile::Description& 
         }
         const auto found = description.topOf.find(channel.geometry);
         Slots& slots = byTop[found == description.topOf.end() ? channel.geometry : found->second];
-        int& highest = channel.dmxBreak == u"Overwrite"
-                           ? slots.overwrite
-                           : slots.byBreak[numberOr(channel.dmxBreak, 1)];
+        int& highest = channel.dmxBreak ? slots.byBreak[*channel.dmxBreak] : slots.overwrite;
         highest = std::max(highest, channel.highestOffset);
     }
     return byTop;
@@ -226,22 +269,28 @@ std::map<int, int> footprintOf(const Mode& mode, const GdtfFile::Description& de
 
 } // namespace
 
-GdtfFile::GdtfFile(const QByteArray& gdtf, const QString& where, riglimits::InflateBudget& budget) {
-    std::optional<QByteArray> bytes;
-    try {
-        ZipArchive archive(gdtf, budget);
-        bytes = archive.read(QStringLiteral("description.xml"));
-    } catch (const ZipArchive::Error& error) {
-        throw ChartRefused(
+GdtfFile::GdtfFile(const QByteArray& gdtf, const QString& where, riglimits::InflateBudget& budget,
+                   const ReadControl* control) {
+    const auto cannot = [&where](const ZipArchive::Error& error) {
+        return ChartRefused(
             (where + QStringLiteral(": ") + QString::fromStdString(error.what())).toStdString());
+    };
+    try {
+        ZipArchive archive(gdtf, budget, control);
+        if (!archive.open(QStringLiteral("description.xml"))) {
+            throw ChartRefused(
+                (where + QStringLiteral(": ") +
+                 QCoreApplication::translate("GdtfFile", "it holds no description.xml."))
+                    .toStdString());
+        }
+        // Parsed as it inflates, never held whole.
+        XmlReader scan(
+            [&archive](char* buffer, qsizetype room) { return archive.read(buffer, room); },
+            where + QStringLiteral(", description.xml"));
+        m_description = std::make_unique<const Description>(DescriptionReader(scan).read());
+    } catch (const ZipArchive::Error& error) {
+        throw cannot(error);
     }
-    if (!bytes) {
-        throw ChartRefused((where + QStringLiteral(": ") +
-                            QCoreApplication::translate("GdtfFile", "it holds no description.xml."))
-                               .toStdString());
-    }
-    XmlScan scan(*bytes, where + QStringLiteral(", description.xml"));
-    m_description = std::make_unique<const Description>(DescriptionReader(scan).read());
 }
 
 GdtfFile::~GdtfFile() = default;

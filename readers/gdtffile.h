@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readcontrol.h"
 #include "riglimits.h"
 
 #include <QByteArray>
@@ -22,8 +23,11 @@ namespace brisolant {
 class GdtfFile final {
 public:
     // Reads the file, counting what inflates against budget. Throws
-    // ChartRefused, its message beginning with where, when it cannot be read.
-    GdtfFile(const QByteArray& gdtf, const QString& where, riglimits::InflateBudget& budget);
+    // ChartRefused, its message beginning with where, when it cannot be read,
+    // holds more than riglimits::kMostGdtfParts, or a number that is none;
+    // with a control, ReadCancelled once it is cancelled.
+    GdtfFile(const QByteArray& gdtf, const QString& where, riglimits::InflateBudget& budget,
+             const ReadControl* control = nullptr);
     ~GdtfFile();
     GdtfFile(const GdtfFile&) = delete;
     GdtfFile& operator=(const GdtfFile&) = delete;

@@ -7,6 +7,8 @@
 
 namespace brisolant {
 
+class XmlReader;
+
 // grandMA2's XML export of its patch layers: under the MA root, each Fixture
 // (name, fixture_id or channel_id, the name of its FixtureType) and its SubFixtures, each patched
 // with Patch/Address, a number counting across universes (513 is universe 2, address 1); 0 is not
@@ -17,6 +19,8 @@ public:
     // Throws ChartRefused, naming fileName, for malformed or too deeply nested
     // XML, and naming the fixture for an address that is no number.
     [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
+    // The same from the readers' XML (internal/xmlreader.h) at its start.
+    [[nodiscard]] static Rig read(XmlReader& xml, const QString& fileName);
 
     static constexpr QStringView kNamespace = u"http://schemas.malighting.de/grandma2/xml/MA";
 };

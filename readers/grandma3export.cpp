@@ -1,11 +1,11 @@
 #include "grandma3export.h"
 
-#include "chartrefused.h"
+#include "filename.h"
 #include "filetext.h"
-#include "xmlscan.h"
+#include "xmlreader.h"
 
 #include <QCoreApplication>
-#include <QStringList>
+#include <QStringTokenizer>
 
 namespace brisolant {
 
@@ -19,8 +19,12 @@ QString idOf(const QString& text) {
 } // namespace
 
 Rig Grandma3Export::read(const QByteArray& bytes, const QString& fileName) {
-    XmlScan scan(bytes, filetext::quoted(fileName, 100));
-    const std::string name = filetext::quoted(fileName, 100).toStdString();
+    XmlReader scan(bytes, filename::quoted(fileName));
+    return read(scan, fileName);
+}
+
+Rig Grandma3Export::read(XmlReader& scan, const QString& fileName) {
+    const std::string name = filename::quoted(fileName).toStdString();
     Rig rig;
     while (scan.next()) {
         if (!scan.isStart() || scan.name() != u"Fixture") {
@@ -33,24 +37,25 @@ Rig Grandma3Export::read(const QByteArray& bytes, const QString& fileName) {
         fixture.number = (fid.isEmpty() ? idOf(scan.attribute(u"CID")) : fid).toStdString();
         fixture.line = scan.line();
         std::vector<Rig::Break> breaks;
-        const QStringList patches = scan.attribute(u"Patch").split(u',');
-        for (qsizetype i = 0; i < patches.size(); ++i) {
-            const QString text = patches.at(i).trimmed();
+        const QString patches = scan.attribute(u"Patch");
+        int dmxBreak = 0;
+        for (const QStringView written : QStringTokenizer(patches, u',')) {
+            ++dmxBreak;
+            const QStringView text = written.trimmed();
             if (text.isEmpty() || text == u"-") {
                 continue;
             }
-            const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());
+            const std::optional<PatchAddress> patch = PatchAddress::read(filetext::utf8(text));
             if (!patch || patch->last) {
-                throw ChartRefused(SwitchChart::refusalName(fixture, rig.fixtures.size() + 1) +
-                                   ": " +
-                                   QCoreApplication::translate(
-                                       "Grandma3Export", "patch \"%1\" is not Universe.Address.")
-                                       .arg(filetext::quoted(text))
-                                       .toStdString());
+                Rig::refuse(fixture, rig.fixtures.size() + 1,
+                            QCoreApplication::translate("Grandma3Export",
+                                                        "patch \"%1\" is not Universe.Address.")
+                                .arg(filetext::quoted(text)));
             }
             if (patch->address != 0) {
-                breaks.push_back(
-                    {static_cast<int>(i) + 1, *patch, 1, filetext::quoted(text).toStdString()});
+                // Each break is a fixture of the rig: counted before it is held.
+                rig.checkRoom(breaks.size() + 1, name);
+                breaks.push_back({dmxBreak, *patch, 1, filetext::quotedUtf8(text, 40)});
             }
         }
         rig.addBreaks(fixture, breaks, name);

@@ -2,9 +2,12 @@
 
 #include "chartrefused.h"
 #include "dmxlimits.h"
+#include "filename.h"
 #include "filetext.h"
 #include "gdtffile.h"
-#include "xmlscan.h"
+#include "parseprogress.h"
+#include "wholenumber.h"
+#include "xmlreader.h"
 #include "ziparchive.h"
 
 #include <QCoreApplication>
@@ -18,24 +21,30 @@ namespace brisolant {
 
 namespace {
 
-constexpr int kHighestBreak = 1'000'000;
-
 struct SceneFixture {
+    struct Address {
+        std::optional<QString> dmxBreak; // as written; nothing for 0
+        QString text;
+    };
+
     SwitchChart::Fixture fixture; // its name
     QString fixtureId;
     QString unitNumber;
     QString gdtfSpec;
     QString mode;
-    std::vector<std::pair<int, QString>> addresses; // break (from 0) and the address
+    std::vector<Address> addresses;
+    std::size_t patched = 0; // of its addresses, those not 0
 };
 
 // The channel counts of the fixture types, each GDTF file read once, and a
 // note once per fixture type whose count could not be had.
 class Footprints {
 public:
-    Footprints(ZipArchive* archive, riglimits::InflateBudget& budget, Rig& rig)
+    Footprints(ZipArchive* archive, riglimits::InflateBudget& budget, const ReadControl* control,
+               Rig& rig)
         : m_archive(archive)
         , m_budget(budget)
+        , m_control(control)
         , m_rig(rig) {}
 
     [[nodiscard]] int channels(const QString& gdtfSpec, const QString& mode, int dmxBreak) {
@@ -54,8 +63,8 @@ public:
                        : QCoreApplication::translate(
                              "MvrFile", "the GDTF file \"%1\" has no channels in DMX break %2 "
                                         "of mode \"%3\""))
-                    .arg(filetext::quoted(file, 100), QString::number(dmxBreak),
-                         filetext::quoted(mode, 100)));
+                    .arg(filename::quoted(file), QString::number(dmxBreak),
+                         filename::quoted(mode)));
         }
         return *count;
     }
@@ -115,7 +124,7 @@ private:
                     QCoreApplication::translate("MvrFile", "a fixture names no GDTF file")};
         }
         const QString named = QCoreApplication::translate("MvrFile", "the GDTF file \"%1\"")
-                                  .arg(filetext::quoted(file, 100));
+                                  .arg(filename::quoted(file));
         if (m_archive == nullptr) {
             return {nullptr,
                     QCoreApplication::translate("MvrFile", "%1 is not there, with the scene alone")
@@ -128,10 +137,9 @@ private:
                     nullptr,
                     QCoreApplication::translate("MvrFile", "%1 is not in the MVR file").arg(named)};
             }
-            return {std::make_shared<GdtfFile>(*bytes, named, m_budget), {}};
+            return {std::make_shared<GdtfFile>(*bytes, named, m_budget, m_control), {}};
         } catch (const ZipArchive::Error& error) {
-            return {nullptr, QCoreApplication::translate("MvrFile", "%1 cannot be read: %2")
-                                 .arg(named, QString::fromStdString(error.what()))};
+            return {nullptr, QString::fromStdString(error.what())};
         } catch (const ChartRefused& refused) {
             return {nullptr, QString::fromStdString(refused.what())};
         }
@@ -154,23 +162,32 @@ private:
 
     ZipArchive* m_archive;
     riglimits::InflateBudget& m_budget;
+    const ReadControl* m_control;
     Rig& m_rig;
     std::map<QString, Loaded> m_files;
     std::set<std::pair<QString, QString>> m_told;
 };
 
 // Every Fixture element of the scene in the order the file lists them, with
-// what of its own children a chart needs.
+// what of its own children a chart needs. Each is held until the scene is
+// read, and so counted as it comes: a fixture makes a fixture of the rig for
+// each address that is not 0, and one where it has none.
 class SceneReader {
 public:
-    SceneReader(XmlScan& scan, const std::string& fileName)
+    SceneReader(XmlReader& scan, const std::string& fileName)
         : m_scan(scan)
         , m_fileName(fileName) {}
 
     std::vector<SceneFixture> read() {
+        m_scan.root();
+        if (m_scan.name() != u"GeneralSceneDescription") {
+            m_scan.refuse(QCoreApplication::translate(
+                              "MvrFile", "its root element is <%1>, not <GeneralSceneDescription>.")
+                              .arg(filetext::quoted(m_scan.name())));
+        }
         while (m_scan.next()) {
             if (m_scan.isStart()) {
-                start(m_scan.name().toString());
+                start(m_scan.name());
             } else if (!m_open.empty() && m_scan.depth() < m_open.back().first) {
                 m_open.pop_back();
             }
@@ -179,16 +196,11 @@ public:
     }
 
 private:
-    void start(const QString& name) {
-        if (m_scan.depth() == 1 && name != u"GeneralSceneDescription") {
-            m_scan.refuse(QCoreApplication::translate(
-                              "MvrFile", "its root element is <%1>, not <GeneralSceneDescription>.")
-                              .arg(filetext::quoted(name)));
-        }
+    void count() { Rig::checkCount(++m_count, m_fileName); }
+
+    void start(QStringView name) {
         if (name == u"Fixture") {
-            // Each becomes a fixture of the rig at least, so it is held to the
-            // rig's limit already.
-            Rig::checkCount(m_fixtures.size() + 1, m_fileName);
+            count();
             SceneFixture fixture;
             fixture.fixture.name = m_scan.attribute(u"name").toStdString();
             m_fixtures.push_back(std::move(fixture));
@@ -199,7 +211,7 @@ private:
     }
 
     // An element below the innermost open fixture, by how far below it.
-    void child(const QString& name, int below) {
+    void child(QStringView name, int below) {
         SceneFixture& fixture = m_fixtures[m_open.back().second];
         QString* field = nullptr;
         if (below == 1) {
@@ -212,46 +224,80 @@ private:
         if (field != nullptr) {
             *field = m_scan.text();
         } else if (below == 2 && name == u"Address" && m_scan.parent() == u"Addresses") {
-            const int dmxBreak = std::clamp(m_scan.attribute(u"break").toInt(), 0, kHighestBreak);
-            fixture.addresses.emplace_back(dmxBreak, m_scan.text());
+            std::optional<QString> dmxBreak;
+            if (m_scan.hasAttribute(u"break")) {
+                dmxBreak = m_scan.attribute(u"break");
+            }
+            SceneFixture::Address address{std::move(dmxBreak), m_scan.text()};
+            // One not in any notation counts too: it is refused once read.
+            const std::optional<PatchAddress> patch =
+                PatchAddress::read(address.text.toStdString());
+            if ((!patch || patch->address != 0) && ++fixture.patched > 1) {
+                count();
+            }
+            fixture.addresses.push_back(std::move(address));
         }
     }
 
-    XmlScan& m_scan;
+    XmlReader& m_scan;
     const std::string& m_fileName;
     std::vector<SceneFixture> m_fixtures;
+    std::size_t m_count = 0;                         // fixtures of the rig they make
     std::vector<std::pair<int, std::size_t>> m_open; // depth and index of each open Fixture
 };
 
-Rig rigOfScene(const QByteArray& scene, const QString& where, const QString& fileName,
-               ZipArchive* archive, riglimits::InflateBudget& budget) {
-    const std::string name = filetext::quoted(fileName, 100).toStdString();
-    XmlScan scan(scene, where);
+[[noreturn]] void refuseFile(const QString& where, const QString& what) {
+    throw ChartRefused((where + QStringLiteral(": ") + what).toStdString());
+}
+
+// The break (from 0) an address names, 0 where it names none.
+int breakOf(const SceneFixture::Address& address, const SwitchChart::Fixture& fixture,
+            std::size_t place) {
+    if (!address.dmxBreak) {
+        return 0;
+    }
+    const std::optional<int> number = readWholeNumber(filetext::utf8(*address.dmxBreak));
+    if (!number || *number < 0) {
+        Rig::refuse(fixture, place,
+                    QCoreApplication::translate(
+                        "MvrFile", "the break \"%1\" of its address \"%2\" is no whole number "
+                                   "from 0.")
+                        .arg(filetext::quoted(*address.dmxBreak), filetext::quoted(address.text)));
+    }
+    return std::min(*number, riglimits::kHighestBreak);
+}
+
+Rig rigOfScene(XmlReader& scan, const QString& fileName, ZipArchive* archive,
+               riglimits::InflateBudget& budget, const ReadControl* control) {
+    const std::string name = filename::quoted(fileName).toStdString();
     const std::vector<SceneFixture> fixtures = SceneReader(scan, name).read();
     Rig rig;
-    Footprints footprints(archive, budget, rig);
+    Footprints footprints(archive, budget, control, rig);
     for (const SceneFixture& scened : fixtures) {
         SwitchChart::Fixture fixture = scened.fixture;
+        // FixtureID is the number consoles select by; UnitNumber numbers a
+        // fixture on its position, where the plot gives no FixtureID.
         fixture.number =
             (scened.fixtureId.isEmpty() ? scened.unitNumber : scened.fixtureId).toStdString();
         footprints.kindOf(scened.gdtfSpec, fixture);
+        const std::size_t place = rig.fixtures.size() + 1;
         std::vector<Rig::Break> breaks;
-        for (const auto& [dmxBreak, text] : scened.addresses) {
-            const std::optional<PatchAddress> patch = PatchAddress::read(text.toStdString());
+        for (const SceneFixture::Address& address : scened.addresses) {
+            const std::optional<PatchAddress> patch =
+                PatchAddress::read(address.text.toStdString());
             if (!patch || patch->last) {
-                throw ChartRefused(
-                    SwitchChart::refusalName(fixture, rig.fixtures.size() + 1) + ": " +
-                    QCoreApplication::translate(
-                        "MvrFile",
-                        "address \"%1\" is neither a DMX address counting across universes "
-                        "nor Universe.Address.")
-                        .arg(filetext::quoted(text))
-                        .toStdString());
+                Rig::refuse(fixture, place,
+                            QCoreApplication::translate(
+                                "MvrFile",
+                                "address \"%1\" is neither a DMX address counting across "
+                                "universes nor Universe.Address.")
+                                .arg(filetext::quoted(address.text)));
             }
+            const int dmxBreak = breakOf(address, fixture, place);
             if (patch->address != 0) {
                 breaks.push_back({dmxBreak + 1, *patch,
                                   footprints.channels(scened.gdtfSpec, scened.mode, dmxBreak + 1),
-                                  filetext::quoted(text).toStdString()});
+                                  filetext::quoted(address.text).toStdString()});
             }
         }
         rig.addBreaks(fixture, breaks, name);
@@ -261,37 +307,37 @@ Rig rigOfScene(const QByteArray& scene, const QString& where, const QString& fil
 
 } // namespace
 
-Rig MvrFile::read(const QByteArray& bytes, const QString& fileName,
-                  riglimits::InflateBudget budget) {
-    const QString where = filetext::quoted(fileName, 100);
-    const auto refuse = [&where](const QString& what) {
-        throw ChartRefused((where + QStringLiteral(": ") + what).toStdString());
-    };
-    std::unique_ptr<ZipArchive> archive;
-    std::optional<QByteArray> scene;
+Rig MvrFile::read(const QByteArray& bytes, const QString& fileName, riglimits::InflateBudget budget,
+                  ReadControl* control) {
+    const QString where = filename::quoted(fileName);
     try {
-        archive = std::make_unique<ZipArchive>(bytes, budget);
+        ZipArchive archive(bytes, budget, control);
+        if (!archive.open(QStringLiteral("GeneralSceneDescription.xml"))) {
+            refuseFile(where, QCoreApplication::translate("MvrFile",
+                                                          "no GeneralSceneDescription.xml in it, "
+                                                          "so it is no MVR file."));
+        }
+        // The scene parsed as it inflates, its progress the second half of
+        // the file's, after its reading.
+        const ParseProgress progress{control, bytes.size(), bytes.size()};
+        std::int64_t inflated = 0;
+        XmlReader scene(
+            [&](char* buffer, qsizetype room) {
+                progress.at(inflated, archive.statedSize());
+                const qsizetype count = archive.read(buffer, room);
+                inflated += count;
+                return count;
+            },
+            where + QStringLiteral(", GeneralSceneDescription.xml"));
+        return rigOfScene(scene, fileName, &archive, budget, control);
     } catch (const ZipArchive::Error& error) {
-        refuse(QString::fromStdString(error.what()) + u'.');
+        refuseFile(where, QString::fromStdString(error.what()) + u'.');
     }
-    try {
-        scene = archive->read(QStringLiteral("GeneralSceneDescription.xml"));
-    } catch (const ZipArchive::Error& error) {
-        refuse(QCoreApplication::translate("MvrFile",
-                                           "GeneralSceneDescription.xml cannot be read: %1.")
-                   .arg(QString::fromStdString(error.what())));
-    }
-    if (!scene) {
-        refuse(QCoreApplication::translate(
-            "MvrFile", "no GeneralSceneDescription.xml in it, so it is no MVR file."));
-    }
-    return rigOfScene(*scene, where + QStringLiteral(", GeneralSceneDescription.xml"), fileName,
-                      archive.get(), budget);
 }
 
-Rig MvrFile::readScene(const QByteArray& scene, const QString& fileName) {
+Rig MvrFile::readScene(XmlReader& scene, const QString& fileName) {
     riglimits::InflateBudget budget;
-    return rigOfScene(scene, filetext::quoted(fileName, 100), fileName, nullptr, budget);
+    return rigOfScene(scene, fileName, nullptr, budget, nullptr);
 }
 
 } // namespace brisolant

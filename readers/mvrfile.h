@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readcontrol.h"
 #include "rig.h"
 #include "riglimits.h"
 
@@ -7,6 +8,8 @@
 #include <QString>
 
 namespace brisolant {
+
+class XmlReader;
 
 // My Virtual Rig, the open exchange format of lighting plots and consoles: a
 // zip holding GeneralSceneDescription.xml and a GDTF file per fixture type.
@@ -25,13 +28,18 @@ class MvrFile final {
 public:
     // Throws ChartRefused, naming fileName, for a file that is not a zip or is
     // cut short, has no GeneralSceneDescription.xml, malformed XML or XML past
-    // the readers' limits, or a scene that inflates past 64 MiB. All the zips
-    // read for the file, the GDTF files inside it too, inflate within budget.
+    // the readers' limits, an entry that is damaged or inflates past 64 MiB,
+    // and naming the fixture for an address or a break that is plainly wrong.
+    // All the zips read for the file, the GDTF files inside it too, inflate
+    // within budget. With a control, tells the scene's parse as the second
+    // half of the file's progress, and throws ReadCancelled once cancelled.
     [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName,
-                                  riglimits::InflateBudget budget = {});
+                                  riglimits::InflateBudget budget = {},
+                                  ReadControl* control = nullptr);
 
-    // A GeneralSceneDescription.xml on its own, without the GDTF files.
-    [[nodiscard]] static Rig readScene(const QByteArray& scene, const QString& fileName);
+    // A GeneralSceneDescription.xml on its own, without the GDTF files, from
+    // the readers' XML (internal/xmlreader.h) at its start.
+    [[nodiscard]] static Rig readScene(XmlReader& scene, const QString& fileName);
 };
 
 } // namespace brisolant

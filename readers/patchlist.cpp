@@ -2,7 +2,9 @@
 
 #include "chartrefused.h"
 #include "dmxlimits.h"
+#include "filename.h"
 #include "filetext.h"
+#include "parseprogress.h"
 #include "patchcolumns.h"
 #include "riglimits.h"
 #include "wholenumber.h"
@@ -90,6 +92,9 @@ public:
         return true;
     }
 
+    // Where the next record begins in the text.
+    [[nodiscard]] qsizetype position() const { return m_position; }
+
 private:
     // The field being read.
     struct Field {
@@ -166,7 +171,7 @@ private:
     [[noreturn]] void refuse(int line, const QString& what) const {
         // One pass of arg(), so that a "%2" in the file's name stays as it is.
         throw ChartRefused(QCoreApplication::translate("PatchList", "%1, line %2: %3")
-                               .arg(filetext::quoted(m_where, 100), QString::number(line), what)
+                               .arg(filename::quoted(m_where), QString::number(line), what)
                                .toStdString());
     }
 
@@ -308,8 +313,7 @@ public:
             return fixture;
         }
         const auto refuse = [&](const QString& what) {
-            throw ChartRefused(SwitchChart::refusalName(fixture, place) + ": " +
-                               what.toStdString());
+            Rig::refuse(fixture, place, what);
         };
         const std::optional<PatchAddress> patch = PatchAddress::read(filetext::utf8(address));
         if (!patch) {
@@ -374,14 +378,14 @@ private:
 
 } // namespace
 
-Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
+Rig PatchList::read(const QByteArray& bytes, const QString& fileName, ReadControl* control) {
     const QString text = filetext::decoded(bytes);
     const Header header = findHeader(text, fileName);
     if (header.position < 0) {
         throw ChartRefused(
             QCoreApplication::translate(
                 "PatchList", "%1: no address column in its first %2 lines; looked for %3.")
-                .arg(filetext::quoted(fileName, 100), QString::number(kHeaderSearch),
+                .arg(filename::quoted(fileName), QString::number(kHeaderSearch),
                      PatchColumns::listed(Kind::Address,
                                           QCoreApplication::translate("PatchList", " or ")))
                 .toStdString());
@@ -391,20 +395,27 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
     bool unclosed = false;
     reader.next(record, unclosed);
     const Columns columns(record.fields);
-    const std::string name = filetext::quoted(fileName, 100).toStdString();
+    const std::string name = filename::quoted(fileName).toStdString();
     Rig rig;
     // A row a line, as most lists are: the fixtures' room made once, not
     // grown and copied row by row.
     const auto lines = std::count(text.cbegin() + header.position, text.cend(), u'\n') + 1;
     rig.fixtures.reserve(static_cast<std::size_t>(
         std::min<qsizetype>(lines, static_cast<qsizetype>(riglimits::kMostFixtures))));
-    while (reader.next(record, unclosed)) {
+    // Its progress the second half of the file's, after its reading.
+    const ParseProgress progress{control, bytes.size(), bytes.size()};
+    for (std::size_t rows = 0;; ++rows) {
+        if (rows % kRowsBetweenProgress == 0) {
+            progress.at(reader.position(), text.size());
+        }
+        if (!reader.next(record, unclosed)) {
+            break;
+        }
         if (unclosed) {
-            throw ChartRefused(
-                QCoreApplication::translate("PatchList",
-                                            "%1, line %2: a quoted field is never closed.")
-                    .arg(filetext::quoted(fileName, 100), QString::number(record.line))
-                    .toStdString());
+            throw ChartRefused(QCoreApplication::translate(
+                                   "PatchList", "%1, line %2: a quoted field is never closed.")
+                                   .arg(filename::quoted(fileName), QString::number(record.line))
+                                   .toStdString());
         }
         if (isSectionMarker(record.fields)) {
             break;
@@ -413,6 +424,7 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName) {
             rig.add(columns.fixture(record, rig.fixtures.size() + 1), name);
         }
     }
+    progress.at(text.size(), text.size());
     return rig;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "readcontrol.h"
 #include "rig.h"
 
 #include <QByteArray>
@@ -24,6 +25,8 @@ namespace brisolant {
 class PatchList final {
 public:
     static constexpr int kHeaderSearch = 20;
+    // Rows read between two looks at a ReadControl.
+    static constexpr std::size_t kRowsBetweenProgress = 4096;
 
     // The fixtures of the list in its order, each with its line and its
     // fields as written. Reads in time in proportion to the text. Throws
@@ -31,8 +34,10 @@ public:
     // column, a quote never closed, a row past riglimits::kLongestRecord or
     // kMostFields, more fixtures than kMostFixtures, or a field that is plainly
     // wrong: an address in no notation above, a universe or channel count
-    // that is no whole number.
-    [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
+    // that is no whole number. With a control, tells its parse as the second
+    // half of the file's progress, and throws ReadCancelled once cancelled.
+    [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName,
+                                  ReadControl* control = nullptr);
 };
 
 } // namespace brisolant

@@ -1,27 +1,31 @@
 #include "qlcworkspace.h"
 
-#include "chartrefused.h"
 #include "dmxlimits.h"
+#include "filename.h"
 #include "filetext.h"
 #include "wholenumber.h"
-#include "xmlscan.h"
+#include "xmlreader.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
-#include <map>
 
 namespace brisolant {
 
 namespace {
 
-// The fixture from the texts of its child elements, by name.
-SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int line,
-                               std::size_t place) {
-    const auto field = [&fields](const char16_t* name) {
-        const auto found = fields.find(QString::fromUtf16(name));
-        return found == fields.end() ? QString() : found->second;
+// The child elements of a Fixture that a chart needs; the others are passed over.
+constexpr std::array<QStringView, 7> kFields = {
+    u"Name", u"Manufacturer", u"Model", u"Universe", u"Address", u"Channels", u"CrossUniverse"};
+using Fields = std::array<QString, kFields.size()>;
+
+// The fixture from the texts of its child elements.
+SwitchChart::Fixture fixtureOf(const Fields& fields, int line, std::size_t place) {
+    const auto field = [&fields](QStringView name) {
+        const auto found = std::find(kFields.begin(), kFields.end(), name);
+        return fields.at(static_cast<std::size_t>(found - kFields.begin()));
     };
     SwitchChart::Fixture fixture;
     fixture.name = field(u"Name").toStdString();
@@ -30,18 +34,17 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
     fixture.line = line;
     // A number QLC+ counts from 0, and how QLC+ shows it, from 1: one more, or
     // the text itself where it is beyond any limit, which one more would not change.
-    const auto number = [&](const char16_t* name, int otherwise, std::string* shown) {
+    const auto number = [&](QStringView name, int otherwise, std::string* shown) {
         const QString text = field(name);
         if (text.isEmpty()) {
             return otherwise;
         }
         const std::optional<int> value = readWholeNumber(text.toStdString());
         if (!value) {
-            throw ChartRefused(
-                SwitchChart::refusalName(fixture, place) + ": " +
+            Rig::refuse(
+                fixture, place,
                 QCoreApplication::translate("QlcWorkspace", "%1 \"%2\" is not a whole number.")
-                    .arg(QString::fromUtf16(name).toLower(), filetext::quoted(text))
-                    .toStdString());
+                    .arg(name.toString().toLower(), filetext::quoted(text)));
         }
         if (shown != nullptr) {
             *shown = std::abs(*value) < kBeyondAnyLimit ? std::to_string(*value + 1)
@@ -64,12 +67,16 @@ SwitchChart::Fixture fixtureOf(const std::map<QString, QString>& fields, int lin
 } // namespace
 
 Rig QlcWorkspace::read(const QByteArray& bytes, const QString& fileName) {
-    XmlScan scan(bytes, filetext::quoted(fileName, 100));
-    const std::string name = filetext::quoted(fileName, 100).toStdString();
+    XmlReader scan(bytes, filename::quoted(fileName));
+    return read(scan, fileName);
+}
+
+Rig QlcWorkspace::read(XmlReader& scan, const QString& fileName) {
+    const std::string name = filename::quoted(fileName).toStdString();
     Rig rig;
     int fixtureDepth = 0; // of the Fixture open, or 0
     int line = 0;
-    std::map<QString, QString> fields;
+    Fields fields;
     while (scan.next()) {
         if (!scan.isStart()) {
             if (fixtureDepth > 0 && scan.depth() < fixtureDepth) {
@@ -78,14 +85,17 @@ Rig QlcWorkspace::read(const QByteArray& bytes, const QString& fileName) {
             }
             continue;
         }
-        const QString element = scan.name().toString();
+        const QStringView element = scan.name();
         // Functions name the fixtures they drive in Fixture elements of their own.
         if (element == u"Fixture" && scan.parent() == u"Engine") {
             fixtureDepth = scan.depth();
             line = scan.line();
-            fields.clear();
+            fields = {};
         } else if (fixtureDepth > 0 && scan.depth() == fixtureDepth + 1) {
-            fields[element] = scan.text();
+            const auto found = std::find(kFields.begin(), kFields.end(), element);
+            if (found != kFields.end()) {
+                fields.at(static_cast<std::size_t>(found - kFields.begin())) = scan.text();
+            }
         }
     }
     return rig;

@@ -18,6 +18,18 @@ void Rig::checkCount(std::size_t count, std::string_view fileName) {
     }
 }
 
+void Rig::checkRoom(std::size_t more, std::string_view fileName) const {
+    checkCount(fixtures.size() + more, fileName);
+}
+
+void Rig::refuse(const SwitchChart::Fixture& fixture, std::size_t place, const QString& why) {
+    ChartMessage message;
+    message.kind = ChartMessage::Kind::FixtureRefused;
+    message.fixture = SwitchChart::nameOf(fixture, place);
+    message.text = why.toStdString();
+    throw ChartRefused(std::move(message));
+}
+
 void Rig::add(SwitchChart::Fixture fixture, std::string_view fileName) {
     checkCount(fixtures.size() + 1, fileName);
     fixtures.push_back(std::move(fixture));

@@ -3,6 +3,8 @@
 #include "patchaddress.h"
 #include "switchchart.h"
 
+#include <QString>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +38,15 @@ struct Rig {
 
     // Throws the refusal of add() when count fixtures are more than a rig may hold.
     static void checkCount(std::size_t count, std::string_view fileName);
+    // Throws the refusal of add() when the rig has no room for more fixtures,
+    // as a reader holding them before they are added asks before each.
+    void checkRoom(std::size_t more, std::string_view fileName) const;
+
+    // Throws ChartRefused for what is plainly wrong with the place'th fixture
+    // of the file: why, translated, follows the fixture as the user knows it
+    // (ChartMessage::Kind::FixtureRefused), worded in the user's language.
+    [[noreturn]] static void refuse(const SwitchChart::Fixture& fixture, std::size_t place,
+                                    const QString& why);
 
     // The name of one part of a fixture: "Cyc (break 2)", or "break 2" unnamed.
     [[nodiscard]] static std::string partName(const std::string& name, std::string_view part,

@@ -30,20 +30,23 @@ public:
     // largest bytes are ever read, from standard input either. Throws
     // Unreadable, or ChartRefused, naming the file as title() does, for a
     // file larger than largest and as read() does.
-    // With a control, tells its progress there and throws ReadCancelled once
-    // it is cancelled.
+    // With a control, tells its progress there (see ReadControl) and throws
+    // ReadCancelled once it is cancelled. XML is parsed as it is read and
+    // never held whole; a zip or a patch list is read whole, then parsed.
     [[nodiscard]] static Rig readPath(const QString& path,
                                       std::int64_t largest = riglimits::kLargestFile,
                                       ReadControl* control = nullptr);
 
     // How messages and a chart's title name the file at path: its name
-    // without the folder, or "standard input" for "-".
+    // without the folder, or "standard input" for "-" (filename::title()).
     [[nodiscard]] static QString title(const QString& path);
 
     // Throws ChartRefused, naming fileName, for bytes that cannot be read as
     // any rig Brisolant knows, that pass one of the readers' limits, or for
-    // what is plainly wrong in them.
-    [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName);
+    // what is plainly wrong in them. With a control, tells the parse as the
+    // second half of the progress, the bytes being read already.
+    [[nodiscard]] static Rig read(const QByteArray& bytes, const QString& fileName,
+                                  ReadControl* control = nullptr);
 };
 
 } // namespace brisolant

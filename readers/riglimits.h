@@ -42,6 +42,20 @@ inline constexpr std::size_t kMostFixtures = 100'000;
 // files with their 3D models inside an MVR, take a few MB each.
 inline constexpr std::int64_t kLargestZipEntry = std::int64_t{64} << 20;
 inline constexpr std::int64_t kMostInflated = std::int64_t{1} << 30;
+// The entries a zip lists, each held by name while it is read: real MVR and
+// GDTF files list a few hundred (a GDTF file for each fixture type, their 3D
+// models and pictures).
+inline constexpr std::int64_t kMostZipEntries = 10'000;
+
+// What a GDTF fixture type's description may hold: its modes, their DMX
+// channels, its geometries and the geometry references and breaks in them,
+// counted together. The richest real fixture types, pixel bars and panels of
+// a few hundred cells in several modes, hold some thousands.
+inline constexpr std::int64_t kMostGdtfParts = 100'000;
+// The highest DMX break of a fixture and the highest slot of a channel that
+// are taken as written; above them a fixture runs past any universe anyway.
+inline constexpr int kHighestBreak = 1'000'000;
+inline constexpr int kHighestSlot = 1'000'000;
 
 // What the zips read for one file may inflate to, and what is left of it.
 struct InflateBudget {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # build
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libminizip-dev libtomlplusplus-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libminizip-dev libexpat1-dev libtomlplusplus-dev
     # translations: lupdate, lrelease and their CMake functions; Qt's own texts
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # tests and benchmarks

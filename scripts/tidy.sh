@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs clang-tidy over the project's own .cpp files (every folder of the checkout that holds
-# C++ sources), two at a time, with every finding an error.
+# C++ sources), one per core, with every finding an error.
 # Generated sources (moc, qrc, anything under *_autogen) and headers outside
 # the checkout are not linted.
 #
@@ -87,7 +87,7 @@ header_filter="^$root_re/(${folders_re})/"
 # all of g++'s warnings nor its LTO flags.
 status=0
 printf '%s\0' "${files[@]}" |
-    xargs -0 -n 1 -P 2 clang-tidy -p "$build" --quiet --warnings-as-errors='*' \
+    xargs -0 -n 1 -P "$(nproc)" clang-tidy -p "$build" --quiet --warnings-as-errors='*' \
         --header-filter="$header_filter" --extra-arg=-Wno-unknown-warning-option \
         --extra-arg=-Wno-ignored-optimization-argument \
         2> >(grep -vE '^[0-9]+ warnings? generated\.$' >&2) || status=$?

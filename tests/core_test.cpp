@@ -375,13 +375,13 @@ TEST(SwitchChart, FixturesAreKnownByNumberAndNameElseByPlace) {
     const struct {
         const char* name;
         std::vector<std::string> numbers;
-        std::string known; // each charted fixture's number, then the first's refusal name
+        std::string known; // each charted fixture's number, then how the first is known alone
     } rows[] = {
-        {"numbers", {" 101 ", "7"}, "101,7, Fixture 101 \"Spot\" (line 4)"},
-        {"None in any case", {"None", "nONE"}, ",, Fixture \"Spot\" (line 4)"},
-        {"0 for every fixture", {"0", "00"}, ",, Fixture 0 \"Spot\" (line 4)"},
-        {"0 beside a number", {"0", "5"}, "0,5, Fixture 0 \"Spot\" (line 4)"},
-        {"0 alone", {"0"}, "0, Fixture 0 \"Spot\" (line 4)"},
+        {"numbers", {" 101 ", "7"}, "101,7, 101|Spot|1@4"},
+        {"None in any case", {"None", "nONE"}, ",, |Spot|1@4"},
+        {"0 for every fixture", {"0", "00"}, ",, 0|Spot|1@4"},
+        {"0 beside a number", {"0", "5"}, "0,5, 0|Spot|1@4"},
+        {"0 alone", {"0"}, "0, 0|Spot|1@4"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -397,9 +397,11 @@ TEST(SwitchChart, FixturesAreKnownByNumberAndNameElseByPlace) {
         }
         fixtures.front().name = "Spot";
         fixtures.front().line = 4;
-        EXPECT_EQ(known + " " + SwitchChart::refusalName(fixtures.front(), 1), row.known);
+        const FixtureRef alone = SwitchChart::nameOf(fixtures.front(), 1);
+        EXPECT_EQ(known + " " + alone.number + "|" + alone.name + "|" +
+                      std::to_string(alone.place) + "@" + std::to_string(alone.line),
+                  row.known);
     }
-    EXPECT_EQ(SwitchChart::refusalName(Fixture{}, 3), "Fixture 3");
 }
 
 // How a chart marks shared channels: each row's count of partners and its

@@ -607,6 +607,14 @@ abgelehnte Tabelle.</translation>
         <source>it holds no description.xml.</source>
         <translation>sie enthält keine description.xml.</translation>
     </message>
+    <message>
+        <source>more than %1 modes, channels, geometries and references; no fixture type has that many.</source>
+        <translation>mehr als %1 Modi, Kanäle, Geometrien und Referenzen; kein Gerätetyp hat so viele.</translation>
+    </message>
+    <message>
+        <source>the %1 of the &lt;%2&gt; at line %3 is &quot;%4&quot;, not a number.</source>
+        <translation>%1 des &lt;%2&gt; in Zeile %3 ist „%4“, keine Zahl.</translation>
+    </message>
 </context>
 <context>
     <name>Grandma2Export</name>
@@ -724,10 +732,6 @@ abgelehnte Tabelle.</translation>
         <translation>%1 ist nicht in der MVR-Datei</translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 lässt sich nicht lesen: %2</translation>
-    </message>
-    <message>
         <source>note: %1; its fixtures are charted with 1 channel a break.</source>
         <translation>Hinweis: %1; ihre Geräte werden mit 1 Kanal je Break tabelliert.</translation>
     </message>
@@ -740,12 +744,12 @@ abgelehnte Tabelle.</translation>
         <translation>Adresse „%1“ ist weder eine über Universes zählende DMX-Adresse noch Universe.Adresse.</translation>
     </message>
     <message>
-        <source>GeneralSceneDescription.xml cannot be read: %1.</source>
-        <translation>GeneralSceneDescription.xml lässt sich nicht lesen: %1.</translation>
-    </message>
-    <message>
         <source>no GeneralSceneDescription.xml in it, so it is no MVR file.</source>
         <translation>keine GeneralSceneDescription.xml darin, also keine MVR-Datei.</translation>
+    </message>
+    <message>
+        <source>the break &quot;%1&quot; of its address &quot;%2&quot; is no whole number from 0.</source>
+        <translation>der Break „%1“ seiner Adresse „%2“ ist keine ganze Zahl ab 0.</translation>
     </message>
 </context>
 <context>
@@ -962,10 +966,6 @@ abgelehnte Tabelle.</translation>
         <translation>es ist ein Ordner</translation>
     </message>
     <message>
-        <source>XML without any element.</source>
-        <translation>XML ohne ein einziges Element.</translation>
-    </message>
-    <message>
         <source>XML with the root element &lt;%1&gt;, which is none of the rigs Brisolant reads (MVR, grandMA3, grandMA2, QLC+ workspace).</source>
         <translation>XML mit dem Wurzelelement &lt;%1&gt;, das keins der Rigs ist, die Brisolant liest (MVR, grandMA3, grandMA2, QLC+-Arbeitsbereich).</translation>
     </message>
@@ -1043,7 +1043,27 @@ abgelehnte Tabelle.</translation>
     </message>
 </context>
 <context>
-    <name>XmlScan</name>
+    <name>XmlReader</name>
+    <message>
+        <source>an XML text at line %1 is longer than %2 characters; no show file has texts that long.</source>
+        <translation>ein XML-Text in Zeile %1 ist länger als %2 Zeichen; keine Showdatei hat so lange Texte.</translation>
+    </message>
+    <message>
+        <source>an XML name at line %1 is longer than %2 characters; no show file has names that long.</source>
+        <translation>ein XML-Name in Zeile %1 ist länger als %2 Zeichen; keine Showdatei hat so lange Namen.</translation>
+    </message>
+    <message>
+        <source>malformed XML at line %1: %2.</source>
+        <translation>fehlerhaftes XML in Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>XML without any element.</source>
+        <translation>XML ohne ein einziges Element.</translation>
+    </message>
+    <message>
+        <source>XML nested more than %1 elements deep at line %2; no show file needs that.</source>
+        <translation>XML, mehr als %1 Elemente tief verschachtelt, in Zeile %2; keine Showdatei braucht das.</translation>
+    </message>
     <message>
         <source>an XML element at line %1 has more than %2 attributes; no show file has that many.</source>
         <translation>ein XML-Element in Zeile %1 hat mehr als %2 Attribute; keine Showdatei hat so viele.</translation>
@@ -1053,72 +1073,84 @@ abgelehnte Tabelle.</translation>
         <translation>XML, das eigene Entities oder Attribute deklariert (Zeile %1); keine Showdatei tut das.</translation>
     </message>
     <message>
-        <source>an XML name at line %1 is longer than %2 characters; no show file has names that long.</source>
-        <translation>ein XML-Name in Zeile %1 ist länger als %2 Zeichen; keine Showdatei hat so lange Namen.</translation>
-    </message>
-    <message>
-        <source>an XML text at line %1 is longer than %2 characters; no show file has texts that long.</source>
-        <translation>ein XML-Text in Zeile %1 ist länger als %2 Zeichen; keine Showdatei hat so lange Texte.</translation>
-    </message>
-    <message>
-        <source>malformed XML at line %1: %2.</source>
-        <translation>fehlerhaftes XML in Zeile %1: %2.</translation>
-    </message>
-    <message>
-        <source>XML nested more than %1 elements deep at line %2; no show file needs that.</source>
-        <translation>XML, mehr als %1 Elemente tief verschachtelt, in Zeile %2; keine Showdatei braucht das.</translation>
-    </message>
-    <message>
-        <source>an XML declaration not at the start of the file</source>
-        <translation>eine XML-Deklaration, die nicht am Anfang der Datei steht</translation>
-    </message>
-    <message>
-        <source>a tag that is not well formed</source>
-        <translation>ein Tag, das nicht wohlgeformt ist</translation>
+        <source>&quot;%1&quot; stands for no character</source>
+        <translation>„%1“ steht für kein Zeichen</translation>
     </message>
     <message>
         <source>the file ends inside &lt;%1&gt;</source>
         <translation>die Datei endet innerhalb von &lt;%1&gt;</translation>
     </message>
     <message>
-        <source>a &quot;&lt;&quot; that starts no tag</source>
-        <translation>ein „&lt;“, mit dem kein Tag beginnt</translation>
+        <source>&lt;/%1&gt; ends &lt;%2&gt;</source>
+        <translation>&lt;/%1&gt; beendet &lt;%2&gt;</translation>
     </message>
     <message>
-        <source>more after the root element</source>
-        <translation>weiterer Inhalt nach dem Wurzelelement</translation>
-    </message>
-    <message>
-        <source>a &quot;&lt;&quot; in the value of %1</source>
-        <translation>ein „&lt;“ im Wert von %1</translation>
+        <source>&lt;%1&gt; has an attribute given twice</source>
+        <translation>&lt;%1&gt; hat ein Attribut zweimal</translation>
     </message>
     <message>
         <source>the attribute %1 is given twice</source>
         <translation>das Attribut %1 steht zweimal da</translation>
     </message>
     <message>
-        <source>&lt;/%1&gt; ends no element</source>
-        <translation>&lt;/%1&gt; beendet kein Element</translation>
-    </message>
-    <message>
-        <source>&lt;/%1&gt; ends &lt;%2&gt;</source>
-        <translation>&lt;/%1&gt; beendet &lt;%2&gt;</translation>
-    </message>
-    <message>
-        <source>text outside the root element</source>
-        <translation>Text außerhalb des Wurzelelements</translation>
-    </message>
-    <message>
-        <source>the file ends before &quot;%1&quot;</source>
-        <translation>die Datei endet vor „%1“</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; stands for no character</source>
-        <translation>„%1“ steht für kein Zeichen</translation>
-    </message>
-    <message>
         <source>the namespace prefix %1 is not declared</source>
         <translation>das Namensraum-Präfix %1 ist nicht deklariert</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; uses a namespace prefix that is not declared</source>
+        <translation>&lt;%1&gt; verwendet ein Namensraum-Präfix, das nicht deklariert ist</translation>
+    </message>
+    <message>
+        <source>&quot;&amp;%1;&quot; stands for no character</source>
+        <translation>„&amp;%1;“ steht für kein Zeichen</translation>
+    </message>
+    <message>
+        <source>more after the root element</source>
+        <translation>weiterer Inhalt nach dem Wurzelelement</translation>
+    </message>
+    <message>
+        <source>an XML declaration not at the start of the file</source>
+        <translation>eine XML-Deklaration, die nicht am Anfang der Datei steht</translation>
+    </message>
+    <message>
+        <source>an XML declaration that is not well formed</source>
+        <translation>eine XML-Deklaration, die nicht wohlgeformt ist</translation>
+    </message>
+    <message>
+        <source>the file ends inside a tag or a comment</source>
+        <translation>die Datei endet innerhalb eines Tags oder Kommentars</translation>
+    </message>
+    <message>
+        <source>the file ends inside a character</source>
+        <translation>die Datei endet mitten in einem Zeichen</translation>
+    </message>
+    <message>
+        <source>the file ends inside a CDATA section</source>
+        <translation>die Datei endet innerhalb eines CDATA-Abschnitts</translation>
+    </message>
+    <message>
+        <source>it declares the encoding %1, which Brisolant does not read</source>
+        <translation>sie deklariert die Kodierung %1, die Brisolant nicht liest</translation>
+    </message>
+    <message>
+        <source>the encoding it declares is not the one it is written in</source>
+        <translation>die deklarierte Kodierung ist nicht die, in der sie geschrieben ist</translation>
+    </message>
+    <message>
+        <source>a namespace declaration that XML does not allow</source>
+        <translation>eine Namensraum-Deklaration, die XML nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>bytes that are not in the file&apos;s encoding (UTF-8 unless it declares another)</source>
+        <translation>Bytes, die nicht in der Kodierung der Datei sind (UTF-8, wenn sie keine andere deklariert)</translation>
+    </message>
+    <message>
+        <source>a character that XML does not allow here</source>
+        <translation>ein Zeichen, das XML hier nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>markup that is not well formed</source>
+        <translation>Markup, das nicht wohlgeformt ist</translation>
     </message>
 </context>
 <context>
@@ -1132,28 +1164,32 @@ abgelehnte Tabelle.</translation>
         <translation>ein Zip-Archiv mit beschädigtem Verzeichnis</translation>
     </message>
     <message>
-        <source>an entry is encrypted</source>
-        <translation>ein Eintrag ist verschlüsselt</translation>
-    </message>
-    <message>
-        <source>an entry is compressed in a way Brisolant does not read (method %1)</source>
-        <translation>ein Eintrag ist auf eine Art gepackt, die Brisolant nicht liest (Methode %1)</translation>
-    </message>
-    <message>
-        <source>an entry is damaged</source>
-        <translation>ein Eintrag ist beschädigt</translation>
-    </message>
-    <message>
-        <source>an entry inflates past %1</source>
-        <translation>ein Eintrag entpackt sich auf mehr als %1</translation>
-    </message>
-    <message>
         <source>the entries read inflate past %1 in all</source>
         <translation>die gelesenen Einträge entpacken sich auf mehr als %1 insgesamt</translation>
     </message>
     <message>
-        <source>an entry is damaged (its checksum is wrong)</source>
-        <translation>ein Eintrag ist beschädigt (seine Prüfsumme stimmt nicht)</translation>
+        <source>a zip archive of more than %1 entries; no show file has that many</source>
+        <translation>ein Zip-Archiv mit mehr als %1 Einträgen; keine Showdatei hat so viele</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is encrypted</source>
+        <translation>der Eintrag „%1“ ist verschlüsselt</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is compressed in a way Brisolant does not read (method %2)</source>
+        <translation>der Eintrag „%1“ ist auf eine Art gepackt, die Brisolant nicht liest (Methode %2)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is damaged</source>
+        <translation>der Eintrag „%1“ ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; inflates past %2</source>
+        <translation>der Eintrag „%1“ entpackt sich auf mehr als %2</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is damaged (its checksum is wrong)</source>
+        <translation>der Eintrag „%1“ ist beschädigt (seine Prüfsumme stimmt nicht)</translation>
     </message>
 </context>
 <context>

@@ -1,14 +1,17 @@
 // Writes the shapes of rig file that cost a reader more than their size if it
 // is not linear, each at a size n and at 8n, for scripts/bench-readers.sh:
 //   makeshapes DIRECTORY
-// and, with a size in MB after it, one large patch list alone (big.csv):
+// with a size in MB after it, one large patch list alone (big.csv):
 //   makeshapes DIRECTORY MB
+// and the files whose reading costs memory before a limit is met:
+//   makeshapes DIRECTORY memory
 #include "testzip.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -97,6 +100,77 @@ std::string fullElements(int elements) {
     return "<GMA3><Fixtures>" + repeated(fixtureOf(256), elements) + "</Fixtures></GMA3>\n";
 }
 
+// Fixtures named in a namespace of their own, among many declared: a reader
+// that looks a prefix up among all declarations in scope is quadratic.
+std::string namespaces(int fixtures) {
+    std::string xml = "<GMA3";
+    for (int i = 0; i < 250; ++i) {
+        xml.append(" xmlns:p").append(std::to_string(i)).append("=\"urn:p");
+        xml.append(std::to_string(i)).append("\"");
+    }
+    xml.append("><p249:Fixtures>\n");
+    for (int i = 0; i < fixtures; ++i) {
+        xml.append(R"(<p249:Fixture p249:a="1" Name="A" Patch=")");
+        xml.append(std::to_string(i / 511 + 1)).append(".").append(std::to_string(i % 511 + 1));
+        xml.append(R"("><p0:b/></p249:Fixture>)").append("\n");
+    }
+    return xml + "</p249:Fixtures></GMA3>\n";
+}
+
+// One grandMA2 fixture of so many addresses (4,000,000: 80 MB).
+std::string manyAddresses(int addresses) {
+    return R"(<MA xmlns="http://schemas.malighting.de/grandma2/xml/MA"><Layers><Layer>)"
+           R"(<Fixture name="A" fixture_id="1"><SubFixture><Patch>)" +
+           repeated("<Address>1</Address>", addresses) +
+           "</Patch></SubFixture></Fixture></Layer></Layers></MA>\n";
+}
+
+// A grandMA3 export of megabytes, its fixtures with their channels, each
+// fixture about 1.7 KB, fewer than a rig may hold.
+void writeLargeExport(const std::string& path, int megabytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<GMA3 DataVersion=\"2.1.1.5\">"
+           "<Fixtures>\n";
+    const std::string channels = repeated(
+        "  <Channel Attribute=\"Dimmer\" Coarse=\"1\" Fine=\"None\" Default=\"0\"/>\n", 28);
+    std::size_t written = 0;
+    for (int i = 0; written < static_cast<std::size_t>(megabytes) << 20; ++i) {
+        const std::string number = std::to_string(i + 1);
+        const std::string fixture =
+            "<Fixture Name=\"Spot " + number + "\" FID=\"" + number +
+            "\" FixtureType=\"Spot 700\" Patch=\"" + std::to_string(i / 511 + 1) + "." +
+            std::to_string(i % 511 + 1) + "\">\n" + channels + "</Fixture>\n";
+        out << fixture;
+        written += fixture.size();
+    }
+    out << "</Fixtures></GMA3>\n";
+}
+
+// An MVR whose zip lists so many entries, the scene first, empty files after.
+void writeManyEntries(const std::string& path, int entries) {
+    testzip::Memory memory;
+    zlib_filefunc64_def functions{testzip::Memory::open,  nullptr,
+                                  testzip::Memory::write, testzip::Memory::tell,
+                                  testzip::Memory::seek,  testzip::Memory::close,
+                                  testzip::Memory::close, &memory};
+    zipFile zip = zipOpen2_64("", APPEND_STATUS_CREATE, nullptr, &functions);
+    const std::string scene = "<GeneralSceneDescription><Scene><Layers><Layer><ChildList><Fixture "
+                              "name=\"A\"><Addresses><Address>1</Address></Addresses></Fixture>"
+                              "</ChildList></Layer></Layers></Scene></GeneralSceneDescription>\n";
+    for (int i = 0; i < entries; ++i) {
+        const std::string name =
+            i == 0 ? "GeneralSceneDescription.xml" : "model " + std::to_string(i) + ".glb";
+        const zip_fileinfo info{};
+        zipOpenNewFileInZip64(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, 0, 0, 1);
+        if (i == 0) {
+            zipWriteInFileInZip(zip, scene.data(), static_cast<unsigned>(scene.size()));
+        }
+        zipCloseFileInZip(zip);
+    }
+    zipClose(zip, nullptr);
+    std::ofstream(path, std::ios::binary) << memory.bytes;
+}
+
 // A patch list of megabytes of fixtures each on a channel of its own, with
 // a long notes column, charted whole.
 std::string big(int megabytes) {
@@ -121,6 +195,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const std::string directory = argv[1];
+    if (argc == 3 && std::string_view(argv[2]) == "memory") {
+        write(directory + "/ma2-addresses.xml", manyAddresses(4'000'000));
+        writeLargeExport(directory + "/gma3-150mb.xml", 150);
+        writeManyEntries(directory + "/mvr-entries.mvr", 2'000'000);
+        return 0;
+    }
     if (argc == 3) {
         write(directory + "/big.csv", big(std::atoi(argv[2])));
         return 0;
@@ -134,7 +214,7 @@ int main(int argc, char* argv[]) {
         {"show-export.csv", showExport, 4000},    {"one-address.csv", oneAddress, 2000},
         {"wide-rows.csv", wideRows, 100},         {"doubled-quotes.csv", doubledQuotes, 25000},
         {"references.mvr", references, 500},      {"attributes.xml", attributes, 10000},
-        {"full-elements.xml", fullElements, 100},
+        {"full-elements.xml", fullElements, 100}, {"namespaces.xml", namespaces, 9000},
     };
     for (const Shape& shape : shapes) {
         write(directory + "/n-" + shape.name, shape.make(shape.n));

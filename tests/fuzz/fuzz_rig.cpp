@@ -40,7 +40,7 @@ bool isVisible(std::string_view text) {
 // refused in one line. Every fixture charted sits in a universe from 1 at an
 // address nine switches can set, its channels end by 512, and its switches add
 // up to its address; every fixture read is either charted or left out; no
-// text taken from the file holds a control character.
+// text taken from the file holds a control character, in a refusal neither.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -75,6 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     } catch (const ChartRefused& refused) {
         FUZZ_CHECK(isOneLine(refused.what()) && isVisible(refused.what()));
+        if (const ChartMessage* message = refused.message()) {
+            FUZZ_CHECK(isVisible(message->fixture.name) && isVisible(message->fixture.number) &&
+                       isVisible(message->text));
+        }
     }
     return 0;
 }
