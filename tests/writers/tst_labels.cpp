@@ -43,8 +43,9 @@ QList<Word> wordsOf(const QString& pdf) {
     for (const QRegularExpressionMatch& match :
          tag.globalMatch(run("pdftotext", {"-bbox", pdf, "-"}))) {
         if (!match.captured(1).isEmpty()) {
-            words.append(
-                {++page, QRectF(0, 0, match.captured(1).toDouble(), match.captured(2).toDouble())});
+            words.append({++page,
+                          QRectF(0, 0, match.captured(1).toDouble(), match.captured(2).toDouble()),
+                          QString()});
             continue;
         }
         const QPointF from(match.captured(3).toDouble(), match.captured(4).toDouble());
@@ -266,12 +267,16 @@ private Q_SLOTS:
     // The map of a universe: its totals and blocks as text, a page for each
     // universe used, after the chart.
     void maps() {
-        const SwitchChart::Chart chart =
-            SwitchChart::make({{.universe = 2, .address = 497, .channels = 16},
-                               {.universe = 2, .address = 1},
-                               {.universe = 2, .address = 1, .channels = 3},
-                               {.universe = 4, .address = 5}},
-                              SwitchChart::Unsettable::Refuse);
+        const auto fixture = [](int universe, int address, int channels) {
+            SwitchChart::Fixture one;
+            one.universe = universe;
+            one.address = address;
+            one.channels = channels;
+            return one;
+        };
+        const SwitchChart::Chart chart = SwitchChart::make(
+            {fixture(2, 497, 16), fixture(2, 1, 1), fixture(2, 1, 3), fixture(4, 5, 1)},
+            SwitchChart::Unsettable::Refuse);
         const ChartPages pages(chart, "t", QPageSize(QPageSize::A4));
         const UniverseMapPages maps(pages.chart(), "t", QPageSize(QPageSize::A4));
         const QString pdf = m_dir.filePath("maps.pdf");
