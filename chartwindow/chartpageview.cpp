@@ -1,6 +1,6 @@
 #include "chartpageview.h"
 
-#include "chartpages.h"
+#include "pagesource.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -36,7 +36,7 @@ ChartPageView::ChartPageView(QWidget* parent)
     }
 }
 
-void ChartPageView::setPages(const ChartPages* pages) {
+void ChartPageView::setPages(const PageSource* pages) {
     m_pages = pages;
     const std::size_t count = pages != nullptr ? pages->pageCount() : 0;
     m_page = std::min(m_page, count > 0 ? count - 1 : 0);
@@ -112,27 +112,10 @@ void ChartPageView::describePage() {
         setAccessibleDescription(QString());
         return;
     }
-    // What a sighted reader takes from the page: each fixture's name, where it
-    // is patched and the switches to turn ON.
-    const SwitchChart::Chart& chart = m_pages->chart();
-    QStringList fixtures;
-    const auto [first, last] = m_pages->rowsOn(m_page);
-    for (std::size_t i = first; i < last; ++i) {
-        const SwitchChart::Row& row = chart.rows[i];
-        const QString address =
-            chart.showsUniverses ? QStringLiteral("%1/%2").arg(row.universe).arg(row.startAddress)
-                                 : QString::number(row.startAddress);
-        fixtures << (row.hasSwitches() ? tr("%1 at %2, switches ON: %3")
-                                             .arg(m_pages->nameLines(i).join(u' '), address,
-                                                  QString::fromStdString(row.onSwitches()))
-                                       : tr("%1 at %2, %3")
-                                             .arg(m_pages->nameLines(i).join(u' '), address,
-                                                  ChartPages::setting(row)));
-    }
     setAccessibleDescription(tr("Page %1 of %2. %3")
                                  .arg(m_page + 1)
                                  .arg(m_pages->pageCount())
-                                 .arg(fixtures.join(QStringLiteral("; "))));
+                                 .arg(m_pages->describe(m_page)));
 }
 
 void ChartPageView::paintEvent(QPaintEvent* /*event*/) {

@@ -7,9 +7,9 @@
 
 namespace brisolant {
 
-class ChartPages;
+class PageSource;
 
-// One page of a chart at a time, drawn as it will be printed, on a dark
+// One page at a time (of a chart, its maps or labels), drawn as it will be printed, on a dark
 // ground: Page Up and Page Down turn the pages, Home and End go to the first
 // and last; the arrow keys move a page larger than the view. The page fits
 // the view until zoomed. Its accessible description reads the page out.
@@ -21,7 +21,7 @@ public:
 
     // The pages to show, owned by the caller, until the next call; the page
     // number is kept where the new pages have it.
-    void setPages(const ChartPages* pages);
+    void setPages(const PageSource* pages);
     [[nodiscard]] std::size_t page() const { return m_page; }
     void showPage(std::size_t page);
 
@@ -46,7 +46,7 @@ private:
     void updateScrollBars();
     void describePage();
 
-    const ChartPages* m_pages = nullptr;
+    const PageSource* m_pages = nullptr;
     std::size_t m_page = 0;
     std::optional<double> m_zoom; // nothing: fit the page to the view
 };

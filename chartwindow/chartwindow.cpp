@@ -7,11 +7,15 @@
 #include "chartreading.h"
 #include "chartrefused.h"
 #include "csvchart.h"
+#include "labelsdialog.h"
+#include "pagesequence.h"
 #include "pdfchart.h"
+#include "pdfpages.h"
 #include "profilefile.h"
 #include "profilepanel.h"
 #include "readingpanel.h"
 #include "rigfile.h"
+#include "universemappages.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -146,9 +150,8 @@ void ChartWindow::setChart(ChartFile file) {
     m_file = std::move(file);
     m_profilePanel->setRig(m_file.fixtures, m_file.profiles);
     showNotes();
-    m_pages = std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
-                                           PdfChart::localPageSize());
-    showPages();
+    layOut(std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title,
+                                        PdfChart::localPageSize()));
 }
 
 void ChartWindow::showNotes() {
@@ -173,9 +176,8 @@ void ChartWindow::chooseProfile(const QString& maker, const QString& type, const
         return;
     }
     showNotes();
-    m_pages =
-        std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title, m_pages->pageSize());
-    showPages();
+    layOut(
+        std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title, m_pages->pageSize()));
     try {
         ProfileFile::choose(ProfileFile::userPath(), maker.toStdString(), type.toStdString(),
                             profile.toStdString());
@@ -216,6 +218,10 @@ void ChartWindow::createControls() {
     button("saveCsv", tr("Save as &CSV\u2026"),
            keysFor(QKeySequence::SaveAs, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
            tr("Saves the chart as CSV for spreadsheets and scripts."), [this] { saveCsv(); });
+    button("labels", tr("&Labels\u2026"),
+           keysFor(QKeySequence::UnknownKey, {QKeySequence(Qt::CTRL | Qt::Key_L)}),
+           tr("Shows a label for each fixture, to print on a label sheet or tape."),
+           [this] { openLabels(); });
 
     auto* paperLabel = new QLabel(tr("P&aper:"), this);
     m_paper = new QComboBox(this);
@@ -271,7 +277,8 @@ void ChartWindow::createControls() {
     });
     connect(m_paper, &QComboBox::activated, this, [this](int index) {
         m_boundary.run([this, index] {
-            layOut(QPageSize(m_paper->itemData(index).value<QPageSize::PageSizeId>()));
+            const QPageSize paper(m_paper->itemData(index).value<QPageSize::PageSizeId>());
+            layOut(std::make_unique<ChartPages>(m_pages->chart(), m_file.title, paper));
         });
     });
     auto* close = new QAction(tr("Close"), this);
@@ -281,13 +288,14 @@ void ChartWindow::createControls() {
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
 
-void ChartWindow::layOut(const QPageSize& pageSize) {
-    m_pages = std::make_unique<ChartPages>(m_pages->chart(), m_file.title, pageSize);
-    showPages();
-}
-
-void ChartWindow::showPages() {
-    m_view->setPages(m_pages.get());
+void ChartWindow::layOut(std::unique_ptr<ChartPages> pages) {
+    // The maps are drawn from the chart the new pages hold.
+    auto maps = std::make_unique<UniverseMapPages>(pages->chart(), m_file.title, pages->pageSize());
+    m_book =
+        std::make_unique<PageSequence>(std::vector<const PageSource*>{pages.get(), maps.get()});
+    m_view->setPages(m_book.get());
+    m_maps = std::move(maps);
+    m_pages = std::move(pages);
     const auto id = static_cast<QPageSize::PageSizeId>(m_pages->pageSize().id());
     m_paper->setCurrentIndex(m_paper->findData(QVariant::fromValue(id)));
 }
@@ -299,17 +307,21 @@ void ChartWindow::print() {
     printer.setDocName(ChartPages::tr("Switch chart: %1").arg(m_file.title));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print the switch chart"));
-    dialog.setMinMax(1, static_cast<int>(m_pages->pageCount()));
+    dialog.setMinMax(1, static_cast<int>(m_book->pageCount()));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    // Paper chosen in the dialog gets the chart laid out for it.
-    std::optional<ChartPages> other;
+    // Paper chosen in the dialog gets the chart and maps laid out for it.
+    std::optional<ChartPages> chart;
+    std::optional<UniverseMapPages> maps;
+    std::optional<PageSequence> other;
     const QPageSize paper = printer.pageLayout().pageSize();
     if (!paper.isEquivalentTo(m_pages->pageSize())) {
-        other.emplace(m_pages->chart(), m_file.title, paper);
+        chart.emplace(m_pages->chart(), m_file.title, paper);
+        maps.emplace(chart->chart(), m_file.title, paper);
+        other.emplace(std::vector<const PageSource*>{&*chart, &*maps});
     }
-    const ChartPages& pages = other ? *other : *m_pages;
+    const PageSequence& pages = other ? *other : *m_book;
     std::size_t first = 0;
     std::size_t last = pages.pageCount() - 1;
     if (printer.printRange() == QPrinter::PageRange) {
@@ -335,7 +347,7 @@ void ChartWindow::savePdf() {
     const QString path =
         askForFile(tr("Save the chart as PDF"), QStringLiteral(".pdf"), tr("PDF files (*.pdf)"));
     if (!path.isEmpty()) {
-        save(path, PdfChart::render(m_pages->chart(), m_file.title, m_pages->pageSize()));
+        save(path, PdfPages::render(*m_book, ChartPages::tr("Switch chart: %1").arg(m_file.title)));
     }
 }
 
@@ -345,6 +357,13 @@ void ChartWindow::saveCsv() {
     if (!path.isEmpty()) {
         save(path, CsvChart::render(m_pages->chart()));
     }
+}
+
+void ChartWindow::openLabels() {
+    // A window of its own, so that the chart stays in reach beside it.
+    auto* labels = new LabelsDialog(m_pages->chart(), m_file.title, m_file.path, this);
+    labels->setAttribute(Qt::WA_DeleteOnClose);
+    labels->show();
 }
 
 void ChartWindow::save(const QString& path, const QByteArray& bytes) {

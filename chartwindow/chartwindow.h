@@ -20,20 +20,24 @@ namespace brisolant {
 class ChartPages;
 class ChartPageView;
 class ChartReading;
+class PageSequence;
+class UniverseMapPages;
 class ProfilePanel;
 class ReadingPanel;
 
-// A rig file's switch chart as it will be printed, page by page, with the
-// file's notes above it: what was left out and why, which fixtures share
-// channels, what the file lacked. Prints through the system's print dialog,
-// saves the chart as PDF or CSV (the same files as the command line's
-// --output), and lays it out anew for another paper.
+// A rig file's switch chart as it will be printed, page by page, and a map of
+// each universe it uses after it, with the file's notes above: what was left
+// out and why, which fixtures share channels, what the file lacked. Prints
+// through the system's print dialog, saves the chart as PDF or CSV (the same
+// files as the command line's --output with --universe-map), lays it out anew
+// for another paper, and opens the labels (LabelsDialog).
 //
 // The file is read on a thread of its own. The window shows itself with the
 // chart, or, when the reading takes more than a moment, with its progress and
 // a Cancel button until then; Cancel, like closing the window, stops it.
 //
-// Keyboard: Ctrl+P prints, Ctrl+S saves a PDF, Ctrl+Shift+S a CSV file;
+// Keyboard: Ctrl+P prints, Ctrl+S saves a PDF, Ctrl+Shift+S a CSV file,
+// Ctrl+L opens the labels;
 // Ctrl+W and Escape close; Alt+T and Alt+R choose a fixture type's
 // addressing profile (ProfilePanel), which charts the fixtures read again; on
 // the page, Page Up, Page Down, Home and End turn the pages; Ctrl+Plus,
@@ -78,17 +82,21 @@ private:
     // The fixtures of maker's type charted with profile, which is kept in
     // the user's profile file for the next rig.
     void chooseProfile(const QString& maker, const QString& type, const QString& profile);
-    void layOut(const QPageSize& pageSize);
-    void showPages();
+    // Shows the chart's pages, and the maps for them.
+    void layOut(std::unique_ptr<ChartPages> pages);
     void print();
     void savePdf();
     void saveCsv();
+    void openLabels();
     [[nodiscard]] QString askForFile(const QString& caption, const QString& suffix,
                                      const QString& filter);
     void save(const QString& path, const QByteArray& bytes);
 
     ChartFile m_file;
     std::unique_ptr<ChartPages> m_pages;
+    std::unique_ptr<UniverseMapPages> m_maps;
+    // The chart's pages, then the maps': what the window shows and prints.
+    std::unique_ptr<PageSequence> m_book;
     QtMessageBox m_messageBox;
     HandlerBoundary m_boundary;
     ChartReading* m_reading = nullptr;

@@ -5,6 +5,7 @@
 #include "chartrequest.h"
 #include "consoletranslations.h"
 #include "csvchart.h"
+#include "labelsheet.h"
 #include "patchcolumns.h"
 #include "patchlist.h"
 #include "pdfchart.h"
@@ -142,6 +143,18 @@ QString patchListHelp() {
         74);
 }
 
+// The label sheets --labels takes, a line each, from their own table.
+QString labelSheetsHelp() {
+    QString help = QCoreApplication::translate("CommandLine", "Label sheets and tapes (--labels):");
+    for (const LabelSheet& sheet : LabelSheet::all()) {
+        help += QStringLiteral("\n  %1  %2")
+                    .arg(QString::fromLatin1(sheet.name).leftJustified(14), sheet.describe());
+    }
+    return help + u'\n' +
+           QCoreApplication::translate(
+               "CommandLine", "A small label holds the number, address and switches only.");
+}
+
 } // namespace
 
 std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringList& chartFiles) {
@@ -164,7 +177,8 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
             .arg(patchListHelp(),
                  wrapped(QCoreApplication::translate("CommandLine", kProfilesHelp), 74),
                  QString::fromLatin1(CsvChart::kHeader.data(),
-                                     qsizetype(CsvChart::kHeader.size()))));
+                                     qsizetype(CsvChart::kHeader.size()))) +
+        QStringLiteral("\n\n") + labelSheetsHelp());
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
         QCoreApplication::translate("CommandLine", "Show this help and exit."));
@@ -231,8 +245,38 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
                                     "Profile column names. Default: dip9."),
         //: Stands for the --profile option's value in the help: a profile's name.
         QCoreApplication::translate("CommandLine", "name"));
-    parser.addOptions(
-        {help, version, list, series, patch, output, format, pageSize, profiles, profile});
+    const QCommandLineOption labels(
+        QStringLiteral("labels"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Instead of the chart, a label for each fixture on this sheet or tape (listed "
+            "above), as a PDF: --output FILE.pdf."),
+        //: Stands for the --labels option's value in the help: a label sheet's name.
+        QCoreApplication::translate("CommandLine", "sheet"));
+    const QCommandLineOption labelsStart(
+        QStringLiteral("labels-start"),
+        QCoreApplication::translate("CommandLine",
+                                    "Start at this label of a sheet partly used, counted across "
+                                    "and then down from 1."),
+        //: Stands for the --labels-start option's value in the help: a label's number.
+        QCoreApplication::translate("CommandLine", "n"));
+    const QCommandLineOption order(
+        QStringLiteral("order"),
+        QCoreApplication::translate("CommandLine",
+                                    "The order of the chart and the labels: list (as the source "
+                                    "lists them, the default) or address (by universe and start "
+                                    "address)."),
+        //: Stands for the --order option's value in the help: list or address.
+        QCoreApplication::translate("CommandLine", "order"));
+    const QCommandLineOption universeMap(
+        QStringLiteral("universe-map"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "After the chart, a map of each universe the rig uses: the fixtures' channels, "
+            "those shared, the free blocks. In a PDF a page per universe; as text, after an "
+            "empty line, a line per fixture, shared run and free block, then the totals."));
+    parser.addOptions({help, version, list, series, patch, output, format, pageSize, profiles,
+                       profile, labels, labelsStart, order, universeMap});
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("CommandLine",
@@ -260,9 +304,11 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     const QStringList serieses = parser.values(series);
     const QStringList patches = parser.values(patch);
     const qsizetype sources = lists.size() + serieses.size() + patches.size();
+    const bool labelsOrMaps = parser.isSet(labels) || parser.isSet(labelsStart) ||
+                              parser.isSet(order) || parser.isSet(universeMap);
     if (!parser.positionalArguments().isEmpty()) {
         if (sources > 0 || parser.isSet(output) || parser.isSet(format) || parser.isSet(pageSize) ||
-            parser.isSet(profiles) || parser.isSet(profile)) {
+            parser.isSet(profiles) || parser.isSet(profile) || labelsOrMaps) {
             return report::usageError(QCoreApplication::translate(
                 "CommandLine", "files to open in chart windows take no chart options; "
                                "--chart-patch FILE charts one without a window."));
@@ -279,6 +325,11 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
             parser.isSet(profiles) || parser.isSet(profile)) {
             return report::usageError(QCoreApplication::translate(
                 "CommandLine", "--output, --format, --page-size, --profiles and --profile need a "
+                               "chart: --chart, --chart-series or --chart-patch."));
+        }
+        if (labelsOrMaps) {
+            return report::usageError(QCoreApplication::translate(
+                "CommandLine", "--labels, --labels-start, --order and --universe-map need a "
                                "chart: --chart, --chart-series or --chart-patch."));
         }
         return std::nullopt;
@@ -305,6 +356,10 @@ std::optional<int> CommandLine::run(int argc, const char* const* argv, QStringLi
     request.output = parser.value(output);
     request.format = parser.value(format);
     request.pageSize = parser.value(pageSize);
+    request.labels = parser.value(labels);
+    request.labelsStart = parser.value(labelsStart);
+    request.order = parser.value(order);
+    request.universeMap = parser.isSet(universeMap);
     request.profiles = parser.value(profiles);
     request.profile = parser.value(profile);
     return ChartCommand(request).run(language);

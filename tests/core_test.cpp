@@ -1,4 +1,5 @@
 #include "appinformation.h"
+#include "chartorder.h"
 #include "chartrefused.h"
 #include "conversions.h"
 #include "headlessswitchbank.h"
@@ -6,6 +7,7 @@
 #include "patchaddress.h"
 #include "runtimeerror.h"
 #include "switchchart.h"
+#include "universemap.h"
 #include "wholenumber.h"
 
 #include <gtest/gtest.h>
@@ -477,6 +479,81 @@ TEST(SwitchChart, SeriesRunIntoTheNextUniverseAsConsolesPatchARange) {
         }
         EXPECT_EQ(said, row.made);
     }
+}
+
+// Rows at these universes, addresses and channel counts, in this order.
+std::vector<SwitchChart::Row> rowsAt(const std::vector<std::array<int, 3>>& spans) {
+    std::vector<SwitchChart::Row> rows(spans.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].number = i + 1;
+        rows[i].universe = spans[i][0];
+        rows[i].startAddress = std::int16_t(spans[i][1]);
+        rows[i].channels = spans[i][2];
+    }
+    return rows;
+}
+
+TEST(UniverseMap, SpansSharedRunsAndFreeBlocksOfEachUniverseTheRigUses) {
+    const struct {
+        const char* name;
+        std::vector<std::array<int, 3>> spans; // universe, address, channels
+        std::string maps; // per universe: spans as place:channels, shared, free, used, largest
+    } rows[] = {
+        {"gaps", {{1, 33, 16}, {1, 1, 16}}, "1: 2:1-16 1:33-48 | | 17-32 49-512 | 32 464 "},
+        {"a gap of one channel", {{1, 1, 4}, {1, 6, 1}}, "1: 1:1-4 2:6-6 | | 5-5 7-512 | 5 506 "},
+        {"overlaps, touching runs one",
+         {{1, 1, 10}, {1, 5, 2}, {1, 7, 4}, {1, 20, 5}, {1, 10, 11}},
+         "1: 1:1-10 2:5-6 3:7-10 5:10-20 4:20-24 | 5-10 20-20 | 25-512 | 24 488 "},
+        {"one at an address, in list order",
+         {{1, 5, 3}, {1, 5, 1}},
+         "1: 1:5-7 2:5-5 | 5-5 | 1-4 8-512 | 3 505 "},
+        {"a fixture ending at 512",
+         {{2, 497, 16}, {2, 1, 1}},
+         "2: 2:1-1 1:497-512 | | 2-496 | 17 495 "},
+        {"a full universe", {{1, 1, 512}}, "1: 1:1-512 | | | 512 0 "},
+        {"an empty universe between gets no map",
+         {{3, 1, 1}, {1, 511, 2}},
+         "1: 2:511-512 | | 1-510 | 2 510 3: 1:1-1 | | 2-512 | 1 511 "},
+        {"no rows, no maps", {}, ""},
+    };
+    const auto blocks = [](const std::vector<UniverseMap::Block>& runs) {
+        std::string said;
+        for (const UniverseMap::Block& run : runs) {
+            said += std::to_string(run.first) + "-" + std::to_string(run.last) + " ";
+        }
+        return said;
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<SwitchChart::Row> charted = rowsAt(row.spans);
+        std::string said;
+        for (const UniverseMap& map : UniverseMap::of(charted)) {
+            said += std::to_string(map.universe) + ": ";
+            for (const UniverseMap::Span& span : map.spans) {
+                said += std::to_string(charted[span.row].number) + ":" + blocks({span.channels});
+            }
+            said += "| " + blocks(map.shared) + "| " + blocks(map.free) + "| " +
+                    std::to_string(map.usedChannels()) + " " + std::to_string(map.largestFree()) +
+                    " ";
+            EXPECT_EQ(map.usedChannels() + map.freeChannels(), 512);
+        }
+        EXPECT_EQ(said, row.maps);
+    }
+}
+
+TEST(ChartOrder, ByUniverseAndAddressFixturesAtOneAddressAsListed) {
+    std::vector<SwitchChart::Row> rows = rowsAt({{2, 1, 1}, {1, 17, 1}, {1, 1, 1}, {1, 17, 2}});
+    const auto places = [&rows] {
+        std::string said;
+        for (const SwitchChart::Row& row : rows) {
+            said += std::to_string(row.number);
+        }
+        return said;
+    };
+    ChartOrder::sort(rows, ChartOrder::By::List);
+    EXPECT_EQ(places(), "1234");
+    ChartOrder::sort(rows, ChartOrder::By::Address);
+    EXPECT_EQ(places(), "3241");
 }
 
 } // namespace

@@ -80,6 +80,38 @@
         <source>--profile: no profile is called &quot;%1&quot;; there are %2.</source>
         <translation>--profile: kein Profil heißt „%1“; es gibt %2.</translation>
     </message>
+    <message>
+        <source>unknown order &quot;%1&quot;; choose list or address.</source>
+        <translation>unbekannte Reihenfolge „%1“; list oder address wählen.</translation>
+    </message>
+    <message>
+        <source>--labels-start is for labels: give --labels SHEET.</source>
+        <translation>--labels-start gilt für Etiketten: --labels BOGEN angeben.</translation>
+    </message>
+    <message>
+        <source>--universe-map is for a text or PDF chart, not CSV.</source>
+        <translation>--universe-map gilt für eine Tabelle als Text oder PDF, nicht als CSV.</translation>
+    </message>
+    <message>
+        <source>unknown label sheet &quot;%1&quot;; choose %2.</source>
+        <translation>unbekannter Etikettenbogen „%1“; %2 wählen.</translation>
+    </message>
+    <message>
+        <source>labels are a PDF: give --output FILE.pdf, or --format pdf into a pipe.</source>
+        <translation>Etiketten sind ein PDF: --output DATEI.pdf angeben, oder --format pdf in eine Pipe.</translation>
+    </message>
+    <message>
+        <source>--page-size and --universe-map are for a chart; labels take the sheet&apos;s paper.</source>
+        <translation>--page-size und --universe-map gelten für eine Tabelle; Etiketten nehmen das Papier des Bogens.</translation>
+    </message>
+    <message>
+        <source>--labels-start is for a sheet; a tape starts where it is.</source>
+        <translation>--labels-start gilt für einen Bogen; ein Band beginnt, wo es steht.</translation>
+    </message>
+    <message>
+        <source>--labels-start wants a label from 1 to %1 of %2, not &quot;%3&quot;.</source>
+        <translation>--labels-start erwartet ein Etikett von 1 bis %1 auf %2, nicht „%3“.</translation>
+    </message>
 </context>
 <context>
     <name>ChartFile</name>
@@ -280,10 +312,6 @@
         <translation> und %1 weiteren</translation>
     </message>
     <message>
-        <source>Fixture %1</source>
-        <translation>Gerät %1</translation>
-    </message>
-    <message>
         <source>No. %1</source>
         <translation>Nr. %1</translation>
     </message>
@@ -320,6 +348,14 @@
     <message>
         <source>Brisolant %1. Each fixture as its addressing profile is set: switches numbered as printed, F a function switch; dials; a display.</source>
         <translation>Brisolant %1. Jedes Gerät, wie sein Adressierungsprofil es einstellt: Schalter numeriert wie aufgedruckt, F ein Funktionsschalter; Drehschalter; ein Display.</translation>
+    </message>
+    <message>
+        <source>%1 at %2, switches ON: %3</source>
+        <translation>%1 auf %2, Schalter ON: %3</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <translation>%1 auf %2, %3</translation>
     </message>
 </context>
 <context>
@@ -521,6 +557,49 @@ abgelehnte Tabelle.</translation>
         <extracomment>Stands for the --profile option&apos;s value in the help: a profile&apos;s name.</extracomment>
         <translation>name</translation>
     </message>
+    <message>
+        <source>Label sheets and tapes (--labels):</source>
+        <translation>Etikettenbögen und Bänder (--labels):</translation>
+    </message>
+    <message>
+        <source>A small label holds the number, address and switches only.</source>
+        <translation>Ein kleines Etikett trägt nur Nummer, Adresse und Schalter.</translation>
+    </message>
+    <message>
+        <source>Instead of the chart, a label for each fixture on this sheet or tape (listed above), as a PDF: --output FILE.pdf.</source>
+        <translation>Statt der Tabelle ein Etikett für jedes Gerät auf diesem Bogen oder Band (oben aufgeführt), als PDF: --output DATEI.pdf.</translation>
+    </message>
+    <message>
+        <source>sheet</source>
+        <extracomment>Stands for the --labels option&apos;s value in the help: a label sheet&apos;s name.</extracomment>
+        <translation>bogen</translation>
+    </message>
+    <message>
+        <source>Start at this label of a sheet partly used, counted across and then down from 1.</source>
+        <translation>Bei diesem Etikett eines angebrochenen Bogens beginnen, von 1 an erst quer, dann nach unten gezählt.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <extracomment>Stands for the --labels-start option&apos;s value in the help: a label&apos;s number.</extracomment>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>The order of the chart and the labels: list (as the source lists them, the default) or address (by universe and start address).</source>
+        <translation>Die Reihenfolge von Tabelle und Etiketten: list (wie die Quelle sie aufführt, die Vorgabe) oder address (nach Universe und Startadresse).</translation>
+    </message>
+    <message>
+        <source>order</source>
+        <extracomment>Stands for the --order option&apos;s value in the help: list or address.</extracomment>
+        <translation>reihenfolge</translation>
+    </message>
+    <message>
+        <source>After the chart, a map of each universe the rig uses: the fixtures&apos; channels, those shared, the free blocks. In a PDF a page per universe; as text, after an empty line, a line per fixture, shared run and free block, then the totals.</source>
+        <translation>Nach der Tabelle eine Karte jedes Universe, das das Rig belegt: die Kanäle der Geräte, die geteilten, die freien Blöcke. Im PDF eine Seite je Universe; als Text nach einer Leerzeile eine Zeile je Gerät, geteilte Kanäle und freien Block, dann die Summen.</translation>
+    </message>
+    <message>
+        <source>--labels, --labels-start, --order and --universe-map need a chart: --chart, --chart-series or --chart-patch.</source>
+        <translation>--labels, --labels-start, --order und --universe-map brauchen eine Tabelle: --chart, --chart-series oder --chart-patch.</translation>
+    </message>
 </context>
 <context>
     <name>GdtfFile</name>
@@ -569,6 +648,64 @@ abgelehnte Tabelle.</translation>
     </message>
 </context>
 <context>
+    <name>LabelPages</name>
+    <message>
+        <source>Labels: %1</source>
+        <translation>Etiketten: %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr. %1</translation>
+    </message>
+    <message>
+        <source>Channels %1</source>
+        <translation>Kanäle %1</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2, switches ON: %3</source>
+        <translation>%1 auf %2, Schalter ON: %3</translation>
+    </message>
+    <message>
+        <source>%1 at %2, %3</source>
+        <translation>%1 auf %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>A4, 21 labels of 63.5 × 38.1 mm (Avery L7160)</source>
+        <translation>A4, 21 Etiketten zu 63,5 × 38,1 mm (Avery L7160)</translation>
+    </message>
+    <message>
+        <source>A4, 14 labels of 99.1 × 38.1 mm (Avery L7163)</source>
+        <translation>A4, 14 Etiketten zu 99,1 × 38,1 mm (Avery L7163)</translation>
+    </message>
+    <message>
+        <source>A4, 65 labels of 38.1 × 21.2 mm (Avery L7651), small</source>
+        <translation>A4, 65 Etiketten zu 38,1 × 21,2 mm (Avery L7651), klein</translation>
+    </message>
+    <message>
+        <source>US Letter, 30 labels of 66.7 × 25.4 mm (Avery 5160)</source>
+        <translation>US Letter, 30 Etiketten zu 66,7 × 25,4 mm (Avery 5160)</translation>
+    </message>
+    <message>
+        <source>US Letter, 10 labels of 101.6 × 50.8 mm (Avery 5163)</source>
+        <translation>US Letter, 10 Etiketten zu 101,6 × 50,8 mm (Avery 5163)</translation>
+    </message>
+    <message>
+        <source>Tape 12 mm wide, labels 40 mm long, small</source>
+        <translation>Band 12 mm breit, Etiketten 40 mm lang, klein</translation>
+    </message>
+    <message>
+        <source>Tape 24 mm wide, labels 80 mm long</source>
+        <translation>Band 24 mm breit, Etiketten 80 mm lang</translation>
+    </message>
+</context>
+<context>
     <name>MvrFile</name>
     <message>
         <source>the GDTF file &quot;%1&quot; has more than 512 channels in DMX break %2 of mode &quot;%3&quot;</source>
@@ -613,6 +750,13 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>the break &quot;%1&quot; of its address &quot;%2&quot; is no whole number from 0.</source>
         <translation>der Break „%1“ seiner Adresse „%2“ ist keine ganze Zahl ab 0.</translation>
+    </message>
+</context>
+<context>
+    <name>NameLayout</name>
+    <message>
+        <source>Fixture %1</source>
+        <translation>Gerät %1</translation>
     </message>
 </context>
 <context>
@@ -857,6 +1001,48 @@ abgelehnte Tabelle.</translation>
     </message>
 </context>
 <context>
+    <name>UniverseMapPages</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Universe map: %1</source>
+        <translation>Universe-Karte: %1</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universe %1</translation>
+    </message>
+    <message>
+        <source>Brisolant %1. A band is a fixture&apos;s channels, with its number; hatched channels are shared.</source>
+        <translation>Brisolant %1. Ein Balken sind die Kanäle eines Geräts, mit seiner Nummer; schraffierte Kanäle sind geteilt.</translation>
+    </message>
+    <message>
+        <source>%1 of 512 channels used, %2 free; the largest free block %3.</source>
+        <translation>%1 von 512 Kanälen belegt, %2 frei; der größte freie Block %3.</translation>
+    </message>
+    <message>
+        <source>Free blocks, first–last (channels):</source>
+        <translation>Freie Blöcke, erster–letzter (Kanäle):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Shared channels, first–last (channels):</source>
+        <translation>Geteilte Kanäle, erster–letzter (Kanäle):</translation>
+    </message>
+    <message>
+        <source>Universe %1: %2 of 512 channels used, %3 free; the largest free block %4. Free blocks: %5.</source>
+        <translation>Universe %1: %2 von 512 Kanälen belegt, %3 frei; der größte freie Block %4. Freie Blöcke: %5.</translation>
+    </message>
+</context>
+<context>
     <name>XmlReader</name>
     <message>
         <source>an XML text at line %1 is longer than %2 characters; no show file has texts that long.</source>
@@ -1013,16 +1199,8 @@ abgelehnte Tabelle.</translation>
         <translation>Tabellenseite</translation>
     </message>
     <message>
-        <source>%1 at %2, switches ON: %3</source>
-        <translation>%1 auf %2, Schalter ON: %3</translation>
-    </message>
-    <message>
         <source>Page %1 of %2. %3</source>
         <translation>Seite %1 von %2. %3</translation>
-    </message>
-    <message>
-        <source>%1 at %2, %3</source>
-        <translation>%1 auf %2, %3</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1317,14 @@ abgelehnte Tabelle.</translation>
         <source>The chart shows the choice, but it is not kept for the next rig: %1</source>
         <translation>Die Tabelle zeigt die Wahl, doch sie wird nicht für das nächste Rig festgehalten: %1</translation>
     </message>
+    <message>
+        <source>&amp;Labels…</source>
+        <translation>&amp;Etiketten…</translation>
+    </message>
+    <message>
+        <source>Shows a label for each fixture, to print on a label sheet or tape.</source>
+        <translation>Zeigt ein Etikett für jedes Gerät, zum Drucken auf einen Etikettenbogen oder ein Band.</translation>
+    </message>
 </context>
 <context>
     <name>brisolant::DisplayCheck</name>
@@ -1162,6 +1348,81 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>Brisolant cannot open the X11 display &quot;%1&quot;: no X server answers there, or it refused the connection.</source>
         <translation>Brisolant kann den X11-Bildschirm „%1“ nicht öffnen: Dort antwortet kein X-Server, oder er hat die Verbindung abgelehnt.</translation>
+    </message>
+</context>
+<context>
+    <name>brisolant::LabelsDialog</name>
+    <message>
+        <source>%1 – labels</source>
+        <translation>%1 – Etiketten</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Bogen:</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <source>The label sheet or tape the labels are printed on.</source>
+        <translation>Der Etikettenbogen oder das Band, auf das die Etiketten gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>S&amp;tart at label:</source>
+        <translation>Ab &amp;Etikett:</translation>
+    </message>
+    <message>
+        <source>Start at label</source>
+        <translation>Ab Etikett</translation>
+    </message>
+    <message>
+        <source>The first label to print on, counted across and then down, for a sheet partly used.</source>
+        <translation>Das erste Etikett, auf das gedruckt wird, erst quer, dann nach unten gezählt, für einen angebrochenen Bogen.</translation>
+    </message>
+    <message>
+        <source>&amp;Print labels…</source>
+        <translation>Etiketten &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Prints the labels through the system&apos;s print dialog.</source>
+        <translation>Druckt die Etiketten über den Druckdialog des Systems.</translation>
+    </message>
+    <message>
+        <source>Save labels as P&amp;DF…</source>
+        <translation>Etiketten als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Saves the labels as a PDF file, as they are shown.</source>
+        <translation>Speichert die Etiketten als PDF-Datei, wie sie angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Labels page</source>
+        <translation>Etikettenseite</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Print the labels</source>
+        <translation>Die Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>The labels could not be printed on &quot;%1&quot;.</source>
+        <translation>Die Etiketten konnten nicht auf „%1“ gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save the labels as PDF</source>
+        <translation>Die Etiketten als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Kann „%1“ nicht schreiben: %2.</translation>
     </message>
 </context>
 <context>

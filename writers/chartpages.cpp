@@ -2,17 +2,14 @@
 
 #include "brisolant_version.h"
 #include "chartmessages.h"
+#include "namelayout.h"
 #include "pagecanvas.h"
 #include "switchdrawing.h"
 
-#include <QFontMetricsF>
-#include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
-#include <map>
-#include <optional>
+#include <tuple>
 #include <utility>
 
 namespace brisolant {
@@ -56,15 +53,6 @@ void drawSharing(const PageCanvas& canvas, const QRectF& cell, const SwitchChart
     canvas.drawText(tab.adjusted(5, 0, -5, 0), 7, true, Qt::white, text);
 }
 
-bool isNamed(const SwitchChart::Row& row) {
-    return !row.name.empty() || !row.fixtureNumber.empty();
-}
-
-QString nameOf(const SwitchChart::Row& row) {
-    return isNamed(row) ? QString::fromStdString(row.label())
-                        : ChartPages::tr("Fixture %1").arg(row.number);
-}
-
 void drawFixture(const PageCanvas& canvas, const QRectF& cell, const SwitchChart::Row& row,
                  const QStringList& name, bool showsUniverses) {
     QPainter& painter = canvas.painter();
@@ -91,7 +79,7 @@ void drawFixture(const PageCanvas& canvas, const QRectF& cell, const SwitchChart
                             kSmallestNamePoints, true, PageCanvas::kInk, name.at(line));
         }
     }
-    if (isNamed(row)) {
+    if (NameLayout::isNamed(row)) {
         canvas.drawText(QRectF(inner.right() - kNumberWidth, inner.top(), kNumberWidth, 18), 7.5,
                         false, PageCanvas::kGrey, ChartPages::tr("No. %1").arg(row.number),
                         Qt::AlignRight | Qt::AlignVCenter);
@@ -123,40 +111,11 @@ void drawFixture(const PageCanvas& canvas, const QRectF& cell, const SwitchChart
         row);
 }
 
-// How many characters of text fit width, from the start, ending at a blank
-// where one allows; at least one.
-qsizetype firstLineLength(const QFontMetricsF& metrics, const QString& text, qreal width) {
-    qsizetype fitting = 1;
-    qsizetype tooMany = text.size();
-    while (tooMany - fitting > 1) {
-        const qsizetype middle = (fitting + tooMany) / 2;
-        if (metrics.horizontalAdvance(text.left(middle)) <= width) {
-            fitting = middle;
-        } else {
-            tooMany = middle;
-        }
-    }
-    const qsizetype blank = text.lastIndexOf(u' ', fitting);
-    return blank > 0 ? blank : fitting;
-}
-
-// How many characters the names of the rows in group share from their start;
-// nothing when they are all one name.
-std::optional<qsizetype> commonStart(const std::vector<SwitchChart::Row>& rows,
-                                     const std::vector<std::size_t>& group) {
-    const QString first = nameOf(rows[group.front()]);
-    qsizetype common = first.size();
-    bool oneName = true;
-    for (const std::size_t row : group) {
-        const QString name = nameOf(rows[row]);
-        qsizetype same = 0;
-        while (same < std::min(common, name.size()) && name.at(same) == first.at(same)) {
-            ++same;
-        }
-        common = same;
-        oneName = oneName && name == first;
-    }
-    return oneName ? std::nullopt : std::optional(common);
+// Cells across the page's width, and the width of each.
+std::pair<int, qreal> columnsAcross(const QPageSize& pageSize) {
+    const qreal width = pageSize.size(QPageSize::Point).width() - 2 * kMargin;
+    const int columns = std::max(1, static_cast<int>((width + kGap) / (kCellWidth + kGap)));
+    return {columns, (width - (columns - 1) * kGap) / columns};
 }
 
 } // namespace
@@ -179,16 +138,14 @@ QString ChartPages::setting(const SwitchChart::Row& row) {
 ChartPages::ChartPages(SwitchChart::Chart chart, QString title, const QPageSize& pageSize)
     : m_chart(std::move(chart))
     , m_title(std::move(title))
-    , m_pageSize(pageSize) {
-    const QSizeF page = pageSize.size(QPageSize::Point);
-    const qreal width = page.width() - 2 * kMargin;
-    const qreal height = page.height() - 2 * kMargin - kHeaderHeight - kFooterHeight;
-    m_columns = std::max(1, static_cast<int>((width + kGap) / (kCellWidth + kGap)));
+    , m_pageSize(pageSize)
+    , m_names(m_chart.rows, columnsAcross(pageSize).second - 2 * kPadding - kNumberWidth,
+              kSmallestNamePoints) {
+    std::tie(m_columns, m_cellWidth) = columnsAcross(pageSize);
+    const qreal height =
+        pageSize.size(QPageSize::Point).height() - 2 * kMargin - kHeaderHeight - kFooterHeight;
     m_lines = std::max(1, static_cast<int>((height + kGap) / (kCellHeight + kGap)));
-    m_cellWidth = (width - (m_columns - 1) * kGap) / m_columns;
     m_cellHeight = (height - (m_lines - 1) * kGap) / m_lines;
-    layOutNames();
-    keepNamesApart();
 }
 
 std::size_t ChartPages::pageCount() const {
@@ -203,84 +160,7 @@ std::pair<std::size_t, std::size_t> ChartPages::rowsOn(std::size_t page) const {
 }
 
 const QStringList& ChartPages::nameLines(std::size_t row) const {
-    return m_names.at(row);
-}
-
-void ChartPages::layOutNames() {
-    const qreal width = m_cellWidth - 2 * kPadding - kNumberWidth;
-    const QFontMetricsF small = PageCanvas::metrics(PageCanvas::font(kSmallestNamePoints, true));
-    m_names.reserve(m_chart.rows.size());
-    m_secondLineStart.reserve(m_chart.rows.size());
-    // Most names are short. The sum of their characters' widths, with room
-    // for kerning, tells them without laying each out, which takes ten times
-    // as long: thousands of fixtures would keep the chart waiting.
-    std::array<qreal, 128> asciiWidths{};
-    const auto roughWidth = [&small, &asciiWidths](const QString& text) {
-        qreal sum = 0;
-        for (const QChar c : text) {
-            if (c.unicode() >= asciiWidths.size()) {
-                sum += small.horizontalAdvance(c);
-                continue;
-            }
-            qreal& known = asciiWidths.at(c.unicode());
-            if (known == 0) {
-                known = small.horizontalAdvance(c);
-            }
-            sum += known;
-        }
-        return sum * 1.05 + 1;
-    };
-    for (const SwitchChart::Row& row : m_chart.rows) {
-        const QString name = nameOf(row);
-        if (roughWidth(name) <= width || small.horizontalAdvance(name) <= width) {
-            m_names.push_back({name});
-            m_secondLineStart.push_back(0);
-            continue;
-        }
-        const qsizetype cut = firstLineLength(small, name, width);
-        qsizetype start = cut;
-        while (start < name.size() && name.at(start) == u' ') {
-            ++start;
-        }
-        m_names.push_back(
-            {name.left(cut).trimmed(), small.elidedText(name.mid(start), Qt::ElideMiddle, width)});
-        m_secondLineStart.push_back(start);
-    }
-}
-
-void ChartPages::keepNamesApart() {
-    // Two names that differ only in the middle lose the difference when both
-    // are shortened there. The second line of each then starts a little before
-    // the first place where the names of its group differ, so that it shows.
-    const qreal width = m_cellWidth - 2 * kPadding - kNumberWidth;
-    const QFontMetricsF small = PageCanvas::metrics(PageCanvas::font(kSmallestNamePoints, true));
-    const QString ellipsis(QChar(0x2026));
-    for (int context = 3; context >= 0; --context) {
-        std::map<QString, std::vector<std::size_t>> shown;
-        for (std::size_t row = 0; row < m_names.size(); ++row) {
-            if (m_secondLineStart[row] > 0) {
-                shown[m_names[row].join(u'\n')].push_back(row);
-            }
-        }
-        bool apart = true;
-        for (const auto& [lines, group] : shown) {
-            const std::optional<qsizetype> common = commonStart(m_chart.rows, group);
-            if (!common) {
-                continue; // one name, shown alike as it should be
-            }
-            apart = false;
-            for (const std::size_t row : group) {
-                const QString name = nameOf(m_chart.rows[row]);
-                const qsizetype from = std::max(m_secondLineStart[row], *common - context);
-                const QString lead = from > m_secondLineStart[row] ? ellipsis : QString();
-                m_names[row][1] = lead + small.elidedText(name.mid(from), Qt::ElideMiddle,
-                                                          width - small.horizontalAdvance(lead));
-            }
-        }
-        if (apart) {
-            return;
-        }
-    }
+    return m_names.lines(row);
 }
 
 void ChartPages::paint(QPainter& painter, std::size_t page) const {
@@ -318,27 +198,26 @@ void ChartPages::paint(QPainter& painter, std::size_t page) const {
         const QRectF cell(kMargin + column * (m_cellWidth + kGap),
                           kMargin + kHeaderHeight + line * (m_cellHeight + kGap), m_cellWidth,
                           m_cellHeight);
-        drawFixture(canvas, cell, m_chart.rows[i], m_names[i], m_chart.showsUniverses);
+        drawFixture(canvas, cell, m_chart.rows[i], m_names.lines(i), m_chart.showsUniverses);
     }
     painter.restore();
 }
 
-bool ChartPages::print(QPagedPaintDevice& device, std::size_t first, std::size_t last) const {
-    QPainter painter(&device);
-    if (!painter.isActive()) {
-        return false;
+QString ChartPages::describe(std::size_t page) const {
+    QStringList fixtures;
+    const auto [first, last] = rowsOn(page);
+    for (std::size_t i = first; i < last; ++i) {
+        const SwitchChart::Row& row = m_chart.rows[i];
+        const QString address =
+            m_chart.showsUniverses ? QStringLiteral("%1/%2").arg(row.universe).arg(row.startAddress)
+                                   : QString::number(row.startAddress);
+        fixtures << (row.hasSwitches()
+                         ? tr("%1 at %2, switches ON: %3")
+                               .arg(nameLines(i).join(u' '), address,
+                                    QString::fromStdString(row.onSwitches()))
+                         : tr("%1 at %2, %3").arg(nameLines(i).join(u' '), address, setting(row)));
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal scale = device.logicalDpiX() / 72.0;
-    for (std::size_t page = first; page <= last; ++page) {
-        if (page > first) {
-            device.newPage();
-        }
-        painter.resetTransform();
-        painter.scale(scale, scale);
-        paint(painter, page);
-    }
-    return painter.end();
+    return fixtures.join(QStringLiteral("; "));
 }
 
 } // namespace brisolant

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "namelayout.h"
+#include "pagesource.h"
 #include "switchchart.h"
 
 #include <QCoreApplication>
@@ -8,10 +10,6 @@
 #include <QStringList>
 
 #include <cstddef>
-#include <vector>
-
-class QPagedPaintDevice;
-class QPainter;
 
 namespace brisolant {
 
@@ -24,7 +22,7 @@ namespace brisolant {
 // print, the drawing of how its address is set (SwitchDrawing), and what to
 // set as text; a fixture that shares channels gets a heavy border and a
 // tab saying with whom. Cells go across, then down, in the order given.
-class ChartPages final {
+class ChartPages final : public PageSource {
     Q_DECLARE_TR_FUNCTIONS(ChartPages)
 
 public:
@@ -32,46 +30,34 @@ public:
     ChartPages(SwitchChart::Chart chart, QString title, const QPageSize& pageSize);
 
     [[nodiscard]] const SwitchChart::Chart& chart() const { return m_chart; }
-    [[nodiscard]] const QPageSize& pageSize() const { return m_pageSize; }
-    [[nodiscard]] std::size_t pageCount() const;
+    [[nodiscard]] const QString& title() const { return m_title; }
+    [[nodiscard]] QPageSize pageSize() const override { return m_pageSize; }
+    [[nodiscard]] std::size_t pageCount() const override;
     // The rows on page (from 0): first, and one past the last.
     [[nodiscard]] std::pair<std::size_t, std::size_t> rowsOn(std::size_t page) const;
 
-    // A fixture's name as its cell shows it, one string a line. A name too
-    // long for one line is wrapped onto a second, and one too long for two is
-    // shortened in the middle of the second, keeping its end; where that would
-    // give two different names the same lines, each keeps the place where they
-    // differ.
+    // A fixture's name as its cell shows it, one string a line, in up to two
+    // lines as NameLayout says.
     [[nodiscard]] const QStringList& nameLines(std::size_t row) const;
 
     // What to set on the row's fixture, as its cell says it: "ON: 3 6 7",
     // "Dials: 1 0 0", "Display: A100".
     [[nodiscard]] static QString setting(const SwitchChart::Row& row);
 
-    // Draws page in the painter's coordinates, one unit a point from the
-    // page's top left corner; the caller scales the painter to its device.
-    void paint(QPainter& painter, std::size_t page) const;
-
-    // Pages first to last (from 0) onto a device whose page is already this
-    // size and has no margins, one page each; false when the device cannot be
-    // painted on (a file that cannot be written, a printer gone).
-    [[nodiscard]] bool print(QPagedPaintDevice& device, std::size_t first, std::size_t last) const;
+    void paint(QPainter& painter, std::size_t page) const override;
+    // Each fixture of the page: its name, where it is patched and the
+    // switches to turn ON.
+    [[nodiscard]] QString describe(std::size_t page) const override;
 
 private:
-    void layOutNames();
-    void keepNamesApart();
-
     SwitchChart::Chart m_chart;
     QString m_title;
     QPageSize m_pageSize;
+    NameLayout m_names;
     int m_columns = 1;
     int m_lines = 1;
     double m_cellWidth = 0;
     double m_cellHeight = 0;
-    // Per row: the name as shown, and where its second line starts in the
-    // full name (0 for one line).
-    std::vector<QStringList> m_names;
-    std::vector<qsizetype> m_secondLineStart;
 };
 
 } // namespace brisolant

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace brisolant {
 
@@ -35,13 +36,14 @@ QFontMetricsF PageCanvas::metrics(const QFont& font) {
 
 qreal PageCanvas::fittedPoints(const QString& text, qreal points, qreal smallest, qreal width) {
     qreal fitted = points;
-    // Twice: widths without hinting are nearly, not quite, proportional to the size.
-    for (int pass = 0; pass < 2; ++pass) {
+    // Qt sizes a font in whole pixels of its device, and so in whole points
+    // here: from the size the widths say, a point less at a time.
+    for (int pass = 0; pass < 4; ++pass) {
         const qreal natural = metrics(font(fitted, true)).horizontalAdvance(text);
-        if (natural <= width) {
+        if (natural <= width || fitted <= smallest) {
             break;
         }
-        fitted = std::max(smallest, fitted * width / natural);
+        fitted = std::max(smallest, std::min(fitted - 1, std::floor(fitted * width / natural)));
     }
     return fitted;
 }
@@ -54,8 +56,12 @@ void PageCanvas::drawText(const QRectF& rect, qreal points, bool bold, const QCo
                           const QString& text, Qt::Alignment alignment) const {
     setFont(points, bold);
     m_painter.setPen(color);
-    const QString shown =
-        metrics(font(points, bold)).elidedText(text, Qt::ElideRight, rect.width());
+    // Qt's eliding measures a little wider than the advance fittedPoints()
+    // fits text to: only text wider than the rect is cut.
+    const QFontMetricsF measured = metrics(font(points, bold));
+    const QString shown = measured.horizontalAdvance(text) <= rect.width()
+                              ? text
+                              : measured.elidedText(text, Qt::ElideRight, rect.width());
     m_painter.drawText(rect, static_cast<int>(alignment), shown);
 }
 

@@ -1,23 +1,14 @@
 #include "pdfchart.h"
 
-#include "brisolant_version.h"
 #include "chartpages.h"
+#include "pdfpages.h"
 
-#include <QBuffer>
 #include <QLocale>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <array>
 
 namespace brisolant {
-
-namespace {
-
-// The writer's dots are points, as the page drawing's units are.
-constexpr int kResolution = 72;
-
-} // namespace
 
 std::optional<QPageSize> PdfChart::pageSizeNamed(const QString& name) {
     for (const QPageSize::PageSizeId id : kPapers) {
@@ -66,21 +57,8 @@ QPageSize PdfChart::localPageSize() {
 
 QByteArray PdfChart::render(const SwitchChart::Chart& chart, const QString& title,
                             const QPageSize& pageSize) {
-    const ChartPages pages(chart, title, pageSize);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(kResolution);
-    writer.setPageSize(pageSize);
-    writer.setPageMargins(QMarginsF());
-    writer.setTitle(ChartPages::tr("Switch chart: %1").arg(title));
-    writer.setCreator(QStringLiteral("Brisolant ") + QString::fromLatin1(version::kText));
-    // Into memory, which takes every page.
-    if (pages.pageCount() > 0) {
-        static_cast<void>(pages.print(writer, 0, pages.pageCount() - 1));
-    }
-    return bytes;
+    return PdfPages::render(ChartPages(chart, title, pageSize),
+                            ChartPages::tr("Switch chart: %1").arg(title));
 }
 
 } // namespace brisolant

@@ -2,15 +2,22 @@
 
 #include "chartmessages.h"
 #include "chartoutput.h"
+#include "chartpages.h"
 #include "chartrefused.h"
 #include "csvchart.h"
+#include "labelpages.h"
+#include "labelsheet.h"
 #include "offscreenapplication.h"
+#include "pagesequence.h"
 #include "pdfchart.h"
+#include "pdfpages.h"
 #include "profilefile.h"
 #include "report.h"
 #include "rigfile.h"
 #include "switchchart.h"
 #include "textchart.h"
+#include "universemappages.h"
+#include "universemaptext.h"
 #include "wholenumber.h"
 
 #include <QRegularExpression>
@@ -119,6 +126,9 @@ ExitStatus ChartCommand::run(ConsoleTranslations& language) const {
     if (const std::optional<ExitStatus> refused = chooseForm(form)) {
         return *refused;
     }
+    if (const std::optional<ExitStatus> refused = chooseLabels(form)) {
+        return *refused;
+    }
     if (m_request.source == ChartRequest::Source::Patch &&
         ChartOutput(m_request.output).overwrites(m_request.value)) {
         report::line(tr("the chart would overwrite %1, the file it charts; give another --output.")
@@ -146,7 +156,9 @@ ExitStatus ChartCommand::run(ConsoleTranslations& language) const {
         if (const std::optional<ExitStatus> failed = readSource(rig, unsettable, title)) {
             return *failed;
         }
-        return write(SwitchChart::make(rig.fixtures, unsettable, book), rig.notes, form, title);
+        SwitchChart::Chart chart = SwitchChart::make(rig.fixtures, unsettable, book);
+        ChartOrder::sort(chart.rows, form.order);
+        return write(chart, rig.notes, form, title);
     } catch (const ChartRefused& refused) {
         report::line(ChartMessages::refusal(refused));
         return kRefused;
@@ -201,6 +213,59 @@ std::optional<ExitStatus> ChartCommand::chooseForm(Form& form) const {
                     .arg(m_request.pageSize, PdfChart::paperNames(tr(" or "))));
         }
         form.pageSize = *size;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExitStatus> ChartCommand::chooseLabels(Form& form) const {
+    const QString& order = m_request.order;
+    if (order.compare(u"address", Qt::CaseInsensitive) == 0) {
+        form.order = ChartOrder::By::Address;
+    } else if (!order.isEmpty() && order.compare(u"list", Qt::CaseInsensitive) != 0) {
+        return report::usageError(
+            tr("unknown order \"%1\"; choose list or address.").arg(m_request.order));
+    }
+    form.maps = m_request.universeMap;
+    if (m_request.labels.isEmpty()) {
+        if (!m_request.labelsStart.isEmpty()) {
+            return report::usageError(tr("--labels-start is for labels: give --labels SHEET."));
+        }
+        if (form.maps && form.format == Format::Csv) {
+            return report::usageError(tr("--universe-map is for a text or PDF chart, not CSV."));
+        }
+        return std::nullopt;
+    }
+    form.sheet = LabelSheet::named(m_request.labels);
+    if (form.sheet == nullptr) {
+        QStringList names;
+        for (const LabelSheet& sheet : LabelSheet::all()) {
+            names << QString::fromLatin1(sheet.name);
+        }
+        return report::usageError(tr("unknown label sheet \"%1\"; choose %2.")
+                                      .arg(m_request.labels, names.join(QStringLiteral(", "))));
+    }
+    if (form.format != Format::Pdf) {
+        return report::usageError(
+            tr("labels are a PDF: give --output FILE.pdf, or --format pdf into a pipe."));
+    }
+    if (!m_request.pageSize.isEmpty() || form.maps) {
+        return report::usageError(
+            tr("--page-size and --universe-map are for a chart; labels take the sheet's paper."));
+    }
+    if (!m_request.labelsStart.isEmpty()) {
+        const int labels = form.sheet->labelsPerPage();
+        const std::optional<int> start = readWholeNumber(m_request.labelsStart.toStdString());
+        if (form.sheet->tape) {
+            return report::usageError(
+                tr("--labels-start is for a sheet; a tape starts where it is."));
+        }
+        if (!start || *start < 1 || *start > labels) {
+            return report::usageError(
+                tr("--labels-start wants a label from 1 to %1 of %2, not \"%3\".")
+                    .arg(QString::number(labels), QString::fromLatin1(form.sheet->name),
+                         m_request.labelsStart));
+        }
+        form.start = *start;
     }
     return std::nullopt;
 }
@@ -277,11 +342,27 @@ ExitStatus ChartCommand::write(const SwitchChart::Chart& chart,
         return report::usageError(tr("a PDF chart is not for a terminal; give --output FILE.pdf, "
                                      "or send it into a pipe or a file."));
     }
-    const QByteArray bytes =
-        form.format == Format::Pdf   ? PdfChart::render(chart, title, form.pageSize)
-        : form.format == Format::Csv ? CsvChart::render(chart)
-        : terminalColumns            ? TextChart::renderForTerminal(chart, *terminalColumns)
-                                     : TextChart::render(chart);
+    const auto pdf = [&] {
+        if (form.sheet != nullptr) {
+            return PdfPages::render(LabelPages(chart, title, *form.sheet, form.start),
+                                    LabelPages::tr("Labels: %1").arg(title));
+        }
+        if (!form.maps) {
+            return PdfChart::render(chart, title, form.pageSize);
+        }
+        const ChartPages pages(chart, title, form.pageSize);
+        const UniverseMapPages maps(pages.chart(), title, form.pageSize);
+        return PdfPages::render(PageSequence({&pages, &maps}),
+                                ChartPages::tr("Switch chart: %1").arg(title));
+    };
+    QByteArray bytes = form.format == Format::Pdf   ? pdf()
+                       : form.format == Format::Csv ? CsvChart::render(chart)
+                       : terminalColumns ? TextChart::renderForTerminal(chart, *terminalColumns)
+                                         : TextChart::render(chart);
+    if (form.maps && form.format == Format::Text) {
+        // After an empty line, which no line of the chart is.
+        bytes += '\n' + UniverseMapText::render(chart);
+    }
     QStringList notes;
     for (const std::string& note : readerNotes) {
         notes.append(QString::fromStdString(note));

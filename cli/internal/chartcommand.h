@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chartorder.h"
 #include "chartrequest.h"
 #include "consoletranslations.h"
 #include "exitstatus.h"
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace brisolant {
+
+struct LabelSheet;
 
 enum class ChartFormat : std::uint8_t { Text, Csv, Pdf };
 
@@ -39,15 +42,21 @@ public:
     [[nodiscard]] ExitStatus run(ConsoleTranslations& language) const;
 
 private:
-    // The chart's form (text, CSV or PDF) and paper.
+    // The chart's form (text, CSV or PDF) and paper; the labels' sheet
+    // instead of a chart, and where on it they start; the order; the maps.
     struct Form {
         ChartFormat format = ChartFormat::Text;
         QPageSize pageSize;
+        const LabelSheet* sheet = nullptr;
+        int start = 1;
+        ChartOrder::By order = ChartOrder::By::List;
+        bool maps = false;
     };
 
     // Each returns nothing on success, or the exit status of a failure it has
     // reported.
     [[nodiscard]] std::optional<ExitStatus> chooseForm(Form& form) const;
+    [[nodiscard]] std::optional<ExitStatus> chooseLabels(Form& form) const;
     // The profile file (--profiles, else the user's) and --profile.
     [[nodiscard]] std::optional<ExitStatus> readProfiles(ProfileBook& book) const;
     [[nodiscard]] std::optional<ExitStatus>

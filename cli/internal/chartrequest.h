@@ -18,6 +18,14 @@ struct ChartRequest {
     QString format;
     // Empty: after the locale.
     QString pageSize;
+    // --labels: the sheet's name; empty for a chart.
+    QString labels;
+    // --labels-start as typed; empty: the first label.
+    QString labelsStart;
+    // --order: list or address; empty: as listed.
+    QString order;
+    // --universe-map: a map of each universe after the chart.
+    bool universeMap = false;
     // The profile file; empty: the user's. The profile of every fixture no
     // rule names; empty: dip9.
     QString profiles;

@@ -106,6 +106,29 @@ private Q_SLOTS:
         row("C, whatever LANGUAGE says", "LANG=C LANGUAGE=de -h", 0, "Usage: Brisolant [options]");
         row("English before German", "LANG=de_DE.UTF-8 LANGUAGE=en:de --frob", 2, "Unknown option");
         row("German, no display", "LANG=de_DE.UTF-8", 1, "braucht eine grafische Oberfläche");
+        row("--help lists the label sheets", "--help", 0,
+            "  a4-38x21        A4, 65 labels of 38.1 × 21.2 mm (Avery L7651), small\n");
+        row("labels into a pipe", "--chart 1 --labels A4-63X38 --labels-start 21 --format pdf -o -",
+            0, "%PDF-1.4");
+        row("labels, not a PDF", "--chart 1 --labels a4-63x38", 2, "labels are a PDF");
+        row("labels, no chart", "--labels a4-63x38", 2, "need a chart");
+        row("label sheet unknown", "--chart 1 -o l.pdf --labels A5", 2,
+            "\"A5\"; choose a4-63x38, a4-99x38, a4-38x21, letter-67x25, letter-102x51, tape-12mm, "
+            "tape-24mm.");
+        row("labels past the sheet", "--chart 1 -o l.pdf --labels a4-63x38 --labels-start 22", 2,
+            "from 1 to 21 of a4-63x38, not \"22\"");
+        row("a tape started later", "--chart 1 -o l.pdf --labels tape-12mm --labels-start 2", 2,
+            "--labels-start is for a sheet");
+        row("a start without labels", "--chart 1 --labels-start 2", 2, "is for labels");
+        row("labels with maps", "--chart 1 -o l.pdf --labels a4-63x38 --universe-map", 2,
+            "--page-size and --universe-map are for a chart");
+        row("maps as CSV", "--chart 1 --universe-map --format csv", 2, "not CSV");
+        row("order unknown", "--chart 1 --order name", 2, "unknown order \"name\"");
+        row("by address, with maps", "--chart 2/1,17,1<3 --order address --universe-map", 0,
+            "3  1/1    100000000  ON: 1\n2  1/17   100010000  ON: 1 5\n1  2/1    100000000  ON: 1\n"
+            "\n1 span 1-3 3 3\n1 free 4-16 13\n1 span 17-17 1 2\n1 free 18-512 495\n"
+            "1 total used 4 free 508 largest 495\n2 span 1-1 1 1\n2 free 2-512 511\n"
+            "2 total used 1 free 511 largest 511\n");
     }
     void options() {
         QFETCH(QString, command);

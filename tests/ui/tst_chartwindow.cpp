@@ -6,6 +6,8 @@
 #include "chartwindow.h"
 #include "pdfchart.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDrag>
 #include <QElapsedTimer>
@@ -121,7 +123,7 @@ private Q_SLOTS:
         connect(&m_guard, &QTimer::timeout, this, [this] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             m_ticks += dialog != nullptr;
-            if (dialog != nullptr && (!m_answer || m_ticks > 200)) {
+            if (dialog != nullptr && (!m_answer || m_ticks > m_patience)) {
                 const auto* box = qobject_cast<QMessageBox*>(dialog);
                 m_unanswered << (box != nullptr ? box->text() : dialog->windowTitle());
                 dialog->reject();
@@ -138,6 +140,7 @@ private Q_SLOTS:
     }
     void init() {
         m_ticks = 0;
+        m_patience = 200;
         m_charted = -1;
     }
     // Whatever a case left: its windows, a dialog, a reading. A reading blocked
@@ -241,7 +244,7 @@ private Q_SLOTS:
         if (keys.isEmpty()) {
             QVERIFY(::write(m_writer, "Name,DMX\nSpot,1\n", 16) == 16);
             ::close(std::exchange(m_writer, -1));
-            QTRY_COMPARE(window->findChild<QLabel*>("pageNumber")->text(), "Page 1 of 1");
+            QTRY_COMPARE(window->findChild<QLabel*>("pageNumber")->text(), "Page 1 of 2");
             QVERIFY(!window->findChild<QProgressBar*>());
             window->close();
         } else {
@@ -272,11 +275,11 @@ private Q_SLOTS:
         const auto row = [](const char* name, const char* keys, const char* page, int zoomed) {
             QTest::newRow(name) << QString(keys) << QString(page) << zoomed;
         };
-        row("Page Down", "PgDown", "Page 2 of 3", 0);
-        row("End, Page Up", "End,PgUp", "Page 2 of 3", 0);
-        row("paper A5, from the keyboard", "Alt+A,Down", "Page 1 of 8", 1);
-        row("zoom in", "Ctrl++,Ctrl++", "Page 1 of 3", 1);
-        row("zoom in, fit again", "Ctrl++,Ctrl+0", "Page 1 of 3", 0);
+        row("Page Down", "PgDown", "Page 2 of 4", 0);
+        row("End, Page Up: the chart before the map", "End,PgUp", "Page 3 of 4", 0);
+        row("paper A5, from the keyboard", "Alt+A,Down", "Page 1 of 9", 1);
+        row("zoom in", "Ctrl++,Ctrl++", "Page 1 of 4", 1);
+        row("zoom in, fit again", "Ctrl++,Ctrl+0", "Page 1 of 4", 0);
         row("Ctrl+W closes", "Ctrl+W", "", 0);
         row("Escape closes", "Esc", "", 0);
     }
@@ -323,7 +326,7 @@ private Q_SLOTS:
         QCOMPARE(types->item(0)->text(), "No type named: 2 fixtures, dip10");
         QVERIFY(!notes->isVisibleTo(window));
         QVERIFY(window->findChild<ChartPageView*>()->accessibleDescription().startsWith(
-            "Page 1 of 1. A at 512, switches ON: 10; B at 17, switches ON: 1 5"));
+            "Page 1 of 2. A at 512, switches ON: 10; B at 17, switches ON: 1 5"));
         QFile kept(m_dir.filePath("config/brisolant/profiles.toml"));
         QVERIFY(kept.open(QIODevice::ReadOnly) &&
                 kept.readAll().endsWith("\n[[rule]]\ntype = \"\"\nprofile = \"dip10\"\n"));
@@ -383,14 +386,13 @@ private Q_SLOTS:
         }
         QTRY_VERIFY(QFileInfo(saved).size() > 0);
         const QString reference = m_dir.filePath(file.endsWith("csv") ? "ref.csv" : "ref.pdf");
-        outputOf(QStringList{"--chart-patch", m_dir.filePath("rig.mvr"), "--output", reference} +
+        // The chart and its maps; the CSV has no maps.
+        outputOf(QStringList{"--chart-patch", m_dir.filePath("rig.mvr"), "--output", reference,
+                             file.endsWith("csv") ? "--order=list" : "--universe-map"} +
                  (paper.isEmpty() ? QStringList() : QStringList{"--page-size", paper}));
         // A PDF by its page size, the layout of its pages' text and its first page's look.
         const auto read = [](const QString& path) {
-            return path.endsWith("csv")
-                       ? outputOf({path}, "cat")
-                       : outputOf({path}, "pdfinfo").section("Page size:", 1).section('\n', 0, 0) +
-                             outputOf({"-layout", path, "-"}, "pdftotext");
+            return path.endsWith("csv") ? outputOf({path}, "cat") : pdfText(path);
         };
         QCOMPARE(read(saved), read(reference));
         QFile one(saved);
@@ -398,6 +400,38 @@ private Q_SLOTS:
         QVERIFY(file.endsWith("csv") ||
                 (one.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly) &&
                  unlike(firstPage(one.readAll()), firstPage(other.readAll())) == 0));
+    }
+
+    // The labels the window saves are the command line's --labels for the
+    // sheet and start chosen from the keyboard; each control has a name.
+    void labels() {
+        open({m_dir.filePath("patch.csv")});
+        QVERIFY(shown());
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+L"));
+        QTRY_VERIFY(QApplication::activeWindow()->objectName() == "LabelsDialog");
+        const QWidget* labels = QApplication::activeWindow();
+        for (const char* key : {"Alt+S", "Down", "Down", "Alt+T", "Ctrl+A", "7", "Tab"}) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        }
+        QCOMPARE(labels->findChild<QLabel*>("pageNumber")->text(), "Page 1 of 1");
+        for (QWidget* widget : labels->findChildren<QWidget*>()) {
+            // A spin box's line edit is spoken as the spin box.
+            const bool proxy = qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr;
+            const bool focused = widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus);
+            QVERIFY2(proxy || !focused ||
+                         !QAccessible::queryAccessibleInterface(widget)
+                              ->text(QAccessible::Name)
+                              .isEmpty(),
+                     qPrintable(widget->objectName()));
+        }
+        m_answer = [](QDialog* dialog) {
+            dialog->accept();
+        };
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+S"));
+        const QString saved = m_dir.filePath("patch-labels.pdf");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(saved).size() > 0, 20000);
+        QCOMPARE(pdfText(saved), pdfText(referenceOf({"--labels", "a4-38x21", "--labels-start", "7",
+                                                      "--chart-patch", "patch.csv"})));
     }
 
     // Under a window manager (tst_chartwindow_desktop): dragged from here, moved and let
@@ -458,6 +492,30 @@ private Q_SLOTS:
         QCOMPARE(program.exitCode(), status);
     }
 
+    // Under a window manager: labels printed to a file through the print
+    // dialog, every step a key typed by another program, as a user types it.
+    void printLabelsFromTheKeyboard() {
+        if (QGuiApplication::platformName() != "xcb") {
+            QSKIP("needs X11 and a window manager");
+        }
+        open({m_dir.filePath("rig.mvr")});
+        QVERIFY(shown());
+        const QString printed = m_dir.filePath("printed-labels.pdf");
+        // The printers, End for printing to a file, Tab twice to its name.
+        QProcess::startDetached(
+            "sh", {"-c",
+                   "xdotool key ctrl+l sleep 1 key ctrl+p sleep 1.5 key End Tab Tab ctrl+a "
+                   "sleep 0.3 type \"$0\" && xdotool sleep 0.3 key Return sleep 1 key Escape",
+                   printed});
+        // Answered by the keys typed; a key gone astray fails the case.
+        m_answer = [](QDialog*) {
+        };
+        m_patience = 1000;
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(printed).size() > 0, 20000);
+        QTRY_COMPARE(pdfText(printed),
+                     pdfText(referenceOf({"--labels", "a4-63x38", "--chart-patch", "rig.mvr"})));
+    }
+
 private:
     // Opens the files' windows; ended sets m_charted.
     void open(const QStringList& paths) {
@@ -473,10 +531,23 @@ private:
                    : nullptr;
     }
 
+    // A PDF by its page size and the layout of its pages' text.
+    static QString pdfText(const QString& path) {
+        return outputOf({path}, "pdfinfo").section("Page size:", 1).section('\n', 0, 0) +
+               outputOf({"-layout", path, "-"}, "pdftotext");
+    }
+    // What the command line writes with these options, the files in the test's folder.
+    [[nodiscard]] QString referenceOf(QStringList options) const {
+        QString reference = m_dir.filePath("reference.pdf");
+        options.replace(options.size() - 1, m_dir.filePath(options.last()));
+        outputOf(options + QStringList{"--output", reference});
+        return reference;
+    }
     QTemporaryDir m_dir;
     QTimer m_guard;
     std::function<void(QDialog*)> m_answer;
-    int m_ticks = 0; // of the guard's, with a dialog open
+    int m_ticks = 0;      // of the guard's, with a dialog open
+    int m_patience = 200; // ticks before a dialog is closed and the case failed
     QStringList m_unanswered;
     int m_charted = -1;
     int m_writer = -1; // of the pipe that is standard input
