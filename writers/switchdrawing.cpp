@@ -25,6 +25,9 @@ constexpr qreal kDialGap = 8;
 // A display: its window, as wide as its text.
 constexpr qreal kDisplayHeight = 30;
 constexpr qreal kDisplayPoints = 20;
+// 0.2 mm: a thermal label printer's dot is 0.125 mm, and a line thinner than
+// this can vanish from a small label.
+constexpr qreal kThinnestLine = 0.2 * 72 / 25.4;
 
 bool hasFunctions(const AddressProfile& profile) {
     return std::any_of(profile.switches.begin(), profile.switches.end(),
@@ -63,10 +66,17 @@ QString functionLegend(const AddressProfile& profile) {
     return QStringLiteral("F: ") + parts.join(QStringLiteral("  "));
 }
 
+// The ink's pen, width points wide in the drawing's own size and no thinner
+// than kThinnestLine once drawn at scale.
+QPen ink(qreal width, qreal scale) {
+    return {PageCanvas::kInk, std::max(width, kThinnestLine / scale)};
+}
+
 // The block as it looks on the fixture: switch 1 at the end printed, each
 // lever black and toward ON where it is ON, the numbers of the ON switches in
 // bold, a function switch marked F in its slot and told below the block.
-void drawSwitches(const PageCanvas& canvas, const SwitchChart::Row& row, const QSizeF& natural) {
+void drawSwitches(const PageCanvas& canvas, const SwitchChart::Row& row, const QSizeF& natural,
+                  qreal scale) {
     const AddressProfile& profile = *row.profile;
     QPainter& painter = canvas.painter();
     const auto count = static_cast<int>(profile.switches.size());
@@ -80,7 +90,7 @@ void drawSwitches(const PageCanvas& canvas, const SwitchChart::Row& row, const Q
         const int place = profile.numberedFromRight ? count - 1 - i : i;
         const QRectF slot(kInset + place * (kSlotWidth + kSlotGap), slotTop, kSlotWidth,
                           kSlotHeight);
-        painter.setPen(QPen(PageCanvas::kInk, 0.75));
+        painter.setPen(ink(0.75, scale));
         painter.setBrush(function ? PageCanvas::kBody : QColor(Qt::white));
         painter.drawRect(slot);
         const qreal lever = kSlotHeight / 2 - 2;
@@ -112,7 +122,7 @@ void drawSwitches(const PageCanvas& canvas, const SwitchChart::Row& row, const Q
 
 // Each dial a circle with the digit to set in it and a pointer toward it, its
 // place value above: "×100", "×10", "×1".
-void drawDials(const PageCanvas& canvas, const SwitchChart::Row& row) {
+void drawDials(const PageCanvas& canvas, const SwitchChart::Row& row, qreal scale) {
     const AddressProfile& profile = *row.profile;
     QPainter& painter = canvas.painter();
     const QStringList digits = QString::fromStdString(row.setting()).split(u' ');
@@ -128,14 +138,16 @@ void drawDials(const PageCanvas& canvas, const SwitchChart::Row& row) {
                                      profile.base)
                          .toUpper()),
             Qt::AlignCenter);
-        painter.setPen(QPen(PageCanvas::kInk, 1));
+        painter.setPen(ink(1, scale));
         painter.setBrush(Qt::white);
         painter.drawEllipse(dial);
         const QString digit = digits.value(i);
         // The pointer at the digit's place round the dial, 0 at the top.
         const qreal angle = qDegreesToRadians(360.0 * digit.toInt(nullptr, 16) / profile.base);
         const QPointF centre = dial.center();
-        painter.setPen(QPen(PageCanvas::kInk, 2, Qt::SolidLine, Qt::RoundCap));
+        QPen pointer = ink(2, scale);
+        pointer.setCapStyle(Qt::RoundCap);
+        painter.setPen(pointer);
         painter.drawLine(centre + QPointF(std::sin(angle), -std::cos(angle)) * (kDial / 2 - 7),
                          centre + QPointF(std::sin(angle), -std::cos(angle)) * (kDial / 2 - 2));
         canvas.drawText(dial.adjusted(5, 5, -5, -5), 13, true, PageCanvas::kInk, digit,
@@ -144,10 +156,11 @@ void drawDials(const PageCanvas& canvas, const SwitchChart::Row& row) {
 }
 
 // The display's window with the text to set in it.
-void drawDisplay(const PageCanvas& canvas, const SwitchChart::Row& row, const QSizeF& natural) {
+void drawDisplay(const PageCanvas& canvas, const SwitchChart::Row& row, const QSizeF& natural,
+                 qreal scale) {
     QPainter& painter = canvas.painter();
     const QRectF window(kInset, kInset, natural.width() - 2 * kInset, kDisplayHeight);
-    painter.setPen(QPen(PageCanvas::kInk, 1.5));
+    painter.setPen(ink(1.5, scale));
     painter.setBrush(Qt::white);
     painter.drawRect(window);
     canvas.drawText(window, kDisplayPoints, true, PageCanvas::kInk, displayText(row),
@@ -180,18 +193,18 @@ void SwitchDrawing::draw(const PageCanvas& canvas, const QRectF& area,
     painter.translate(area.center().x() - natural.width() * scale / 2,
                       area.center().y() - natural.height() * scale / 2);
     painter.scale(scale, scale);
-    painter.setPen(QPen(PageCanvas::kInk, 1));
+    painter.setPen(ink(1, scale));
     painter.setBrush(PageCanvas::kBody);
     painter.drawRoundedRect(QRectF(QPointF(0, 0), natural), 3, 3);
     switch (row.profile->kind) {
     case Kind::Switches:
-        drawSwitches(canvas, row, natural);
+        drawSwitches(canvas, row, natural, scale);
         break;
     case Kind::Dials:
-        drawDials(canvas, row);
+        drawDials(canvas, row, scale);
         break;
     case Kind::Display:
-        drawDisplay(canvas, row, natural);
+        drawDisplay(canvas, row, natural, scale);
         break;
     }
     painter.restore();

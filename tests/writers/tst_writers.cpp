@@ -2,7 +2,11 @@
 // fixture's name on the page, in process.
 #include "chartpages.h"
 #include "csvchart.h"
+#include "pagecanvas.h"
+#include "switchdrawing.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 using brisolant::ChartPages;
@@ -28,6 +32,37 @@ class WritersTest final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // However small a label draws it, the block's outline stays 0.2 mm wide,
+    // which a thermal printer's dots still print: the first run of ink down
+    // the middle of the drawing, at 25.4 pixels a millimetre.
+    void thinnestLine_data() {
+        QTest::addColumn<double>("width"); // of the area, in millimetres
+        QTest::newRow("on a small label") << 20.0;
+        QTest::newRow("on a 12 mm tape") << 12.0;
+    }
+    void thinnestLine() {
+        QFETCH(double, width);
+        const qreal pixelsPerPoint = 25.4 * 25.4 / 72;
+        const qreal points = width * 72 / 25.4;
+        QImage image(QSize(640, 640), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(pixelsPerPoint, pixelsPerPoint);
+        brisolant::SwitchDrawing::draw(brisolant::PageCanvas(painter), QRectF(0, 0, points, points),
+                                       SwitchChart::Row{});
+        painter.end();
+        const int x = qRound(points * pixelsPerPoint / 2);
+        int y = 0;
+        while (y < image.height() && qGray(image.pixel(x, y)) >= 128) {
+            ++y;
+        }
+        int run = 0;
+        while (y + run < image.height() && qGray(image.pixel(x, y + run)) < 128) {
+            ++run;
+        }
+        QVERIFY2(run >= 5, qPrintable(QString::number(run)));
+    }
+
     // The number and name fields of a fixture's row: what a spreadsheet would
     // take for a formula is text after an apostrophe, inside the quotes a
     // field needs anyway; a field's own leading apostrophe is doubled, so that
