@@ -15,8 +15,8 @@ namespace {
 
 // All lengths in points. Nothing is drawn within 1 mm of a label's edge; half
 // a millimetre more takes the anti-aliasing and a sheet fed a little askew.
-constexpr qreal kPadding = 1.5 * 72 / 25.4;
-constexpr qreal kGap = 4;
+constexpr qreal kLabelPadding = 1.5 * 72 / 25.4;
+constexpr qreal kLabelGap = 4;
 // The smallest print a thermal label printer prints legibly.
 constexpr qreal kSmallestPoints = 6;
 // A label lower than this has its text beside the switch block rather than
@@ -56,7 +56,7 @@ LabelPages::Layout LabelPages::fullLayout(QSizeF inner, QSizeF drawing) {
         layout.name = {0, 0, width, nameHeight};
         layout.namePoints = 8;
         layout.drawing = {width - drawingWidth, nameHeight + 2, drawingWidth, middle};
-        layout.address = {0, nameHeight + 2, width - drawingWidth - kGap, middle};
+        layout.address = {0, nameHeight + 2, width - drawingWidth - kLabelGap, middle};
         layout.channels = {0, height - bottom, width / 2, bottom};
         layout.file = {width / 2, height - bottom, width / 2, bottom};
     } else {
@@ -64,7 +64,7 @@ LabelPages::Layout LabelPages::fullLayout(QSizeF inner, QSizeF drawing) {
         const qreal scale =
             std::min({1.0, height / drawing.height(), 0.6 * width / drawing.width()});
         const qreal drawingWidth = drawing.width() * scale;
-        const qreal column = width - drawingWidth - kGap;
+        const qreal column = width - drawingWidth - kLabelGap;
         const qreal nameHeight = 17;
         const qreal fileHeight = 7;
         const qreal channelsHeight = 8.5;
@@ -88,10 +88,10 @@ LabelPages::Layout LabelPages::compactLayout(QSizeF inner, QSizeF drawing) {
     const qreal line = 14;
     const qreal above = std::min((height - line - 1) / drawing.height(), width / drawing.width());
     const qreal beside =
-        std::min(height / drawing.height(), (width - kCompactColumn - kGap) / drawing.width());
+        std::min(height / drawing.height(), (width - kCompactColumn - kLabelGap) / drawing.width());
     layout.namePoints = 7;
     if (above >= beside) {
-        layout.name = {0, 0, width / 2 - kGap / 2, line};
+        layout.name = {0, 0, width / 2 - kLabelGap / 2, line};
         layout.address = {width / 2, 0, width / 2, line};
         layout.addressPoints = 12;
         layout.addressAlignment = Qt::AlignRight;
@@ -101,7 +101,8 @@ LabelPages::Layout LabelPages::compactLayout(QSizeF inner, QSizeF drawing) {
         layout.name = {0, 0, kCompactColumn, numberHeight};
         layout.address = {0, numberHeight, kCompactColumn, height - numberHeight};
         layout.addressPoints = pointsForHeight(height - numberHeight);
-        layout.drawing = {kCompactColumn + kGap, 0, width - kCompactColumn - kGap, height};
+        layout.drawing = {kCompactColumn + kLabelGap, 0, width - kCompactColumn - kLabelGap,
+                          height};
     }
     return layout;
 }
@@ -113,7 +114,7 @@ LabelPages::LabelPages(SwitchChart::Chart chart, QString title, const LabelSheet
     , m_start(sheet.tape ? 1 : std::clamp(start, 1, sheet.labelsPerPage()))
     , m_layout([&sheet] {
         const QRectF cell = sheet.cell(0);
-        const QSizeF inner = cell.size() - QSizeF(2 * kPadding, 2 * kPadding);
+        const QSizeF inner = cell.size() - QSizeF(2 * kLabelPadding, 2 * kLabelPadding);
         // Laid out for the switch block most fixtures have; another is
         // scaled into the same area.
         const QSizeF drawing = SwitchDrawing::naturalSize(SwitchChart::Row{});
@@ -122,14 +123,14 @@ LabelPages::LabelPages(SwitchChart::Chart chart, QString title, const LabelSheet
                             : fullLayout(inner, drawing);
         for (QRectF* area :
              {&layout.name, &layout.address, &layout.drawing, &layout.channels, &layout.file}) {
-            area->translate(kPadding, kPadding);
+            area->translate(kLabelPadding, kLabelPadding);
         }
         return layout;
     }())
     , m_names(m_chart.rows, m_layout.name.width(), m_layout.namePoints) {}
 
 LabelPages::Layout LabelPages::layoutFor(const LabelSheet& sheet) {
-    const QSizeF inner = sheet.cell(0).size() - QSizeF(2 * kPadding, 2 * kPadding);
+    const QSizeF inner = sheet.cell(0).size() - QSizeF(2 * kLabelPadding, 2 * kLabelPadding);
     // Laid out for the switch block most fixtures have; another is scaled
     // into the same area.
     const QSizeF drawing = SwitchDrawing::naturalSize(SwitchChart::Row{});
@@ -137,7 +138,7 @@ LabelPages::Layout LabelPages::layoutFor(const LabelSheet& sheet) {
                                                                   : fullLayout(inner, drawing);
     for (QRectF* area :
          {&layout.name, &layout.address, &layout.drawing, &layout.channels, &layout.file}) {
-        area->translate(kPadding, kPadding);
+        area->translate(kLabelPadding, kLabelPadding);
     }
     return layout;
 }
