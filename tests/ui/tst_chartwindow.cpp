@@ -481,6 +481,12 @@ private Q_SLOTS:
         QProcess program;
         program.setWorkingDirectory(m_dir.path());
         program.start(BRISOLANT_PROGRAM, files);
+        // Escape once each file has its window and a quick file its chart:
+        // Escape during a reading cancels it.
+        const QStringList windows = {"search", "--onlyvisible", "--pid",
+                                     QString::number(program.processId()), "."};
+        QTRY_VERIFY_WITH_TIMEOUT(outputOf(windows, "xdotool").count('\n') >= files.size(), 20000);
+        QTest::qWait(1000);
         const QStringList escape =
             QString("2 xdotool search --onlyvisible --pid %1 . windowactivate --sync key Escape")
                 .arg(program.processId())
