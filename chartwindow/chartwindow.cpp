@@ -15,6 +15,7 @@
 #include "profilepanel.h"
 #include "readingpanel.h"
 #include "rigfile.h"
+#include "toolbutton.h"
 #include "universemappages.h"
 
 #include <QAction>
@@ -30,7 +31,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
-#include <QToolButton>
 
 #include <array>
 #include <chrono>
@@ -197,19 +197,11 @@ void ChartWindow::createControls() {
     layout->addLayout(tools);
     const auto button = [this, tools](const char* name, const QString& text,
                                       const QList<QKeySequence>& keys, const QString& description,
-                                      const std::function<void()>& handler) {
-        auto* action = new QAction(text, this);
-        action->setShortcuts(keys);
+                                      std::function<void()> handler) {
+        QAction* action = addToolButton(*this, *tools, m_boundary, name, text, keys, description,
+                                        std::move(handler));
         action->setEnabled(false); // until there is a chart
         m_chartActions.append(action);
-        addAction(action);
-        connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
-        auto* tool = new QToolButton(this);
-        tool->setObjectName(QLatin1String(name));
-        tool->setDefaultAction(action);
-        tool->setFocusPolicy(Qt::StrongFocus);
-        tool->setAccessibleDescription(description);
-        tools->addWidget(tool);
     };
     button("print", tr("&Print\u2026"), keysFor(QKeySequence::Print, {}),
            tr("Prints the chart through the system's print dialog."), [this] { print(); });

@@ -5,6 +5,7 @@
 #include "labelsheet.h"
 #include "pdfchart.h"
 #include "pdfpages.h"
+#include "toolbutton.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -16,9 +17,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSpinBox>
-#include <QToolButton>
 
-#include <functional>
 #include <utility>
 
 namespace brisolant {
@@ -63,24 +62,12 @@ LabelsDialog::LabelsDialog(SwitchChart::Chart chart, QString title, QString path
     tools->addWidget(m_start);
 
     auto* buttons = new QHBoxLayout;
-    const auto button = [this, buttons](const char* name, const QString& text,
-                                        const QKeySequence& key, const QString& description,
-                                        const std::function<void()>& handler) {
-        auto* action = new QAction(text, this);
-        action->setShortcut(key);
-        addAction(action);
-        connect(action, &QAction::triggered, this, [this, handler] { m_boundary.run(handler); });
-        auto* tool = new QToolButton(this);
-        tool->setObjectName(QLatin1String(name));
-        tool->setDefaultAction(action);
-        tool->setFocusPolicy(Qt::StrongFocus);
-        tool->setAccessibleDescription(description);
-        buttons->addWidget(tool);
-    };
-    button("printLabels", tr("&Print labels\u2026"), QKeySequence::Print,
-           tr("Prints the labels through the system's print dialog."), [this] { print(); });
-    button("saveLabels", tr("Save labels as P&DF\u2026"), QKeySequence::Save,
-           tr("Saves the labels as a PDF file, as they are shown."), [this] { savePdf(); });
+    addToolButton(*this, *buttons, m_boundary, "printLabels", tr("&Print labels\u2026"),
+                  QKeySequence::keyBindings(QKeySequence::Print),
+                  tr("Prints the labels through the system's print dialog."), [this] { print(); });
+    addToolButton(*this, *buttons, m_boundary, "saveLabels", tr("Save labels as P&DF\u2026"),
+                  QKeySequence::keyBindings(QKeySequence::Save),
+                  tr("Saves the labels as a PDF file, as they are shown."), [this] { savePdf(); });
     buttons->addStretch();
     m_pageNumber = new QLabel(this);
     m_pageNumber->setObjectName(QStringLiteral("pageNumber"));
