@@ -12,7 +12,7 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool fonts-dejavu-core libxcb1-dev
-    clang libclang-rt-14-dev clang-tidy clang-format
+    clang libclang-rt-14-dev clang-tidy clang-format lld
     binutils-mingw-w64-x86-64 poppler-utils hyperfine
     # the chart window under a window manager, opened from the desktop, printing
     openbox xdg-utils libfile-mimeinfo-perl shared-mime-info cups-daemon cups-client
