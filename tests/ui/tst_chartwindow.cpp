@@ -457,9 +457,19 @@ private Q_SLOTS:
         auto* drag = new QDrag(&source); // Qt deletes it when the drag is over
         drag->setMimeData(new QMimeData);
         drag->mimeData()->setUrls({QUrl::fromLocalFile(m_dir.filePath("rig.mvr"))});
-        QProcess::startDetached(
-            "xdotool",
-            QString("sleep 0.3 mousemove --sync --polar 0 0 sleep 0.3 mouseup 1").split(' '));
+        // Moved once the drag has begun, let go once the window has taken it, as a
+        // user waits for the cursor: let go before the window has answered, the
+        // drop is refused. Let go anyway after 10 s.
+        const auto xdotool = [](const char* command) {
+            QProcess::startDetached("xdotool", QString(command).split(' '));
+        };
+        QTimer::singleShot(0, &source, [&] { xdotool("mousemove --polar 0 0"); });
+        connect(drag, &QDrag::actionChanged, &source, [&](Qt::DropAction action) {
+            if (action == Qt::CopyAction) {
+                xdotool("mouseup 1");
+            }
+        });
+        QTimer::singleShot(10000, &source, [&] { xdotool("mouseup 1"); });
         QCOMPARE(drag->exec(Qt::CopyAction), Qt::CopyAction);
         // Waited for with the event loop running: the drop's data comes from here.
         QTRY_VERIFY_WITH_TIMEOUT(windowNamed("rig.mvr \u2013 switch chart"), 20000);
