@@ -27,6 +27,8 @@ public:
     static constexpr int kHeaderSearch = 20;
     // Rows read between two looks at a ReadControl.
     static constexpr std::size_t kRowsBetweenProgress = 4096;
+    // The text is decoded so many bytes at a time, never held whole.
+    static constexpr qsizetype kPiece = qsizetype{1} << 16;
 
     // The fixtures of the list in its order, each with its line and its
     // fields as written. Reads in time in proportion to the text. Throws
