@@ -32,7 +32,8 @@ public:
     static constexpr qsizetype kAhead = riglimits::kLongestRecord + 4;
 
     explicit TextWindow(QByteArrayView bytes)
-        : m_decoder(bytes) {}
+        : m_decoder(bytes)
+        , m_size(bytes.size()) {}
 
     [[nodiscard]] QStringView text() const { return m_text; }
     // Whether the window reaches the text's end.
@@ -46,6 +47,9 @@ public:
             return 0;
         }
         m_text.remove(0, from);
+        // Room for what it decodes, a character at most for each byte.
+        m_text.reserve(
+            std::min(2 * ahead + PatchList::kPiece, m_text.size() + m_size - m_decoder.position()));
         for (Piece& piece : m_pieces) {
             piece.start -= from;
         }
@@ -76,6 +80,7 @@ private:
     };
 
     filetext::Decoder m_decoder;
+    qsizetype m_size;
     QString m_text;
     std::deque<Piece> m_pieces;
 };
@@ -280,9 +285,7 @@ struct Header {
 template <typename Skip> void skipWhile(TextWindow& window, qsizetype& position, Skip skip) {
     for (;;) {
         const QStringView text = window.text();
-        while (position < text.size() && skip(text[position])) {
-            ++position;
-        }
+        position = std::find_if_not(text.begin() + position, text.end(), skip) - text.begin();
         if (position < text.size() || window.atEnd()) {
             return;
         }
@@ -290,9 +293,10 @@ template <typename Skip> void skipWhile(TextWindow& window, qsizetype& position,
     }
 }
 
-bool isLineText(QChar c) {
+// A lambda rather than a function, so that the loops that take it inline it.
+constexpr auto isLineText = [](QChar c) {
     return c != u'\n' && c != u'\r';
-}
+};
 
 // The header a line makes, at position 0, if it names an address column
 // with one of the separators; with two, the one that makes more columns.

@@ -110,7 +110,9 @@ void Decoder::decodeTo(qsizetype end, QString& text) {
         appendWindows1252(piece, text);
         return;
     }
-    text += m_decoder(piece);
+    const qsizetype start = text.size();
+    text.resize(start + m_decoder.requiredSpace(piece.size()));
+    text.resize(m_decoder.appendToBuffer(text.data() + start, piece) - text.constData());
     // The decoder keeps a last odd byte for a piece to come, where the rest
     // decoded at once ends with a character not known.
     if (atEnd() && m_halfAtEnd) {
