@@ -23,6 +23,68 @@ namespace {
 
 using Kind = PatchColumns::Kind;
 
+// A patch list's text, decoded a piece at a time into a window that slides
+// over it, so that the text is never held whole beside the bytes.
+class TextWindow {
+public:
+    // What a record may take, with its line break and the character after
+    // it, which tells CR LF from CR: kept in the window from a record's start.
+    static constexpr qsizetype kAhead = riglimits::kLongestRecord + 4;
+
+    explicit TextWindow(QByteArrayView bytes)
+        : m_decoder(bytes)
+        , m_size(bytes.size()) {}
+
+    [[nodiscard]] QStringView text() const { return m_text; }
+    // Whether the window reaches the text's end.
+    [[nodiscard]] bool atEnd() const { return m_decoder.atEnd(); }
+
+    // Makes ahead characters follow from, or all that is left of the text,
+    // dropping the text before from when it must decode more; positions in
+    // the window move back by what it returns.
+    qsizetype slide(qsizetype from, qsizetype ahead = kAhead) {
+        if (m_text.size() - from >= ahead || m_decoder.atEnd()) {
+            return 0;
+        }
+        m_text.remove(0, from);
+        // Room for what it decodes, a character at most for each byte.
+        m_text.reserve(
+            std::min(2 * ahead + PatchList::kPiece, m_text.size() + m_size - m_decoder.position()));
+        for (Piece& piece : m_pieces) {
+            piece.start -= from;
+        }
+        while (m_pieces.size() > 1 && m_pieces[1].start <= 0) {
+            m_pieces.pop_front();
+        }
+        // Twice what is asked, so that the text kept and moved here is
+        // never more than what is read before the next slide.
+        while (m_text.size() < 2 * ahead && !m_decoder.atEnd()) {
+            const qsizetype at = m_decoder.position();
+            m_pieces.push_back({m_text.size(), at});
+            m_decoder.decodeTo((at / PatchList::kPiece + 1) * PatchList::kPiece, m_text);
+        }
+        return from;
+    }
+
+    // Where the piece with a position of the window starts in the bytes.
+    [[nodiscard]] qsizetype bytesAt(qsizetype position) const {
+        const auto after = std::find_if(m_pieces.begin(), m_pieces.end(),
+                                        [&](const Piece& piece) { return piece.start > position; });
+        return after == m_pieces.begin() ? 0 : std::prev(after)->bytes;
+    }
+
+private:
+    struct Piece {
+        qsizetype start = 0; // in the window; below 0 once partly dropped
+        qsizetype bytes = 0; // where it starts in the bytes
+    };
+
+    filetext::Decoder m_decoder;
+    qsizetype m_size;
+    QString m_text;
+    std::deque<Piece> m_pieces;
+};
+
 // A row's fields as views into the text, or, for a quoted field with doubled
 // quotes in it, into a copy without them: no field is copied otherwise. They
 // are not trimmed here: most are never looked at, and those that are are
@@ -94,6 +156,12 @@ public:
 
     // Where the next record begins in the text.
     [[nodiscard]] qsizetype position() const { return m_position; }
+
+    // Reads on in the window, which slides on to the next record.
+    void follow(TextWindow& window) {
+        m_position -= window.slide(m_position);
+        m_text = window.text();
+    }
 
 private:
     // The field being read.
@@ -206,48 +274,85 @@ QStringList folded(const std::vector<QStringView>& fields) {
 }
 
 struct Header {
-    qsizetype position = -1; // where its line starts in the text
+    qsizetype position = -1; // where its line starts in the window
     int line = 0;
     QChar separator;
+    qsizetype lineFeeds = 0; // above it
 };
 
-// The first line, among the first kHeaderSearch or right after a START_
-// marker, that names an address column with one of the separators; with two,
-// the one that makes more columns. Every other line is only passed over.
-Header findHeader(QStringView text, const QString& where) {
-    qsizetype position = 0;
-    bool afterMarker = false;
-    for (int line = 1; position < text.size(); ++line) {
-        qsizetype end = position;
-        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r') {
-            ++end;
+// Moves position past the characters that skip holds for, the window
+// sliding along: a line passed over may be as long as the file.
+template <typename Skip> void skipWhile(TextWindow& window, qsizetype& position, Skip skip) {
+    for (;;) {
+        const QStringView text = window.text();
+        position = std::find_if_not(text.begin() + position, text.end(), skip) - text.begin();
+        if (position < text.size() || window.atEnd()) {
+            return;
         }
-        const QStringView lineText = text.sliced(position, end - position);
-        if (line <= PatchList::kHeaderSearch || afterMarker) {
-            Header best;
-            qsizetype mostFields = 0;
-            for (const QChar separator : {u',', u';', u'\t'}) {
-                Record record;
-                bool unclosed = false;
-                RecordReader(lineText, separator, 0, line, where).next(record, unclosed);
-                const auto fields = static_cast<qsizetype>(record.fields.size());
-                if (columnOf(folded(record.fields), Kind::Address) >= 0 && fields > mostFields) {
-                    best = {position, line, separator};
-                    mostFields = fields;
-                }
-            }
-            if (best.position >= 0) {
-                return best;
-            }
-        }
-        afterMarker = lineText.trimmed().startsWith(u"START_");
-        if (end == text.size()) {
-            break;
-        }
-        const bool crlf = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n';
-        position = end + (crlf ? 2 : 1);
+        position -= window.slide(position, 1);
     }
-    return {};
+}
+
+// A lambda rather than a function, so that the loops that take it inline it.
+constexpr auto isLineText = [](QChar c) {
+    return c != u'\n' && c != u'\r';
+};
+
+// The header a line makes, at position 0, if it names an address column
+// with one of the separators; with two, the one that makes more columns.
+Header headerOf(QStringView lineText, int line, const QString& where) {
+    Header best;
+    qsizetype mostFields = 0;
+    for (const QChar separator : {u',', u';', u'\t'}) {
+        Record record;
+        bool unclosed = false;
+        RecordReader(lineText, separator, 0, line, where).next(record, unclosed);
+        const auto fields = static_cast<qsizetype>(record.fields.size());
+        if (columnOf(folded(record.fields), Kind::Address) >= 0 && fields > mostFields) {
+            best = {0, line, separator};
+            mostFields = fields;
+        }
+    }
+    return best;
+}
+
+// The first line, among the first kHeaderSearch or right after a START_
+// marker, that makes a header. Every other line is only passed over.
+Header findHeader(TextWindow& window, const QString& where) {
+    qsizetype position = 0;
+    qsizetype lineFeeds = 0;
+    bool afterMarker = false;
+    for (int line = 1;; ++line) {
+        position -= window.slide(position);
+        QStringView text = window.text();
+        if (position == text.size()) {
+            return {};
+        }
+        if (line <= PatchList::kHeaderSearch || afterMarker) {
+            // The window holds the line whole, or more than a row may hold.
+            const qsizetype end =
+                std::find_if_not(text.begin() + position, text.end(), isLineText) - text.begin();
+            Header header = headerOf(text.sliced(position, end - position), line, where);
+            if (header.position >= 0) {
+                header.position = position;
+                header.lineFeeds = lineFeeds;
+                return header;
+            }
+        }
+        skipWhile(window, position, [](QChar c) { return c.isSpace() && isLineText(c); });
+        position -= window.slide(position, 6);
+        afterMarker = window.text().sliced(position).startsWith(u"START_");
+        skipWhile(window, position, isLineText);
+        position -= window.slide(position, 2);
+        text = window.text();
+        if (position == text.size()) {
+            return {};
+        }
+        const bool crlf =
+            text[position] == u'\r' && position + 1 < text.size() && text[position + 1] == u'\n';
+        lineFeeds += text[position] == u'\n' || crlf ? 1 : 0;
+        position += crlf ? 2 : 1;
+    }
 }
 
 bool isMarkerCharacter(QChar c) {
@@ -379,8 +484,8 @@ private:
 } // namespace
 
 Rig PatchList::read(const QByteArray& bytes, const QString& fileName, ReadControl* control) {
-    const QString text = filetext::decoded(bytes);
-    const Header header = findHeader(text, fileName);
+    TextWindow window(bytes);
+    const Header header = findHeader(window, fileName);
     if (header.position < 0) {
         throw ChartRefused(
             QCoreApplication::translate(
@@ -390,7 +495,7 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName, ReadContro
                                           QCoreApplication::translate("PatchList", " or ")))
                 .toStdString());
     }
-    RecordReader reader(text, header.separator, header.position, header.line, fileName);
+    RecordReader reader(window.text(), header.separator, header.position, header.line, fileName);
     Record record;
     bool unclosed = false;
     reader.next(record, unclosed);
@@ -399,14 +504,15 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName, ReadContro
     Rig rig;
     // A row a line, as most lists are: the fixtures' room made once, not
     // grown and copied row by row.
-    const auto lines = std::count(text.cbegin() + header.position, text.cend(), u'\n') + 1;
+    const qsizetype lines = filetext::countOf(bytes, '\n') - header.lineFeeds + 1;
     rig.fixtures.reserve(static_cast<std::size_t>(
         std::min<qsizetype>(lines, static_cast<qsizetype>(riglimits::kMostFixtures))));
     // Its progress the second half of the file's, after its reading.
     const ParseProgress progress{control, bytes.size(), bytes.size()};
     for (std::size_t rows = 0;; ++rows) {
+        reader.follow(window);
         if (rows % kRowsBetweenProgress == 0) {
-            progress.at(reader.position(), text.size());
+            progress.at(window.bytesAt(reader.position()), bytes.size());
         }
         if (!reader.next(record, unclosed)) {
             break;
@@ -424,7 +530,7 @@ Rig PatchList::read(const QByteArray& bytes, const QString& fileName, ReadContro
             rig.add(columns.fixture(record, rig.fixtures.size() + 1), name);
         }
     }
-    progress.at(text.size(), text.size());
+    progress.at(bytes.size(), bytes.size());
     return rig;
 }
 

@@ -27,9 +27,13 @@ public:
     static constexpr int kHeaderSearch = 20;
     // Rows read between two looks at a ReadControl.
     static constexpr std::size_t kRowsBetweenProgress = 4096;
+    // The text is decoded so many bytes at a time into a window of a few
+    // records' length that slides over the rows: it is never held whole.
+    static constexpr qsizetype kPiece = qsizetype{1} << 16;
 
     // The fixtures of the list in its order, each with its line and its
-    // fields as written. Reads in time in proportion to the text. Throws
+    // fields as written. Reads in time in proportion to the text, and holds
+    // little more than the bytes and the fixtures while it reads. Throws
     // ChartRefused, naming fileName and the line, for a file with no address
     // column, a quote never closed, a row past riglimits::kLongestRecord or
     // kMostFields, more fixtures than kMostFixtures, or a field that is plainly

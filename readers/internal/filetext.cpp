@@ -46,14 +46,25 @@ Encoding encodingOf(QByteArrayView bytes) {
     return {};
 }
 
-QString windows1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+void appendWindows1252(QByteArrayView bytes, QString& text) {
+    const qsizetype start = text.size();
+    text.resize(start + bytes.size());
+    QChar* out = text.data() + start;
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         *out++ = byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252.at(byte - 0x80)) : QChar(byte);
     }
-    return text;
+}
+
+QStringDecoder::Encoding decoderOf(Form form) {
+    switch (form) {
+    case Form::Utf16LE:
+        return QStringDecoder::Utf16LE;
+    case Form::Utf16BE:
+        return QStringDecoder::Utf16BE;
+    default:
+        return QStringDecoder::Utf8;
+    }
 }
 
 // Whether line() would leave the text as it is: most fields are one word,
@@ -75,17 +86,54 @@ bool isLine(QStringView text) {
 } // namespace
 
 QString decoded(QByteArrayView bytes) {
+    QString text;
+    Decoder(bytes).decodeTo(bytes.size(), text);
+    return text;
+}
+
+Decoder::Decoder(QByteArrayView bytes)
+    : m_bytes(bytes) {
     const Encoding encoding = encodingOf(bytes);
     const QByteArrayView rest = bytes.sliced(encoding.mark);
-    if (encoding.form != Form::Utf8) {
-        QStringDecoder decoder(encoding.form == Form::Utf16LE ? QStringDecoder::Utf16LE
-                                                              : QStringDecoder::Utf16BE,
-                               QStringDecoder::Flag::Stateless);
-        return decoder.decode(rest);
+    m_decoder = QStringDecoder(decoderOf(encoding.form));
+    m_windows1252 = encoding.form == Form::Utf8 && !rest.isValidUtf8();
+    m_halfAtEnd = encoding.form != Form::Utf8 && rest.size() % 2 != 0;
+    m_position = encoding.mark;
+}
+
+void Decoder::decodeTo(qsizetype end, QString& text) {
+    const QByteArrayView piece =
+        m_bytes.sliced(m_position)
+            .first(std::clamp<qsizetype>(end - m_position, 0, m_bytes.size() - m_position));
+    m_position += piece.size();
+    if (m_windows1252) {
+        appendWindows1252(piece, text);
+        return;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(rest);
-    return utf8.hasError() ? windows1252(rest) : text;
+    const qsizetype start = text.size();
+    text.resize(start + m_decoder.requiredSpace(piece.size()));
+    text.resize(m_decoder.appendToBuffer(text.data() + start, piece) - text.constData());
+    // The decoder keeps a last odd byte for a piece to come, where the rest
+    // decoded at once ends with a character not known.
+    if (atEnd() && m_halfAtEnd) {
+        m_halfAtEnd = false;
+        text += QChar(QChar::ReplacementCharacter);
+    }
+}
+
+qsizetype countOf(QByteArrayView bytes, char ascii) {
+    const Encoding encoding = encodingOf(bytes);
+    const QByteArrayView rest = bytes.sliced(encoding.mark);
+    // An ASCII byte is that character in UTF-8 and in Windows-1252 alike.
+    if (encoding.form == Form::Utf8) {
+        return std::count(rest.begin(), rest.end(), ascii);
+    }
+    const qsizetype low = encoding.form == Form::Utf16BE ? 1 : 0;
+    qsizetype count = 0;
+    for (qsizetype i = 0; i + 1 < rest.size(); i += 2) {
+        count += rest[i + low] == ascii && rest[i + 1 - low] == 0 ? 1 : 0;
+    }
+    return count;
 }
 
 bool isMarkup(QByteArrayView bytes) {

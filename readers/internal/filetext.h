@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringView>
 
 #include <string>
@@ -18,6 +19,31 @@ namespace brisolant::filetext {
 //   UTF-8 where the bytes are valid UTF-8, else Windows-1252 (Western
 //   Windows' plain text, and what an edit in another program leaves behind).
 [[nodiscard]] QString decoded(QByteArrayView bytes);
+
+// The text of bytes as decoded() gives it, a piece at a time, so that it need
+// not be held whole: whether they are UTF-8 is known from all of them before
+// the first piece, and a character split between two pieces is decoded whole.
+class Decoder final {
+public:
+    explicit Decoder(QByteArrayView bytes);
+
+    // Appends the text of the bytes up to end, or up to their end, to text.
+    void decodeTo(qsizetype end, QString& text);
+    // How far into the bytes it has decoded, the byte order mark among them.
+    [[nodiscard]] qsizetype position() const { return m_position; }
+    [[nodiscard]] bool atEnd() const { return m_position == m_bytes.size(); }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_position = 0;
+    bool m_windows1252 = false;
+    bool m_halfAtEnd = false; // UTF-16 whose last byte is half a character
+    QStringDecoder m_decoder;
+};
+
+// How many times an ASCII character is in decoded(bytes), counted in the
+// bytes.
+[[nodiscard]] qsizetype countOf(QByteArrayView bytes, char ascii);
 
 // Whether the text, decoded as above, begins with "<" after any blanks and
 // line breaks, as XML does. Reads the bytes no further than that.

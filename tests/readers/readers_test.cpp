@@ -238,6 +238,71 @@ TEST(PatchList, HoldsRowsAndRigsToTheirLimits) {
     // clang-format on
 }
 
+// The row repeated, its "|" dropped and brought onto each boundary between
+// pieces up to until bytes by a line of blanks before it; unit is the bytes
+// of a character, mark those of a byte order mark.
+QString acrossPieces(QString text, const QString& row, qsizetype until, qsizetype unit = 1,
+                     qsizetype mark = 0) {
+    const qsizetype split = row.indexOf(u'|');
+    for (qsizetype end = PatchList::kPiece; end <= until; end += PatchList::kPiece) {
+        text += QString((end - mark) / unit - text.size() - split - 1, u' ') + u'\n' +
+                row.first(split) + row.sliced(split + 1);
+    }
+    return text;
+}
+
+// Each run of fixtures alike but for their lines: one in short, how many, the
+// last one's line.
+Read alike(const Read& read) {
+    return [read](const QByteArray& bytes, const QString& file) {
+        Rig rig;
+        std::string previous;
+        int count = 0;
+        for (SwitchChart::Fixture fixture : read(bytes, file).fixtures) {
+            const int line = std::exchange(fixture.line, 0);
+            count = describe(fixture) == previous ? count + 1 : 1;
+            if (count == 1) {
+                previous = describe(fixture);
+                rig.notes.emplace_back();
+            }
+            rig.notes.back() =
+                previous + " *" + std::to_string(count) + " @" + std::to_string(line);
+        }
+        return rig;
+    };
+}
+
+TEST(PatchList, ReadsItsTextAPieceAtATimeAsIfWhole) {
+    const qsizetype two = 2 * PatchList::kPiece;
+    const qsizetype window = 3 * riglimits::kLongestRecord; // past the first window of text
+    const auto bytes = [](const char* head, const char* row, qsizetype until) {
+        return acrossPieces(QString::fromLatin1(head), QString::fromLatin1(row), until)
+            .toLatin1()
+            .toStdString();
+    };
+    const std::string rows = std::to_string(window / PatchList::kPiece) + " @";
+    const QString emoji = QString(QChar(0xD83D)) + u'|' + QChar(0xDE00) + QStringLiteral(",7\n");
+    const std::string cue = "Cue" + std::string(window - 44, ' ') + "\r\nSTART_X\r\nDMX\r\n7\r\n";
+    // clang-format off
+    check(alike(patchList), {
+        {"UTF-8", bytes("Name,DMX\n", "B\xC3|\xBChne,7\n", two), "Bühne 7 *2 @5; "},
+        {"UTF-16", utf16(acrossPieces(QStringLiteral("Name,DMX\n"), emoji, two, 2, 2), false, true),
+         "\U0001F600 7 *2 @5; "},
+        {"Windows-1252 late", bytes("Name,DMX\n", "|B\xFC,7\n", two), "Bü 7 *2 @5; "},
+        {"a quoted line break", bytes("Name,DMX\n", "\"Wash|\nleft\",7\n", window),
+         "Wash left 7 *" + rows + std::to_string(window / PatchList::kPiece * 3) + "; "},
+        {"CR LF", bytes("Name,DMX\r\n", "A,7\r|\n", window),
+         "A 7 *" + rows + std::to_string(window / PatchList::kPiece * 2 + 1) + "; "},
+        {"CR LF passed over", times(20, "x\n") + cue, "7 *1 @24; "},
+    });
+    check(patchList, {{"UTF-16, an odd byte last", utf16(QStringLiteral("DMX\n7"), false, true) + "!",
+                       "refused: Fixture 1 (line 2): start address \"7\uFFFD" + kNoNotation}});
+    // clang-format on
+    // Room for a fixture a line from the header on.
+    const std::string reserved = utf16(QStringLiteral("Title\nDMX,Name\n1,\u010A\n"), false, true);
+    EXPECT_EQ(PatchList::read(QByteArray::fromStdString(reserved), "f").fixtures.capacity(), 3U);
+}
+
 TEST(PatchColumns, TheReadmeAndTheManualPageListTheNamesAsTheTableDoes) {
     QFile readme(BRISOLANT_SOURCE "/README.md");
     QFile page(BRISOLANT_SOURCE "/packaging/Brisolant.1");
