@@ -5,6 +5,7 @@
 #include "chartpageview.h"
 #include "chartreading.h"
 #include "chartwindow.h"
+#include "drawingdiff.h"
 #include "pdfchart.h"
 
 #include <QAbstractItemView>
@@ -88,20 +89,6 @@ QImage firstPage(const QByteArray& pdf) {
     return QImage::fromData(poppler.readAllStandardOutput());
 }
 
-// How many pixels of two drawings of a page differ, but for anti-aliasing,
-// which a smooth scaling to a quarter averages out.
-int unlike(const QImage& one, const QImage& other) {
-    const QImage a = one.scaled(one.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage b = other.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            count += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 96;
-        }
-    }
-    return count;
-}
-
 // A hundred characters, the same but for the one in the middle.
 QString longName(QChar middle) {
     return QStringLiteral("Moving head spot on truss 2 downstage over the orchestra pit %1 of "
@@ -170,7 +157,7 @@ private Q_SLOTS:
         painter.scale(96 / 72.0, 96 / 72.0);
         pages.paint(painter, 0);
         painter.end();
-        QCOMPARE(unlike(drawn, printed), 0);
+        QCOMPARE(drawingdiff::unlike(drawn, printed), 0);
     }
 
     // A window for each file that can be charted, with its notes; for each
@@ -401,7 +388,7 @@ private Q_SLOTS:
         QFile other(reference);
         QVERIFY(file.endsWith("csv") ||
                 (one.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly) &&
-                 unlike(firstPage(one.readAll()), firstPage(other.readAll())) == 0));
+                 drawingdiff::unlike(firstPage(one.readAll()), firstPage(other.readAll())) == 0));
     }
 
     // The labels the window saves are the command line's --labels for the

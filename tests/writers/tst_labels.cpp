@@ -1,6 +1,7 @@
 // Labels and universe maps as the writers draw them, read back from their PDFs by poppler:
 // where every word and every inked pixel lies, and what the maps say.
 #include "chartpages.h"
+#include "drawingdiff.h"
 #include "labelpages.h"
 #include "pagesequence.h"
 #include "pdfchart.h"
@@ -90,20 +91,6 @@ SwitchChart::Chart rigOf(int count) {
         fixture.profile = i % 4 == 3 ? "display" : "";
     }
     return SwitchChart::make(fixtures, SwitchChart::Unsettable::Refuse);
-}
-
-// How many pixels of two drawings differ, but for anti-aliasing, which a
-// smooth scaling to a quarter averages out.
-int unlike(const QImage& one, const QImage& other) {
-    const QImage a = one.scaled(one.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage b = other.scaled(a.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            count += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 96;
-        }
-    }
-    return count;
 }
 
 // The switch drawing of the fixture whose address is shown after the
@@ -262,7 +249,7 @@ private Q_SLOTS:
         const QImage onChart =
             drawingOf(chartPdf, 1, 288.0 * onLabel.width() / (atOne.width() * 4));
         QVERIFY(onLabel.width() > 100);
-        QCOMPARE(unlike(onLabel, onChart), 0);
+        QCOMPARE(drawingdiff::unlike(onLabel, onChart), 0);
     }
 
     // The map of a universe: its totals and blocks as text, a page for each
