@@ -162,3 +162,5 @@ void ChartPageView::scrollContentsBy(int /*dx*/, int /*dy*/) {
 }
 
 } // namespace brisolant
+
+#include "moc_chartpageview.cpp"

@@ -148,3 +148,5 @@ bool ChartReading::stopAll(std::chrono::milliseconds timeout) {
 }
 
 } // namespace brisolant
+
+#include "moc_chartreading.cpp"

@@ -368,3 +368,5 @@ void ChartWindow::save(const QString& path, const QByteArray& bytes) {
 }
 
 } // namespace brisolant
+
+#include "moc_chartwindow.cpp"

@@ -151,3 +151,5 @@ void LabelsDialog::savePdf() {
 }
 
 } // namespace brisolant
+
+#include "moc_labelsdialog.cpp"

@@ -103,3 +103,5 @@ void ProfilePanel::choose(int index) {
 }
 
 } // namespace brisolant
+
+#include "moc_profilepanel.cpp"

@@ -7,10 +7,12 @@
 #   scripts/tidy.sh [build-dir]
 # Without an argument it configures build/tidy: clang, Debug (so no LTO),
 # with Qt, the tests, the benchmarks and the fuzz targets, through the "tidy"
-# preset where CMakePresets.json has one. That build is a unity build: most of
-# clang-tidy's time goes into parsing Qt's headers, and a unity source parses
-# them once for up to eight of a target's files, which more than halves the run. A build dir given is used as it is,
-# or configured the same way when it has no compile_commands.json yet.
+# preset where CMakePresets.json has one. A build dir given is used as it is
+# (CI passes build/sanitize, built already, which holds the same sources), or
+# configured the same way when it has no compile_commands.json yet. Either is
+# a unity build: most of clang-tidy's time goes into parsing Qt's headers, and
+# a unity source parses them once for up to eight of a target's files, which
+# more than halves the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -41,17 +43,16 @@ else
     configure "$build"
 fi
 
-# Tests that include their own "tst_x.moc" need moc to have run, and only
-# they: no other file includes what moc writes. Ninja's *_autogen targets would
-# first build every library the target links (a minute here); moc needs none
-# of them, so the step those targets run is run directly, and the targets are
-# only the fallback.
+# Sources that include what moc writes ("x.moc" in a test, "moc_x.cpp" at
+# the end of a Qt class's source) need moc to have run; a build dir already built
+# has it. Ninja's *_autogen targets would first build every library the target
+# links (a minute here); moc needs none of them, so the step those targets run
+# is run directly for the targets that hold such a source, and the targets
+# are only the fallback.
+mapfile -t mocced < <(git grep -lE '^#include "(moc_[a-z_]+\.cpp|[a-z_]+\.moc)"' -- '*.cpp')
 mapfile -t autogen < <(
-    grep -rlE '^#include "[a-z_]+\.moc"' --include='*.cpp' "${folders[@]}" |
-        xargs -r -n 1 basename | sed 's/\.cpp$//' |
-        while read -r target; do
-            find "$build" -path "*/CMakeFiles/${target}_autogen.dir/AutogenInfo.json"
-        done
+    find "$build" -path '*/CMakeFiles/*_autogen.dir/AutogenInfo.json' |
+        xargs -r grep -lF -f <(printf '"%s"\n' "${mocced[@]/#/$root/}")
 )
 config="$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")"
 for info in "${autogen[@]}"; do
@@ -89,20 +90,11 @@ echo "clang-tidy: ${#files[@]} files from $build"
 # sources a unity source includes count as headers, and match too.
 header_filter="^$root_re/(${folders_re})/"
 
-# A unity source's lines are #include "....cpp", which is what
-# bugprone-suspicious-include warns of; CMake writes them. A build dir that is
-# no unity build still has the project's own sources checked for it.
-unity_checks=()
-if grep -q '/Unity/unity_' <(printf '%s\n' "${files[@]}"); then
-    unity_checks=(--checks=-bugprone-suspicious-include)
-fi
-
 # The two extra arguments let a g++ build dir be used too: clang knows neither
 # all of g++'s warnings nor its LTO flags.
 status=0
 printf '%s\0' "${files[@]}" |
     xargs -0 -n 1 -P "$(nproc)" clang-tidy -p "$build" --quiet --warnings-as-errors='*' \
-        "${unity_checks[@]}" \
         --header-filter="$header_filter" --extra-arg=-Wno-unknown-warning-option \
         --extra-arg=-Wno-ignored-optimization-argument \
         2> >(grep -vE '^[0-9]+ warnings? generated\.$' >&2) || status=$?

@@ -541,3 +541,5 @@ void frmMainSmall::cmdClose_Click() {
 }
 
 } // namespace brisolant
+
+#include "moc_frmmainsmall.cpp"

@@ -34,3 +34,5 @@ bool PaintWatcher::eventFilter(QObject* watched, QEvent* event) {
     m_lastPaint[watched] = {Clock::now(), threadCpuMicros()};
     return handled;
 }
+
+#include "moc_paintwatcher.cpp"

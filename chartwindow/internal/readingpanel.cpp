@@ -56,3 +56,5 @@ void ReadingPanel::showProgress() {
 }
 
 } // namespace brisolant
+
+#include "moc_readingpanel.cpp"

@@ -47,3 +47,5 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 } // namespace brisolant
+
+#include "moc_focusring.cpp"

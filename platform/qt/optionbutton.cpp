@@ -120,3 +120,5 @@ void OptionButton::showPairState() {
 }
 
 } // namespace brisolant
+
+#include "moc_optionbutton.cpp"
