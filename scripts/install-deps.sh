@@ -20,9 +20,16 @@ packages=(
     desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
+# One query for the whole list: a package it does not know is reported on
+# standard error and, like one not installed, is missing.
+declare -A installed=()
+while read -r package; do
+    installed[$package]=1
+done < <(dpkg-query -W -f='${Status} ${Package}\n' "${packages[@]}" 2>/dev/null |
+    sed -n 's/^install ok installed //p')
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    if [ -z "${installed[$package]:-}" ]; then
         missing+=("$package")
     fi
 done

@@ -13,16 +13,24 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Each step says when it began, in seconds from the start.
+step() { echo "== $1 (${SECONDS} s)"; }
+# A step that fails leaves none of those started in the background behind.
+trap 'wait' EXIT
+
 scripts/install-deps.sh
 
-echo "== clang-format"
+step "clang-format"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 # Each test runs once, under the sanitizers where it can: building and running
 # the tests with g++ as well took a minute more on two cores, and clang's
 # warnings, as errors, cover their code.
-echo "== werror build"
+step "werror build"
 cmake --preset werror >/dev/null
+# Configured meanwhile: a fresh configure is a few seconds on one core.
+cmake --preset sanitize >"build/sanitize-configure.log" 2>&1 &
+sanitize_configure=$!
 cmake --build --preset werror --target app/all chartmodule/all packaging/all translations/all \
     tst_chartwindow
 # The two tests spend most of their time waiting (lintian reads the package,
@@ -31,13 +39,15 @@ cmake --build --preset werror --target app/all chartmodule/all packaging/all tra
 werror_log=build/werror/ci-tests.log
 ctest --preset werror -R '^(packaging_package|tst_chartwindow_desktop)$' >"$werror_log" 2>&1 &
 werror_tests=$!
-trap 'wait' EXIT
 
-echo "== sanitize build"
-cmake --preset sanitize >/dev/null
+step "sanitize build"
+if ! wait "$sanitize_configure"; then
+    cat build/sanitize-configure.log
+    exit 1
+fi
 cmake --build --preset sanitize
 
-echo "== werror tests"
+step "werror tests"
 werror_status=0
 wait "$werror_tests" || werror_status=$?
 cat "$werror_log"
@@ -45,13 +55,14 @@ if [ "$werror_status" -ne 0 ]; then
     exit "$werror_status"
 fi
 
-echo "== sanitize tests"
+step "sanitize tests"
 ctest --preset sanitize
 
-echo "== fuzzing"
+step "fuzzing"
 scripts/fuzz.sh 15
 
-echo "== clang-tidy"
+step "clang-tidy"
 # The sanitize build holds every source, the benchmarks configured too, and
 # has run moc: linting from it needs no build of its own.
 scripts/tidy.sh build/sanitize
+step "done"
