@@ -55,6 +55,14 @@ if [ "$werror_status" -ne 0 ]; then
     exit "$werror_status"
 fi
 
+# clang-tidy needs only the sanitize build's commands and moc's output. It
+# runs beside the tests and the fuzzing, at a lower priority so that they
+# keep the cores they ask for, and takes what they leave idle; its output
+# follows theirs.
+tidy_log=build/sanitize/ci-tidy.log
+nice -n 10 scripts/tidy.sh build/sanitize >"$tidy_log" 2>&1 &
+tidy=$!
+
 step "sanitize tests"
 ctest --preset sanitize
 
@@ -62,7 +70,10 @@ step "fuzzing"
 scripts/fuzz.sh 15
 
 step "clang-tidy"
-# The sanitize build holds every source, the benchmarks configured too, and
-# has run moc: linting from it needs no build of its own.
-scripts/tidy.sh build/sanitize
+tidy_status=0
+wait "$tidy" || tidy_status=$?
+cat "$tidy_log"
+if [ "$tidy_status" -ne 0 ]; then
+    exit "$tidy_status"
+fi
 step "done"
