@@ -218,10 +218,12 @@ void findSharing(std::vector<SwitchChart::Row>& rows, const std::vector<FixtureR
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i].sharing = index.count(i);
         ends += rows[i].sharing;
-        index.forEach(i, [&](std::size_t other) {
-            rows[i].sharedWith = nameOfRow(other);
-            return false;
-        });
+        if (rows[i].sharing > 0) {
+            index.forEach(i, [&](std::size_t other) {
+                rows[i].sharedWith = nameOfRow(other);
+                return false;
+            });
+        }
     }
     std::size_t named = 0;
     std::vector<std::size_t> later;
@@ -275,12 +277,23 @@ std::string SwitchChart::Row::switchDigits() const {
 }
 
 std::string SwitchChart::Row::onSwitches() const {
+    // Built a character at a time: a chart asks this of every row, and
+    // switches number at most two digits.
+    static_assert(AddressProfile::kMostSwitches < 100);
     std::string numbers;
     if (hasSwitches()) {
         for (std::size_t i = 0; i < profile->switches.size(); ++i) {
-            if (on.at(i)) {
-                numbers += (numbers.empty() ? "" : " ") + std::to_string(i + 1);
+            if (!on.at(i)) {
+                continue;
             }
+            const std::size_t number = i + 1;
+            if (!numbers.empty()) {
+                numbers += ' ';
+            }
+            if (number >= 10) {
+                numbers += static_cast<char>('0' + number / 10);
+            }
+            numbers += static_cast<char>('0' + number % 10);
         }
     }
     return numbers;

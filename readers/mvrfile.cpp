@@ -300,7 +300,7 @@ Rig rigOfScene(XmlReader& scan, const QString& fileName, ZipArchive* archive,
                                   filetext::quoted(address.text).toStdString()});
             }
         }
-        rig.addBreaks(fixture, breaks, name);
+        rig.addBreaks(std::move(fixture), breaks, name);
     }
     return rig;
 }

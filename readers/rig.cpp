@@ -35,14 +35,13 @@ void Rig::add(SwitchChart::Fixture fixture, std::string_view fileName) {
     fixtures.push_back(std::move(fixture));
 }
 
-void Rig::addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks,
+void Rig::addBreaks(SwitchChart::Fixture&& fixture, const std::vector<Break>& breaks,
                     std::string_view fileName) {
     if (breaks.empty()) {
-        add(fixture, fileName);
+        add(std::move(fixture), fileName);
         return;
     }
-    for (const Break& patched : breaks) {
-        SwitchChart::Fixture part = fixture;
+    const auto patch = [&breaks](SwitchChart::Fixture& part, const Break& patched) {
         if (breaks.size() > 1) {
             part.name = partName(part.name, "break", static_cast<std::size_t>(patched.number));
         }
@@ -50,8 +49,15 @@ void Rig::addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break
         part.address = patched.address.address;
         part.channels = patched.channels;
         part.written.address = patched.written;
-        add(std::move(part), fileName);
+    };
+    // Each part made in its place: a copy for each break but the last, the
+    // fixture itself for the last, as most fixtures have one break.
+    for (std::size_t i = 0; i + 1 < breaks.size(); ++i) {
+        checkCount(fixtures.size() + 1, fileName);
+        patch(fixtures.emplace_back(fixture), breaks[i]);
     }
+    checkCount(fixtures.size() + 1, fileName);
+    patch(fixtures.emplace_back(std::move(fixture)), breaks.back());
 }
 
 std::string Rig::partName(const std::string& name, std::string_view part, std::size_t number) {

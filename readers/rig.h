@@ -33,7 +33,7 @@ struct Rig {
     // The fixture once per patched break, named with its break where it has
     // several, or once as not patched where it has none; held to the same
     // limit as add().
-    void addBreaks(const SwitchChart::Fixture& fixture, const std::vector<Break>& breaks,
+    void addBreaks(SwitchChart::Fixture&& fixture, const std::vector<Break>& breaks,
                    std::string_view fileName);
 
     // Throws the refusal of add() when count fixtures are more than a rig may hold.

@@ -143,6 +143,7 @@ QString RigFile::title(const QString& path) {
 
 Rig RigFile::readPath(const QString& path, std::int64_t largest, ReadControl* control) {
     QFile file;
+    std::int64_t size = 0; // where known before it is read
     if (path == u"-") {
         if (!file.open(stdin, QIODevice::ReadOnly)) {
             unreadable(path, file.errorString());
@@ -164,6 +165,7 @@ Rig RigFile::readPath(const QString& path, std::int64_t largest, ReadControl* co
         if (control != nullptr) {
             control->total = 2 * info.size();
         }
+        size = info.isFile() ? info.size() : 0;
         file.setFileName(path);
         if (!file.open(QIODevice::ReadOnly)) {
             unreadable(path, file.errorString());
@@ -191,7 +193,7 @@ Rig RigFile::readPath(const QString& path, std::int64_t largest, ReadControl* co
             }
             return bounded.read(buffer, room);
         },
-        title);
+        title, size);
     return readXml(xml, title);
 }
 

@@ -44,6 +44,25 @@ QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Whether filetext::line() leaves the text as it is, known from its bytes
+// alone: printable ASCII, its words one blank apart.
+bool isPlainLine(std::string_view text) {
+    char previous = ' '; // so that a leading blank is caught
+    for (const char c : text) {
+        if (c == ' ' ? previous == ' ' : c < '!' || c > '~') {
+            return false;
+        }
+        previous = c;
+    }
+    return previous != ' ' || text.empty();
+}
+
+bool isNameStart(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+           c == '_' || c == ':';
+}
+
 bool isNameByte(char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 0x80 || (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
@@ -117,15 +136,23 @@ QString tooLongName(int line) {
         .arg(riglimits::kLongestXmlName);
 }
 
+QString tooManyAttributes(int line) {
+    return XmlReader::tr("an XML element at line %1 has more than %2 attributes; no show file "
+                         "has that many.")
+        .arg(line)
+        .arg(riglimits::kMostAttributes);
+}
+
 QString malformedAt(int line, const QString& why) {
     return XmlReader::tr("malformed XML at line %1: %2.").arg(line).arg(why);
 }
 
 } // namespace
 
-XmlReader::XmlReader(Input input, QString where)
+XmlReader::XmlReader(Input input, QString where, std::int64_t size)
     : m_input(std::move(input))
     , m_where(std::move(where))
+    , m_size(size)
     , m_parser(std::make_unique<Parser>(this)) {
     m_open.reserve(riglimits::kDeepestXml);
 }
@@ -141,7 +168,7 @@ XmlReader::XmlReader(QByteArrayView bytes, QString where, ParseProgress progress
               at += count;
               return count;
           },
-          std::move(where)) {}
+          std::move(where), bytes.size()) {}
 
 XmlReader::~XmlReader() = default;
 
@@ -201,13 +228,14 @@ void XmlReader::parse() {
         if (m_suspended) {
             status = XML_ResumeParser(m_parser->parser);
         } else {
-            void* buffer = XML_GetBuffer(m_parser->parser, static_cast<int>(kPiece));
+            const qsizetype piece = std::clamp(m_pending, kFeed, kLargestFeed);
+            void* buffer = XML_GetBuffer(m_parser->parser, static_cast<int>(piece));
             if (buffer == nullptr) {
                 throw std::bad_alloc();
             }
             // XML in UTF-16 without a byte order mark expat tells by the NUL
             // bytes of its first character, which XML has be ASCII.
-            const qsizetype count = m_input(static_cast<char*>(buffer), kPiece);
+            const qsizetype count = m_input(static_cast<char*>(buffer), piece);
             m_final = count == 0;
             status = XML_ParseBuffer(m_parser->parser, static_cast<int>(count), m_final);
         }
@@ -216,6 +244,63 @@ void XmlReader::parse() {
             malformed();
         }
         m_ended = status == XML_STATUS_OK && m_final;
+        if (status == XML_STATUS_OK && !m_final) {
+            checkPending();
+        }
+    }
+}
+
+void XmlReader::PendingTag::take(char c) {
+    // An attribute is an '=' outside the quotes of a value, which may hold
+    // '=' and '>'.
+    const bool wordEnds = quote != 0 ? c == quote
+                                     : c == '=' || c == ' ' || c == '\t' || c == '\n' ||
+                                           c == '\r' || c == '"' || c == '\'';
+    if (wordEnds) {
+        // Bytes are never fewer than the characters they make: within these,
+        // the element passes every limit that started() checks before it
+        // counts the attributes.
+        withinLimits = withinLimits && word <= (quote != 0 ? riglimits::kLongestXmlText
+                                                           : riglimits::kLongestXmlName);
+        word = 0;
+    } else {
+        ++word;
+    }
+    if (quote != 0) {
+        quote = c == quote ? '\0' : quote;
+    } else if (c == '"' || c == '\'') {
+        quote = c;
+    } else {
+        equals += c == '=' ? 1 : 0;
+        ended = c == '>' || c == '<';
+    }
+}
+
+void XmlReader::checkPending() {
+    int offset = 0;
+    int size = 0;
+    const char* context = XML_GetInputContext(m_parser->parser, &offset, &size);
+    m_pending = context == nullptr ? 0 : std::max(size - offset, 0);
+    if (m_pending < 2) {
+        return;
+    }
+    const std::string_view pending(context + offset, static_cast<std::size_t>(m_pending));
+    const std::int64_t at = XML_GetCurrentByteIndex(m_parser->parser);
+    if (at != m_tag.at) {
+        m_tag = {};
+        m_tag.at = at;
+        m_tag.read = 1;
+        // A start tag in an encoding that keeps ASCII as it is: not an end
+        // tag, a comment or a declaration, nor UTF-16 with its NUL bytes.
+        m_tag.ended = pending[0] != '<' || !isNameStart(pending[1]);
+    }
+    // Read from where the last piece left it.
+    for (; m_tag.read < pending.size() && !m_tag.ended; ++m_tag.read) {
+        m_tag.take(pending[m_tag.read]);
+    }
+    if (m_tag.equals > riglimits::kMostAttributes && m_tag.withinLimits &&
+        m_parserDepth < riglimits::kDeepestXml) {
+        refuse(tooManyAttributes(currentLine()));
     }
 }
 
@@ -242,10 +327,7 @@ void XmlReader::started(const char* name, const char** attributes) {
         std::int64_t count = std::exchange(m_declarations, 0);
         for (const char** attribute = attributes;; attribute += 2) {
             if (count > riglimits::kMostAttributes) {
-                stop(tr("an XML element at line %1 has more than %2 attributes; no show file "
-                        "has that many.")
-                         .arg(line)
-                         .arg(riglimits::kMostAttributes));
+                stop(tooManyAttributes(line));
                 return;
             }
             if (*attribute == nullptr) {
@@ -541,6 +623,11 @@ QString XmlReader::attribute(QStringView name) const {
                ? QString()
                : filetext::line(utf8(
                      std::string_view(m_attributeBytes).substr(found->value, found->valueLength)));
+}
+
+std::string XmlReader::attributeUtf8(QStringView name) const {
+    const std::string_view value = written(name);
+    return isPlainLine(value) ? std::string(value) : filetext::utf8(attribute(name));
 }
 
 std::string_view XmlReader::written(QStringView name) const {

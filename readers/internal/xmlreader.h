@@ -40,8 +40,8 @@ public:
     static constexpr qsizetype kPiece = qsizetype{1} << 20;
 
     // The document input gives; where names the file (and the entry in it)
-    // for messages.
-    XmlReader(Input input, QString where);
+    // for messages; size is its size in bytes where known before it is read.
+    XmlReader(Input input, QString where, std::int64_t size = 0);
     // A document held in memory, its parse told to progress as it goes.
     XmlReader(QByteArrayView bytes, QString where, ParseProgress progress = {});
     ~XmlReader();
@@ -59,6 +59,10 @@ public:
     // Throws ChartRefused for XML that is not well formed or is past a
     // limit, and whatever the input throws.
     bool next();
+
+    // The document's size in bytes where it is known before it is read, so
+    // that a reader can hold what it finds without growing; 0 where it is not.
+    [[nodiscard]] std::int64_t size() const { return m_size; }
 
     [[nodiscard]] bool isStart() const { return m_isStart; }
     // The element's name without its namespace.
@@ -79,6 +83,9 @@ public:
     // blank and control characters shown as U+FFFD; empty where there is no
     // such attribute.
     [[nodiscard]] QString attribute(QStringView name) const;
+    // The same as UTF-8, for the fields of a fixture, which are mostly plain
+    // words that need no text made of them.
+    [[nodiscard]] std::string attributeUtf8(QStringView name) const;
     [[nodiscard]] bool hasAttribute(QStringView name) const;
     // The attribute's value as UTF-8, as written but for what XML makes of
     // references and white space; valid until the next element. For numbers,
@@ -134,6 +141,10 @@ private:
 
     // Parses on until there are events to tell or the document has ended.
     void parse();
+    // Refuses a start tag that expat holds unfinished between pieces once it
+    // plainly has more attributes than an element may have, before expat
+    // stores them all; notes how many bytes expat holds.
+    void checkPending();
     [[noreturn]] void malformed() const;
     [[nodiscard]] int currentLine() const;
     // The name or reference where expat found an error, for its message;
@@ -142,10 +153,32 @@ private:
     // The attribute of that name in no namespace; nullptr for none.
     [[nodiscard]] const Attribute* find(QStringView name) const;
 
+    // Fed to expat at a time, and more while a token is pending: expat reads
+    // a pending token again from its start with each piece, so each piece is
+    // at least as long as it (up to kLargestFeed), which keeps it linear.
+    static constexpr qsizetype kFeed = qsizetype{1} << 16;
+    static constexpr qsizetype kLargestFeed = qsizetype{1} << 26;
+    // The start tag pending in expat, read so far.
+    struct PendingTag {
+        std::int64_t at = -1;     // its place in the document
+        std::size_t read = 0;     // its bytes read
+        std::int64_t equals = 0;  // its '=' outside quotes: one an attribute
+        std::int64_t word = 0;    // the bytes of its name, value or attribute name being read
+        char quote = 0;           // the quote a value is in; 0 outside one
+        bool ended = false;       // past its end or what cannot be in it
+        bool withinLimits = true; // no name or value past its limit
+
+        // Reads the tag's next byte.
+        void take(char c);
+    };
+
     Input m_input;
     QString m_where;
+    std::int64_t m_size = 0;
     std::unique_ptr<Parser> m_parser;
-    bool m_final = false; // the input has ended
+    bool m_final = false;    // the input has ended
+    qsizetype m_pending = 0; // bytes expat holds for a token not yet ended
+    PendingTag m_tag;
     bool m_suspended = false;
     bool m_ended = false;
     bool m_stopped = false;

@@ -348,6 +348,10 @@ TEST(Grandma3Export, ReadsEachBreakOfEachFixtureWhereverItSits) {
         {"its fixture type", gma3(R"(<Fixture FixtureType="3 MAC Aura" Patch="1.1"/>)"),
          "1/1 @3 [|3 MAC Aura|] {1.1||}; "},
         {"a control character", gma3("<Fixture Name=\"A\x7F\"/>"), "A\uFFFD - @3; "},
+        {"white space folded, empty breaks counted",
+         gma3("<Fixture Name=\" A \t B\" FixtureType=\"C\xC2\xA0\" FID=\"None\" CID=\"None\" "
+              "Patch=\" 1.1 ,, - ,2.1\"/>"),
+         "A B (break 1) 1/1 @3 [|C|] {1.1||}; A B (break 4) 2/1 @3 [|C|] {2.1||}; "},
     });
     // clang-format on
 }
@@ -398,6 +402,36 @@ TEST(XmlReader, HoldsXmlToItsLimits) {
          "does."},
     });
     // clang-format on
+}
+
+TEST(XmlReader, RefusesATagOfTooManyAttributesBeforeReadingItWhole) {
+    // Longer than a piece fed to expat, each attribute on a line of its own.
+    const auto tag = [](std::int64_t count, const std::string& first, const std::string& value) {
+        std::string fixture = "<Fixture " + first;
+        for (std::int64_t i = 1; i < count; ++i) {
+            fixture += "\n a" + std::to_string(i) + "=" + value;
+        }
+        return gma3(fixture + "/>");
+    };
+    const std::string many = tag(40'000, "a0=''", "''");
+    const std::string xml = "refused: f: an XML ";
+    // clang-format off
+    check(counted(grandma3), {
+        {"the most attributes", tag(256, "a0=''", "'" + times(500, "v>") + "'"), "1 @3; "},
+        {"'=' in values", tag(250, "a0=''", "\"" + times(300, "=") + "'\""), "1 @3; "},
+        {"'=' in values in single quotes", tag(250, "a0=''", "'" + times(300, "=") + "\"'"), "1 @3; "},
+    });
+    check(grandma3, {
+        {"too many, where the tag starts", many,
+         xml + "element at line 3 has more than 256 attributes; no show file has that many."},
+        {"a name too long first, as before", tag(40'000, std::string(1001, 'n') + "=''", "''"),
+         xml + "name at line 3 is longer than 1000 characters; no show file has names that long."},
+    });
+    // clang-format on
+    ReadControl control;
+    const auto size = static_cast<std::int64_t>(many.size());
+    EXPECT_THROW((void)RigFile::read(QByteArray::fromStdString(many), "f", &control), ChartRefused);
+    EXPECT_LT(control.done, size + size / 2);
 }
 
 TEST(XmlReader, ReadsXmlAsAConformingParserDoes) {
