@@ -17,9 +17,6 @@ namespace brisolant {
 namespace {
 
 // All lengths in points.
-constexpr qreal kMargin = 36;
-constexpr qreal kHeaderHeight = 30;
-constexpr qreal kFooterHeight = 18;
 constexpr qreal kGap = 8;
 // The smallest cell that holds a large address beside the switch drawing.
 constexpr qreal kCellWidth = 250;
@@ -113,7 +110,7 @@ void drawFixture(const PageCanvas& canvas, const QRectF& cell, const SwitchChart
 
 // Cells across the page's width, and the width of each.
 std::pair<int, qreal> columnsAcross(const QPageSize& pageSize) {
-    const qreal width = pageSize.size(QPageSize::Point).width() - 2 * kMargin;
+    const qreal width = pageSize.size(QPageSize::Point).width() - 2 * PageCanvas::kMargin;
     const int columns = std::max(1, static_cast<int>((width + kGap) / (kCellWidth + kGap)));
     return {columns, (width - (columns - 1) * kGap) / columns};
 }
@@ -142,8 +139,8 @@ ChartPages::ChartPages(SwitchChart::Chart chart, QString title, const QPageSize&
     , m_names(m_chart.rows, columnsAcross(pageSize).second - 2 * kPadding - kNumberWidth,
               kSmallestNamePoints) {
     std::tie(m_columns, m_cellWidth) = columnsAcross(pageSize);
-    const qreal height =
-        pageSize.size(QPageSize::Point).height() - 2 * kMargin - kHeaderHeight - kFooterHeight;
+    const qreal height = pageSize.size(QPageSize::Point).height() - 2 * PageCanvas::kMargin -
+                         PageCanvas::kHeaderHeight - PageCanvas::kFooterHeight;
     m_lines = std::max(1, static_cast<int>((height + kGap) / (kCellHeight + kGap)));
     m_cellHeight = (height - (m_lines - 1) * kGap) / m_lines;
 }
@@ -167,9 +164,9 @@ void ChartPages::paint(QPainter& painter, std::size_t page) const {
     painter.save();
     const PageCanvas canvas(painter);
     const QSizeF size = m_pageSize.size(QPageSize::Point);
-    const qreal width = size.width() - 2 * kMargin;
+    const qreal width = size.width() - 2 * PageCanvas::kMargin;
 
-    const QRectF header(kMargin, kMargin, width, 20);
+    const QRectF header(PageCanvas::kMargin, PageCanvas::kMargin, width, 20);
     canvas.drawText(header.adjusted(0, 0, -90, 0), 11, true, PageCanvas::kInk,
                     tr("Switch chart: %1").arg(m_title));
     canvas.drawText(header, 9, false, PageCanvas::kGrey,
@@ -182,7 +179,8 @@ void ChartPages::paint(QPainter& painter, std::size_t page) const {
         std::all_of(m_chart.rows.begin(), m_chart.rows.end(),
                     [](const SwitchChart::Row& row) { return row.profile->name == "dip9"; });
     canvas.drawText(
-        QRectF(kMargin, size.height() - kMargin - 12, width, 12), 7, false, PageCanvas::kGrey,
+        QRectF(PageCanvas::kMargin, size.height() - PageCanvas::kMargin - 12, width, 12), 7, false,
+        PageCanvas::kGrey,
         (nineSwitches
              ? tr("Brisolant %1. Switch 1 has weight 1, switch 9 weight 256; a lever up is ON.")
              : tr("Brisolant %1. Each fixture as its addressing profile is set: switches "
@@ -195,9 +193,10 @@ void ChartPages::paint(QPainter& painter, std::size_t page) const {
         const auto slot = static_cast<int>(i - first);
         const int line = slot / m_columns;
         const int column = slot % m_columns;
-        const QRectF cell(kMargin + column * (m_cellWidth + kGap),
-                          kMargin + kHeaderHeight + line * (m_cellHeight + kGap), m_cellWidth,
-                          m_cellHeight);
+        const QRectF cell(PageCanvas::kMargin + column * (m_cellWidth + kGap),
+                          PageCanvas::kMargin + PageCanvas::kHeaderHeight +
+                              line * (m_cellHeight + kGap),
+                          m_cellWidth, m_cellHeight);
         drawFixture(canvas, cell, m_chart.rows[i], m_names.lines(i), m_chart.showsUniverses);
     }
     painter.restore();

@@ -21,6 +21,11 @@ public:
     static inline const QColor kGrey{110, 110, 110};
     static inline const QColor kRule{170, 170, 170};
     static inline const QColor kBody{226, 226, 226};
+    // The frame the chart's pages and the maps' share, in points: the margin
+    // all round, the header above the body and the footer below it.
+    static constexpr qreal kMargin = 36;
+    static constexpr qreal kHeaderHeight = 30;
+    static constexpr qreal kFooterHeight = 18;
 
     // The painter's units must be points; its device may have any resolution.
     explicit PageCanvas(QPainter& painter);

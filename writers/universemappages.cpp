@@ -15,9 +15,6 @@ namespace brisolant {
 namespace {
 
 // All lengths in points.
-constexpr qreal kMargin = 36;
-constexpr qreal kHeaderHeight = 30;
-constexpr qreal kFooterHeight = 18;
 constexpr int kPerRow = 32;
 constexpr int kRows = dmx::kLastChannel / kPerRow;
 constexpr qreal kRowLabelWidth = 26;
@@ -108,10 +105,11 @@ void UniverseMapPages::paint(QPainter& painter, std::size_t page) const {
     painter.save();
     const PageCanvas canvas(painter);
     const QSizeF size = m_pageSize.size(QPageSize::Point);
-    const qreal width = size.width() - 2 * kMargin;
-    const qreal height = size.height() - 2 * kMargin - kHeaderHeight - kFooterHeight;
+    const qreal width = size.width() - 2 * PageCanvas::kMargin;
+    const qreal height = size.height() - 2 * PageCanvas::kMargin - PageCanvas::kHeaderHeight -
+                         PageCanvas::kFooterHeight;
 
-    const QRectF header(kMargin, kMargin, width, 20);
+    const QRectF header(PageCanvas::kMargin, PageCanvas::kMargin, width, 20);
     canvas.drawText(header.adjusted(0, 0, -90, 0), 11, true, PageCanvas::kInk,
                     tr("Universe map: %1").arg(m_title));
     canvas.drawText(header, 11, true, PageCanvas::kInk, tr("Universe %1").arg(map.universe),
@@ -119,22 +117,24 @@ void UniverseMapPages::paint(QPainter& painter, std::size_t page) const {
     painter.setPen(QPen(PageCanvas::kInk, 0.75));
     painter.drawLine(QPointF(header.left(), header.bottom() + 2),
                      QPointF(header.right(), header.bottom() + 2));
-    canvas.drawText(QRectF(kMargin, size.height() - kMargin - 12, width, 12), 7, false,
-                    PageCanvas::kGrey,
-                    tr("Brisolant %1. A band is a fixture's channels, with its number; hatched "
-                       "channels are shared.")
-                        .arg(QString::fromLatin1(version::kText)));
+    canvas.drawText(
+        QRectF(PageCanvas::kMargin, size.height() - PageCanvas::kMargin - 12, width, 12), 7, false,
+        PageCanvas::kGrey,
+        tr("Brisolant %1. A band is a fixture's channels, with its number; hatched "
+           "channels are shared.")
+            .arg(QString::fromLatin1(version::kText)));
 
     // The grid, each row's first channel before it, a heavier rule every
     // eight channels to count by.
     Grid grid;
     grid.rowHeight = std::min(22.0, height * 0.46 / kRows);
     grid.cellWidth = (width - kRowLabelWidth) / kPerRow;
-    grid.origin = QPointF(kMargin + kRowLabelWidth, kMargin + kHeaderHeight + 4);
+    grid.origin = QPointF(PageCanvas::kMargin + kRowLabelWidth,
+                          PageCanvas::kMargin + PageCanvas::kHeaderHeight + 4);
     for (int row = 0; row < kRows; ++row) {
         const QRectF line = grid.cells(row * kPerRow + 1, (row + 1) * kPerRow);
-        canvas.drawText(QRectF(kMargin, line.top(), kRowLabelWidth - 4, line.height()), 7, true,
-                        PageCanvas::kInk, QString::number(row * kPerRow + 1),
+        canvas.drawText(QRectF(PageCanvas::kMargin, line.top(), kRowLabelWidth - 4, line.height()),
+                        7, true, PageCanvas::kInk, QString::number(row * kPerRow + 1),
                         Qt::AlignRight | Qt::AlignVCenter);
         for (int column = 0; column <= kPerRow; ++column) {
             const qreal x = line.left() + column * grid.cellWidth;
@@ -178,13 +178,13 @@ void UniverseMapPages::paint(QPainter& painter, std::size_t page) const {
 
     // Under the grid: the totals, then the free blocks and the shared channels.
     qreal top = grid.origin.y() + kRows * grid.rowHeight + 12;
-    canvas.drawText(QRectF(kMargin, top, width, 16), 10, true, PageCanvas::kInk,
+    canvas.drawText(QRectF(PageCanvas::kMargin, top, width, 16), 10, true, PageCanvas::kInk,
                     tr("%1 of 512 channels used, %2 free; the largest free block %3.")
                         .arg(map.usedChannels())
                         .arg(map.freeChannels())
                         .arg(map.largestFree()));
     top += 22;
-    const qreal bottom = size.height() - kMargin - kFooterHeight;
+    const qreal bottom = size.height() - PageCanvas::kMargin - PageCanvas::kFooterHeight;
     QStringList freeBlocks;
     for (const UniverseMap::Block& block : map.free) {
         freeBlocks << blockText(block);
@@ -195,15 +195,18 @@ void UniverseMapPages::paint(QPainter& painter, std::size_t page) const {
     }
     // The shared channels, when there are any, keep room for a few lines.
     const qreal sharedRoom = sharedBlocks.isEmpty() ? 0 : 18 + 4 * kListLine;
-    canvas.drawText(QRectF(kMargin, top, width, 12), 9, true, PageCanvas::kInk,
+    canvas.drawText(QRectF(PageCanvas::kMargin, top, width, 12), 9, true, PageCanvas::kInk,
                     tr("Free blocks, first\u2013last (channels):"));
-    top += 14 + drawList(canvas, QRectF(kMargin, top + 14, width, bottom - top - 14 - sharedRoom),
-                         freeBlocks.isEmpty() ? QStringList{tr("none")} : freeBlocks);
+    top +=
+        14 + drawList(canvas,
+                      QRectF(PageCanvas::kMargin, top + 14, width, bottom - top - 14 - sharedRoom),
+                      freeBlocks.isEmpty() ? QStringList{tr("none")} : freeBlocks);
     if (!sharedBlocks.isEmpty()) {
         top += 8;
-        canvas.drawText(QRectF(kMargin, top, width, 12), 9, true, PageCanvas::kInk,
+        canvas.drawText(QRectF(PageCanvas::kMargin, top, width, 12), 9, true, PageCanvas::kInk,
                         tr("Shared channels, first\u2013last (channels):"));
-        drawList(canvas, QRectF(kMargin, top + 14, width, bottom - top - 14), sharedBlocks);
+        drawList(canvas, QRectF(PageCanvas::kMargin, top + 14, width, bottom - top - 14),
+                 sharedBlocks);
     }
     painter.restore();
 }
