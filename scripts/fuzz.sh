@@ -26,7 +26,10 @@ declare -A max_len=([fuzz_core]=256 [fuzz_rig]=1048576)
 declare -A timeout=([fuzz_core]=10 [fuzz_rig]=6)
 build=build/sanitize
 
-cmake --preset sanitize >/dev/null
+# A build dir once configured reconfigures itself as its CMake files change.
+if [ ! -f "$build/build.ninja" ]; then
+    cmake --preset sanitize >/dev/null
+fi
 cmake --build "$build" -j2 --target "${targets[@]}"
 
 work="$build/fuzz-run"
