@@ -178,6 +178,10 @@ void ChartWindow::chooseProfile(const QString& maker, const QString& type, const
     showNotes();
     layOut(
         std::make_unique<ChartPages>(std::move(m_file.chart), m_file.title, m_pages->pageSize()));
+    // A labels window open beside the chart prints what the chart now shows.
+    for (LabelsDialog* labels : findChildren<LabelsDialog*>(Qt::FindDirectChildrenOnly)) {
+        labels->setChart(m_pages->chart());
+    }
     try {
         ProfileFile::choose(ProfileFile::userPath(), maker.toStdString(), type.toStdString(),
                             profile.toStdString());

@@ -93,6 +93,11 @@ LabelsDialog::LabelsDialog(SwitchChart::Chart chart, QString title, QString path
 
 LabelsDialog::~LabelsDialog() = default;
 
+void LabelsDialog::setChart(SwitchChart::Chart chart) {
+    m_chart = std::move(chart);
+    layOut();
+}
+
 void LabelsDialog::layOut() {
     const LabelSheet* sheet = LabelSheet::named(m_sheet->currentData().toString());
     if (sheet == nullptr) {

@@ -36,6 +36,10 @@ public:
     LabelsDialog(LabelsDialog&&) = delete;
     LabelsDialog& operator=(LabelsDialog&&) = delete;
 
+    // The labels of a chart drawn anew, as when a fixture type's profile
+    // changes in the chart's window; the sheet and the start chosen stay.
+    void setChart(SwitchChart::Chart chart);
+
 private:
     // The labels laid out anew for the sheet and start chosen.
     void layOut();

@@ -308,6 +308,12 @@ private Q_SLOTS:
         const auto* notes = window->findChild<QPlainTextEdit*>("notes");
         QCOMPARE(types->item(0)->text(), "No type named: 2 fixtures, dip9");
         QCOMPARE(notes->toPlainText(), "A (line 2) left out: 512 needs a tenth switch.");
+        // A labels window open beside it follows the choice.
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+L"));
+        QTRY_VERIFY(QApplication::activeWindow()->objectName() == "LabelsDialog");
+        const auto* labels = QApplication::activeWindow()->findChild<ChartPageView*>();
+        QApplication::setActiveWindow(window);
+        QTRY_VERIFY(QApplication::activeWindow() == window);
         for (const char* key : {"Alt+T", "Alt+R", "Down"}) {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
         }
@@ -316,6 +322,8 @@ private Q_SLOTS:
         QVERIFY(!notes->isVisibleTo(window));
         QVERIFY(window->findChild<ChartPageView*>()->accessibleDescription().startsWith(
             "Page 1 of 2. A at 512, switches ON: 10; B at 17, switches ON: 1 5"));
+        QCOMPARE(labels->accessibleDescription(),
+                 "Page 1 of 1. A at 1/512, switches ON: 10; B at 1/17, switches ON: 1 5");
         QFile kept(m_dir.filePath("config/brisolant/profiles.toml"));
         QVERIFY(kept.open(QIODevice::ReadOnly) &&
                 kept.readAll().endsWith("\n[[rule]]\ntype = \"\"\nprofile = \"dip10\"\n"));
