@@ -15,6 +15,7 @@
 #include "profilepanel.h"
 #include "readingpanel.h"
 #include "rigfile.h"
+#include "savedfile.h"
 #include "toolbutton.h"
 #include "universemappages.h"
 
@@ -23,7 +24,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -334,9 +334,8 @@ void ChartWindow::print() {
 
 QString ChartWindow::askForFile(const QString& caption, const QString& suffix,
                                 const QString& filter) {
-    const QFileInfo source(m_file.path);
-    return QFileDialog::getSaveFileName(
-        this, caption, source.dir().filePath(source.completeBaseName() + suffix), filter);
+    return QFileDialog::getSaveFileName(this, caption, savedfile::proposal(m_file.path, suffix),
+                                        filter);
 }
 
 void ChartWindow::savePdf() {
@@ -363,6 +362,11 @@ void ChartWindow::openLabels() {
 }
 
 void ChartWindow::save(const QString& path, const QByteArray& bytes) {
+    if (savedfile::isRig(path, m_file.path)) {
+        m_messageBox.show(
+            tr("Not saved: \"%1\" is the file the chart was read from.").arg(path).toStdString());
+        return;
+    }
     // An existing file is replaced only by a complete new one.
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {

@@ -5,13 +5,13 @@
 #include "labelsheet.h"
 #include "pdfchart.h"
 #include "pdfpages.h"
+#include "savedfile.h"
 #include "toolbutton.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -138,12 +138,15 @@ void LabelsDialog::print() {
 }
 
 void LabelsDialog::savePdf() {
-    const QFileInfo source(m_path);
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Save the labels as PDF"),
-        source.dir().filePath(source.completeBaseName() + QStringLiteral("-labels.pdf")),
-        tr("PDF files (*.pdf)"));
+        savedfile::proposal(m_path, QStringLiteral("-labels.pdf")), tr("PDF files (*.pdf)"));
     if (path.isEmpty()) {
+        return;
+    }
+    if (savedfile::isRig(path, m_path)) {
+        m_messageBox.show(
+            tr("Not saved: \"%1\" is the file the chart was read from.").arg(path).toStdString());
         return;
     }
     const QByteArray bytes = PdfPages::render(*m_labels, LabelPages::tr("Labels: %1").arg(m_title));

@@ -1325,6 +1325,10 @@ abgelehnte Tabelle.</translation>
         <source>Shows a label for each fixture, to print on a label sheet or tape.</source>
         <translation>Zeigt ein Etikett für jedes Gerät, zum Drucken auf einen Etikettenbogen oder ein Band.</translation>
     </message>
+    <message>
+        <source>Not saved: &quot;%1&quot; is the file the chart was read from.</source>
+        <translation>Nicht gespeichert: „%1“ ist die Datei, aus der die Tabelle gelesen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>brisolant::DisplayCheck</name>
@@ -1423,6 +1427,10 @@ abgelehnte Tabelle.</translation>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Kann „%1“ nicht schreiben: %2.</translation>
+    </message>
+    <message>
+        <source>Not saved: &quot;%1&quot; is the file the chart was read from.</source>
+        <translation>Nicht gespeichert: „%1“ ist die Datei, aus der die Tabelle gelesen wurde.</translation>
     </message>
 </context>
 <context>

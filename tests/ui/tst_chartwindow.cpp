@@ -14,6 +14,7 @@
 #include <QCompleter>
 #include <QDrag>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -400,6 +401,38 @@ private Q_SLOTS:
     }
 
     // The labels the window saves are the command line's --labels for the
+    // A save never offers to replace the patch list charted, but a name beside it.
+    void savingNeverReplacesTheRig_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("Save as CSV") << "Ctrl+Shift+S"
+                                     << "patch-chart.csv";
+        QTest::newRow("Save as PDF") << "Ctrl+S"
+                                     << "patch.pdf";
+        QTest::newRow("Save labels as PDF") << "Ctrl+L,Ctrl+S"
+                                            << "patch-labels.pdf";
+    }
+    void savingNeverReplacesTheRig() {
+        QFETCH(QString, keys);
+        QFETCH(QString, offered);
+        open({m_dir.filePath("patch.csv")});
+        QVERIFY(shown());
+        QStringList said;
+        m_answer = [&](QDialog* dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                said << QFileInfo(files->selectedFiles().value(0)).fileName();
+            }
+            dialog->reject();
+        };
+        for (const QString& key : keys.split(u',')) {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+            if (key == "Ctrl+L") { // the labels' window, to save from
+                QTRY_VERIFY(QApplication::activeWindow()->objectName() == "LabelsDialog");
+            }
+        }
+        QTRY_COMPARE(said, QStringList{offered});
+    }
+
     // sheet and start chosen from the keyboard; each control, tabbed through, is
     // named for a screen reader.
     void labels() {
