@@ -17,6 +17,16 @@ cd "$(dirname "$0")/.."
 step() { echo "== $1 (${SECONDS} s)"; }
 # A step that fails leaves none of those started in the background behind.
 trap 'wait' EXIT
+# Waits for a step started in the background, prints what it printed to its
+# log, and stops the run as it failed: joined PID LOG.
+joined() {
+    local status=0
+    wait "$1" || status=$?
+    cat "$2"
+    if [ "$status" -ne 0 ]; then
+        exit "$status"
+    fi
+}
 
 scripts/install-deps.sh
 
@@ -41,19 +51,11 @@ ctest --preset werror -R '^(packaging_package|tst_chartwindow_desktop)$' >"$werr
 werror_tests=$!
 
 step "sanitize build"
-if ! wait "$sanitize_configure"; then
-    cat build/sanitize-configure.log
-    exit 1
-fi
+joined "$sanitize_configure" build/sanitize-configure.log
 cmake --build --preset sanitize
 
 step "werror tests"
-werror_status=0
-wait "$werror_tests" || werror_status=$?
-cat "$werror_log"
-if [ "$werror_status" -ne 0 ]; then
-    exit "$werror_status"
-fi
+joined "$werror_tests" "$werror_log"
 
 # clang-tidy needs only the sanitize build's commands and moc's output. It
 # runs beside the tests and the fuzzing, at a lower priority so that they
@@ -70,10 +72,5 @@ step "fuzzing"
 scripts/fuzz.sh 15
 
 step "clang-tidy"
-tidy_status=0
-wait "$tidy" || tidy_status=$?
-cat "$tidy_log"
-if [ "$tidy_status" -ne 0 ]; then
-    exit "$tidy_status"
-fi
+joined "$tidy" "$tidy_log"
 step "done"
