@@ -18,8 +18,9 @@ namespace brisolant {
 
 // The XML of rig files from strangers, parsed by expat as any conforming
 // parser parses it (well-formedness, namespaces, the encoding the file
-// declares, character references), a piece of kPiece bytes at a time, so
-// that a file never needs to be held whole. Told one element start or end at
+// declares, character references), fed to expat a piece at a time (kFeed
+// bytes, more while a token is pending), so that a file never needs to be
+// held whole. Told one element start or end at
 // a time: expat is paused after each, so that the readers pull what they
 // need and hold nothing else.
 //
@@ -37,6 +38,7 @@ public:
     // says how many; 0 at its end. May throw, which ends the reading.
     using Input = std::function<qsizetype(char* buffer, qsizetype room)>;
 
+    // What a rig file is read in: the first piece tells its kind.
     static constexpr qsizetype kPiece = qsizetype{1} << 20;
 
     // The document input gives; where names the file (and the entry in it)
